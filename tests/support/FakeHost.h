@@ -1,0 +1,75 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "device/Host.h"
+
+namespace mousecfg::testing {
+
+// A host with a virtual clock: waits advance the clock at once, so a restart's
+// seventeen seconds cost nothing. It records what the core asked of the window.
+class FakeHost : public Host {
+ public:
+  int64_t nowMs() override { return clockMs; }
+  void sleepProcessing(int ms) override {
+    clockMs += ms;
+    sleptMs += ms;
+    runPosted();
+    if (onSleep) onSleep();
+  }
+  void processMessages() override {
+    ++messagePumps;
+    runPosted();
+  }
+  void postToUi(std::function<void()> work) override {
+    std::lock_guard lock(postedMutex);
+    posted.push_back(std::move(work));
+  }
+  void showProgress() override {
+    ++progressShows;
+    progressVisible = true;
+  }
+  void hideProgress() override { progressVisible = false; }
+  void setOverlaysVisible(bool visible) override { overlaysVisible = visible; }
+  void showMessage(const std::string& key) override { messages.push_back(key); }
+  bool confirmMessage(const std::string& key) override {
+    confirmations.push_back(key);
+    return true;
+  }
+  void refreshWindow() override { ++windowRefreshes; }
+
+  // Runs the work other threads posted to the UI thread.
+  void runPosted() {
+    std::deque<std::function<void()>> work;
+    {
+      std::lock_guard lock(postedMutex);
+      work.swap(posted);
+    }
+    for (auto& w : work) w();
+  }
+  size_t postedCount() {
+    std::lock_guard lock(postedMutex);
+    return posted.size();
+  }
+
+  int64_t clockMs = 0;
+  int64_t sleptMs = 0;
+  int messagePumps = 0;
+  int progressShows = 0;
+  bool progressVisible = false;
+  bool overlaysVisible = false;
+  int windowRefreshes = 0;
+  std::vector<std::string> messages;
+  std::vector<std::string> confirmations;
+  std::function<void()> onSleep;
+
+ private:
+  std::mutex postedMutex;
+  std::deque<std::function<void()>> posted;
+};
+
+}  // namespace mousecfg::testing
