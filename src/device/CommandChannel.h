@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+
+#include "HidBackend.h"
+#include "Host.h"
+#include "Protocol.h"
+
+namespace mousecfg {
+
+using Frame = std::array<uint8_t, protocol::kFrameLength>;
+using Payload = std::array<uint8_t, protocol::kPayloadLength>;
+
+// The byte-level channel to the mouse: the open handles and every frame the program
+// sends. It knows nothing of what the bytes mean. Every operation tests its handle
+// first and returns false at once, touching nothing, when no device is open.
+class CommandChannel {
+ public:
+  explicit CommandChannel(Host& host) : host_(host) {}
+
+  // Connection state, filled by discovery.
+  int vendorId = 0;
+  int productId = 0;
+  int featureReportLength = 0;
+  int inputReportLength = 0;
+  std::shared_ptr<HidHandle> commandHandle;  // null = invalid
+  std::shared_ptr<HidHandle> dataHandle;     // null = invalid
+
+  // The notification handle is read by the listener thread, so it is guarded.
+  void setNotificationHandle(std::shared_ptr<HidHandle> handle);
+  std::shared_ptr<HidHandle> notificationHandle() const;
+  // Waits until a notification handle is set or the time is up, without spinning.
+  std::shared_ptr<HidHandle> waitForNotificationHandle(int timeoutMs);
+  // Wakes every waiter (used when the listener stops).
+  void wakeNotificationWaiters();
+
+  // Forgets the device: ids 0, all three handles invalid.
+  void closeAll();
+  bool isOpen() const { return commandHandle && dataHandle; }
+  // Data frames that were refused or not answered since the count was last reset. The
+  // transfers do not act on them (the mouse may answer the next frame), but a caller
+  // that needs a complete copy can tell.
+  int failedDataFrames = 0;
+
+  bool SendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0, uint8_t p4 = 0);
+  bool SendDataFrame(const Payload& data);
+  // Fills the reply buffer with 0xFF, then with the device's data frame when it answers.
+  void ReceiveDataFrame();
+  const Payload& reply() const { return reply_; }
+
+  bool BlockWrite(uint16_t address, std::span<const uint8_t> data);
+  bool BlockRead(uint16_t address, std::span<uint8_t> out);
+  bool BlockReadWithProgress(uint16_t address, std::span<uint8_t> out);
+  bool DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t count);
+  bool DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3);
+  bool DirectWriteRange(uint8_t start, std::span<const uint8_t> data);
+  bool DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out);
+  bool ExtendedWrite(uint16_t address, uint8_t value);
+  // Byte 0 of the answering data frame; nullopt when the command was refused.
+  std::optional<uint8_t> ExtendedRead(uint16_t address);
+  bool Restart();
+
+  // The device-information probe sent while opening a collection.
+  static Frame deviceInfoProbe();
+
+ private:
+  bool sendCommandFrame(const Frame& frame);
+  bool readFrames(std::span<uint8_t> out, bool withProgress);
+  void showProgressAndPump();
+
+  Host& host_;
+  Payload reply_{};
+  mutable std::mutex notificationMutex_;
+  std::condition_variable notificationChanged_;
+  std::shared_ptr<HidHandle> notificationHandle_;
+};
+
+}  // namespace mousecfg

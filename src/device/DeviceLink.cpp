@@ -1,0 +1,61 @@
+#include "DeviceLink.h"
+
+#include "DefaultImage.h"
+
+namespace mousecfg {
+
+namespace {
+
+LinkObserver& silentObserver() {
+  static LinkObserver observer;
+  return observer;
+}
+
+std::string memoryTypeName(uint8_t code) {
+  switch (code) {
+    case image::kMemoryI2c: return kInterfaceI2c;
+    case image::kMemoryKv204: return kInterfaceKv204;
+    case image::kMemoryFlash: return kMemoryFlash;
+    default: return {};
+  }
+}
+
+}  // namespace
+
+DeviceLink::DeviceLink(HidBackend& backend, Host& host)
+    : backend(backend),
+      host(host),
+      channel(host),
+      listener(channel, host,
+               {[this] { observer().dpiButtonReleased(); },
+                [this] { observer().profileButtonReleased(); }}),
+      observer_(&silentObserver()) {}
+
+void DeviceLink::setObserver(LinkObserver* observer) {
+  observer_ = observer ? observer : &silentObserver();
+}
+
+BuilderInputs DeviceLink::builderInputs() const {
+  return {connection.ledType, connection.interfaceType, connection.packageChoice};
+}
+
+void DeviceLink::deriveFromBuiltInImage() {
+  const auto& builtIn = builtInDefaultImage();
+  deviceTable[0].vendorId = builtIn[image::kVendorIdsOffset] << 8 | builtIn[image::kVendorIdsOffset + 1];
+  deviceTable[0].productId =
+      builtIn[image::kVendorIdsOffset + 2] << 8 | builtIn[image::kVendorIdsOffset + 3];
+  const uint8_t memory = builtIn[image::kMemoryTypeOffset];
+  connection.configuredMemoryType = memoryTypeName(memory);
+  if (memory == image::kMemoryI2c || memory == image::kMemoryKv204)
+    connection.expectedIds = {builtIn[image::kExpectedManufacturerOffset],
+                              builtIn[image::kExpectedProductOffset]};
+}
+
+void DeviceLink::RefreshErrorAP() {
+  transfer.InitNoDevice();
+  errorFlag = true;
+  observer().errorStateEntered();
+  host.refreshWindow();
+}
+
+}  // namespace mousecfg

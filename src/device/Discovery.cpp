@@ -1,0 +1,186 @@
+#include "Discovery.h"
+
+#include "DeviceLink.h"
+
+namespace mousecfg {
+
+using namespace protocol;
+
+const char* describe(DevInfoOutcome outcome) {
+  switch (outcome) {
+    case DevInfoOutcome::CommandRefused: return "the mouse refused the device-information command";
+    case DevInfoOutcome::ReplyIgnored: return "the mouse's device information is not recognised";
+    case DevInfoOutcome::MemoryTypeMismatch:
+      return "the mouse's chip does not match this program's configuration";
+    case DevInfoOutcome::Kv204CheckFailed: return "the KV204 chip did not confirm its type";
+    case DevInfoOutcome::IdReadFailed: return "the mouse's manufacturer and product codes could not be read";
+    case DevInfoOutcome::ForeignIds: return "the mouse carries manufacturer and product codes this program does not accept";
+    case DevInfoOutcome::Accepted: return "accepted";
+  }
+  return "unknown";
+}
+
+int Discovery::CountHidCollections() { return link_.backend.countCollections(); }
+
+bool Discovery::OpenDevice(int vendorId, int productId, uint16_t& version) {
+  CommandChannel& channel = link_.channel;
+  bool found = false;
+  for (const HidCollectionInfo& collection : link_.backend.enumerate()) {
+    if (collection.featureReportLength != static_cast<int>(kFrameLength)) continue;
+    auto handle = link_.backend.open(collection.path, HidAccess::None);
+    if (!handle) continue;
+    const bool ours = collection.vendorId == vendorId && collection.productId == productId;
+    // Only the mouse's own collections may carry its notifications; the last one wins.
+    if (ours) {
+      if (auto reader = link_.backend.open(collection.path, HidAccess::ReadWrite))
+        channel.setNotificationHandle(std::move(reader));
+    }
+    if (!ours) continue;
+    found = true;
+    version = collection.version;
+    channel.vendorId = vendorId;
+    channel.productId = productId;
+    channel.featureReportLength = collection.featureReportLength;
+    channel.inputReportLength = collection.inputReportLength;
+    if (handle->setFeature(CommandChannel::deviceInfoProbe())) channel.commandHandle = handle;
+    Frame request{kDataReport};
+    if (handle->getFeature(request)) channel.dataHandle = handle;
+  }
+  return found;
+}
+
+void Discovery::waitSteps(int steps, int stepMs) {
+  for (int i = 0; i < steps; ++i) link_.host.sleepProcessing(stepMs);
+}
+
+void Discovery::settle() { waitSteps(kSettleSteps, kSettleStepMs); }
+
+// The monitor skips empty table entries and treats a failed open as a removal; the
+// re-find after a restart treats an empty entry as the device being gone.
+bool Discovery::searchDeviceTable(SearchKind kind) {
+  for (const DeviceTableEntry& entry : link_.deviceTable) {
+    if (entry.empty()) {
+      if (kind == SearchKind::ReFind) DeviceGone();
+      continue;
+    }
+    version_ = kProbeVersion;
+    if (OpenDevice(entry.vendorId, entry.productId, version_)) {
+      link_.channel.vendorId = entry.vendorId;
+      link_.channel.productId = entry.productId;
+      ReadDevInfo();
+      return true;
+    }
+    if (kind == SearchKind::MonitorTick) DeviceGone();
+  }
+  return false;
+}
+
+void Discovery::DevTimerTimer() {
+  if (busy_) return;
+  busy_ = true;
+  int stable = 0;
+  int current = 0;
+  for (int sample = 0; sample < kSamples; ++sample) {
+    const int first = CountHidCollections();
+    current = CountHidCollections();
+    if (first == current) ++stable;
+  }
+  if (current == previousCount_ || stable < kStableSamplesNeeded) {
+    busy_ = false;
+    return;
+  }
+  if (current < previousCount_) {
+    DeviceGone();
+    link_.channel.closeAll();
+  } else {
+    settle();
+    searchDeviceTable(SearchKind::MonitorTick);
+  }
+  previousCount_ = current;
+  busy_ = false;
+}
+
+bool Discovery::ReFindDev() {
+  link_.channel.closeAll();
+  return searchDeviceTable(SearchKind::ReFind);
+}
+
+void Discovery::RestartAndReFind() {
+  waitSteps(kStepsBeforeRestart, kRestartStepMs);
+  link_.channel.Restart();
+  waitSteps(kStepsAfterRestart1, kRestartStepMs);
+  waitSteps(kStepsAfterRestart2, kRestartStepMs);
+  // A mouse that does not come back must not leave the monitor switched off, or a
+  // later plug-in would go unnoticed.
+  if (!ReFindDev()) link_.monitorTimerEnabled = true;
+}
+
+bool Discovery::idsAccepted(int manufacturer, int product) const {
+  const IdPair ids{manufacturer, product};
+  return ids == link_.connection.expectedIds || ids == link_.connection.reserveIds;
+}
+
+DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
+  CommandChannel& channel = link_.channel;
+  ConnectionValues& connection = link_.connection;
+  if (!channel.SendCommand(kCmdDeviceInfo)) return DevInfoOutcome::CommandRefused;
+  channel.ReceiveDataFrame();
+  const Payload& info = channel.reply();
+  std::copy(info.begin(), info.end(), infoReply_.begin());
+  if (!isAcceptedInfoState(info[kInfoState]) || info[kInfoSignature] != kInfoSignatureValue)
+    return DevInfoOutcome::ReplyIgnored;
+
+  size_t idAddress = 0;
+  if (info[kInfoChip] == kChipI2c) {
+    connection.interfaceType = kInterfaceI2c;
+    if (connection.configuredMemoryType == kMemoryFlash ||
+        connection.configuredMemoryType == kInterfaceKv204) {
+      link_.host.showMessage("Str102");
+      link_.RefreshErrorAP();
+      return DevInfoOutcome::MemoryTypeMismatch;
+    }
+    idAddress = image::kFireKeyOffset;
+  } else if (info[kInfoChip] == kChipKv204) {
+    connection.interfaceType = kInterfaceKv204;
+    if (connection.configuredMemoryType == kMemoryFlash ||
+        connection.configuredMemoryType == kInterfaceI2c) {
+      link_.host.showMessage("Str102");
+      link_.RefreshErrorAP();
+      return DevInfoOutcome::MemoryTypeMismatch;
+    }
+    if (info[kInfoKv204Check1] != kKv204CheckValue1 || info[kInfoKv204Check2] != kKv204CheckValue2)
+      return DevInfoOutcome::Kv204CheckFailed;
+    idAddress = image::kKv204IdOffset;
+  } else {
+    return DevInfoOutcome::ReplyIgnored;
+  }
+
+  // A refused read would leave 0xFF codes, which look like the generic 255/255 pair.
+  if (!channel.BlockRead(static_cast<uint16_t>(idAddress), link_.image.fireKey))
+    return DevInfoOutcome::IdReadFailed;
+  const int manufacturer = link_.image.fireKey[0];
+  const int product = link_.image.fireKey[1];
+  connection.deviceIds = IdPair{manufacturer, product};
+
+  if (!idsAccepted(manufacturer, product)) {
+    link_.monitorTimerEnabled = false;
+    if (link_.host.confirmMessage("Str107")) link_.monitorTimerEnabled = true;
+    return DevInfoOutcome::ForeignIds;
+  }
+  if (readConfiguration) link_.transfer.Btn_Read();
+  return DevInfoOutcome::Accepted;
+}
+
+void Discovery::DeviceGone() {
+  LinkObserver& observer = link_.observer();
+  observer.hideMenus();
+  link_.errorFlag = false;
+  link_.host.processMessages();
+  observer.deviceGone();
+  link_.connection.interfaceType.clear();
+  link_.connection.ledType.clear();
+  link_.host.setOverlaysVisible(false);
+  link_.host.refreshWindow();
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,186 @@
+#include "ImageTransfer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "DeviceLink.h"
+
+namespace mousecfg {
+
+using namespace image;
+
+namespace {
+
+template <size_t N>
+void copyFromImage(const ImageBuffer& buffer, size_t offset, std::array<uint8_t, N>& copy) {
+  std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(offset), N, copy.begin());
+}
+
+std::string fourHexDigits(uint16_t value) {
+  char text[5];
+  std::snprintf(text, sizeof text, "%04X", value);
+  return text;
+}
+
+}  // namespace
+
+void ImageTransfer::beginBatch() {
+  link_.batchFlag = true;
+  link_.monitorTimerEnabled = false;
+  link_.host.setOverlaysVisible(true);
+  link_.host.showProgress();
+}
+
+void ImageTransfer::endBatch() {
+  link_.host.hideProgress();
+  link_.monitorTimerEnabled = true;
+  link_.host.setOverlaysVisible(false);
+  link_.batchFlag = false;
+}
+
+void ImageTransfer::splitMacroBlock() {
+  link_.macros.loadFromImage(link_.image.buffer);
+  link_.macros.ReadAndRefreshMacroBlock();
+}
+
+void ImageTransfer::splitImage(SplitOrder order) {
+  ConfigImage& image = link_.image;
+  image.splitCheckedSections(link_.builderInputs());
+  if (order == SplitOrder::GunTableFirst) image.splitGunTable();
+  splitMacroBlock();
+  image.splitPatchRecord();
+  if (order == SplitOrder::MacroBlockFirst) image.splitGunTable();
+  link_.patchCodeText = fourHexDigits(image.patchCheckValue());
+}
+
+void ImageTransfer::Btn_Read() {
+  beginBatch();
+  link_.observer().refreshPcMacroNames();
+  // Whatever the device reported, from here on it is handled as an I2C device.
+  link_.connection.interfaceType = kInterfaceI2c;
+  link_.channel.BlockReadWithProgress(0, link_.image.buffer);
+  splitImage(SplitOrder::GunTableFirst);
+  DataBufToUI();
+  link_.observer().refreshSystemMouseGroups();
+  link_.observer().showFirstPage();
+  link_.errorFlag = false;
+  link_.host.processMessages();
+  endBatch();
+  link_.host.refreshWindow();
+}
+
+void ImageTransfer::DataBufToUI() {
+  const ConfigImage& image = link_.image;
+  CodeStrings& codes = link_.codes;
+  for (size_t k = 0; k < kButtonCount; ++k) {
+    const size_t at = k * kEntryLength;
+    codes.keys[k] = entryCode(std::span(image.profile1).subspan(at, kEntryLength));
+    codes.keys[kButtonCount + k] = entryCode(std::span(image.profile2).subspan(at, kEntryLength));
+  }
+  for (size_t n = 0; n < kComboKeyCount; ++n)
+    codes.combos[n] =
+        entryCode(std::span(image.vendor).subspan(kComboKeysOffset + n * kEntryLength, kEntryLength));
+  link_.observer().refreshPages();
+}
+
+void ImageTransfer::MemoToDataBuf_OnClick() {
+  link_.observer().hideMenus();
+  link_.monitorTimerEnabled = false;
+  link_.host.setOverlaysVisible(true);
+  const bool supported = link_.connection.supportsStoredWrites();
+  if (supported) splitImage(SplitOrder::MacroBlockFirst);
+  DataBufToUI();
+  link_.host.showProgress();
+  if (supported) link_.channel.BlockWrite(0, link_.image.buffer);
+  link_.discovery.RestartAndReFind();
+}
+
+void ImageTransfer::InitNoDevice() {
+  link_.batchFlag = true;
+  if (link_.connection.memoryTypeSupported()) {
+    ConfigImage& image = link_.image;
+    link_.defaults.LoadDefaultImages(link_.connection.configuredMemoryType);
+    image.buffer = link_.defaults.store[0];
+    link_.observer().clearMacroEditor();
+    image.splitCheckedSections(link_.builderInputs());
+    splitMacroBlock();
+    image.splitPatchRecord();
+    link_.patchCodeText = fourHexDigits(image.patchCheckValue());
+    std::copy(image.committedGunTable.begin(), image.committedGunTable.end(),
+              image.buffer.begin() + kGunTableOffset);
+    image.workingGunTable = image.committedGunTable;
+  }
+  link_.batchFlag = false;
+  DataBufToUI();
+}
+
+bool ImageTransfer::writeProfiles(bool withFireKeys) {
+  bool written = true;
+  if (link_.connection.supportsStoredWrites()) {
+    ConfigImage& image = link_.image;
+    image.UpdateProfileChecksum();
+    std::array<uint8_t, kKeyTablesLength> tables;
+    std::copy(image.profile1.begin(), image.profile1.end(), tables.begin());
+    std::copy(image.profile2.begin(), image.profile2.end(), tables.begin() + kProfileLength);
+    written = link_.channel.BlockWrite(kKeyTablesOffset, tables);
+    if (withFireKeys) written = link_.channel.BlockWrite(kFireKeyOffset, image.fireKey) && written;
+  }
+  reloadUserSection();
+  return written;
+}
+
+bool ImageTransfer::WriteKeyTables() { return writeProfiles(false); }
+
+bool ImageTransfer::WriteKeyTablesAndFireKeys() { return writeProfiles(true); }
+
+// The mouse re-applies its working copy of the user section when its first byte is
+// written as 0x0F and then as its own value.
+void ImageTransfer::reloadUserSection() {
+  CommandChannel& channel = link_.channel;
+  UserSection scratch;
+  // A failed read-back keeps the previous copy rather than filling it with 0xFF.
+  if (channel.DirectRead(kDirectSpace, kUserOffset, scratch)) link_.image.user = scratch;
+  channel.DirectWriteBytes(kUserOffset, kReloadTrigger, 0, 0, 1);
+  channel.DirectWriteBytes(kUserOffset, link_.image.user[0], 0, 0, 1);
+}
+
+bool ImageTransfer::writeUserSection() {
+  link_.image.UpdateUserChecksum();
+  return link_.channel.DirectWriteRange(kUserOffset, link_.image.user);
+}
+
+bool ImageTransfer::writeVendorSection() {
+  link_.image.UpdateVendorChecksum();
+  const bool sent = link_.channel.DirectWriteRange(kVendorOffset, link_.image.vendor);
+  return WriteKeyTables() && sent;
+}
+
+bool ImageTransfer::writeGunTable() {
+  if (!link_.connection.supportsStoredWrites()) return false;
+  return link_.channel.BlockWrite(kGunTableOffset, link_.image.committedGunTable);
+}
+
+bool ImageTransfer::writeMacroBlock() {
+  if (!link_.connection.supportsStoredWrites()) return false;
+  const auto& block = link_.macros.block();
+  constexpr size_t kHalf = kMacroBlockLength / 2;
+  const bool first = link_.channel.BlockWrite(kMacroBlockOffset, std::span(block).first(kHalf));
+  const bool second =
+      link_.channel.BlockWrite(kMacroBlockOffset + kHalf, std::span(block).subspan(kHalf));
+  return first && second;
+}
+
+bool ImageTransfer::writePatchRecord() {
+  if (!link_.connection.supportsStoredWrites()) return false;
+  return link_.channel.BlockWrite(kPatchRecordOffset, link_.image.patchRecord);
+}
+
+bool ImageTransfer::writeField(uint8_t address, std::span<const uint8_t> bytes) {
+  const auto at = [&](size_t i) { return i < bytes.size() ? bytes[i] : uint8_t{0}; };
+  if (bytes.size() == 4) return link_.channel.DirectWriteFour(address, at(0), at(1), at(2), at(3));
+  if (bytes.empty() || bytes.size() > 3) return false;
+  return link_.channel.DirectWriteBytes(address, at(0), at(1), at(2),
+                                        static_cast<uint8_t>(bytes.size()));
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "device/DeviceLink.h"
+#include "device/SimulatedMouse.h"
+#include "support/FakeHost.h"
+
+namespace mousecfg::testing {
+
+// The simulated mouse on a virtual clock, a fake host and the device link as the
+// window sets it up at start. Tests read the frames the mouse saw from its trace.
+class SimulatedLinkFixture : public ::testing::Test {
+ protected:
+  explicit SimulatedLinkFixture(SimulatedMouse::Options options = {})
+      : mouse(options, [this] { return host.nowMs(); }), link(mouse, host) {
+    link.deriveFromBuiltInImage();
+  }
+
+  // Opens the channel the way discovery does and forgets the frames of the probe.
+  void openChannel() {
+    uint16_t version = 0;
+    ASSERT_TRUE(link.discovery.OpenDevice(link.deviceTable[0].vendorId,
+                                          link.deviceTable[0].productId, version));
+    mouse.clearTrace();
+  }
+
+  std::vector<std::string> frames() const { return mouse.trace(); }
+
+  // Frames whose text starts with prefix ("S 40", "S 41", "G 41").
+  std::vector<std::string> framesStartingWith(const std::string& prefix) const {
+    std::vector<std::string> matching;
+    for (const std::string& line : mouse.trace())
+      if (line.rfind(prefix, 0) == 0) matching.push_back(line);
+    return matching;
+  }
+
+  FakeHost host;
+  SimulatedMouse mouse;
+  DeviceLink link;
+};
+
+}  // namespace mousecfg::testing
