@@ -26,8 +26,10 @@ bool isMcuOrSpit(LedKind led) {
   return led == LedKind::McuLed || led == LedKind::SpitLed;
 }
 
+// A plain loop on purpose: g++ 12 at -O3 dropped some of these stores when they were
+// written with std::copy from the initializer list.
 void put(std::span<uint8_t> target, size_t offset, std::initializer_list<uint8_t> values) {
-  std::copy(values.begin(), values.end(), target.begin() + offset);
+  for (uint8_t value : values) target[offset++] = value;
 }
 
 template <typename Array>

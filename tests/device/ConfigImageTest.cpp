@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "DefaultImage.h"
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 
 namespace mousecfg {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "device/ConfigImage.h"
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 
 namespace mousecfg {
 namespace {
@@ -126,7 +126,7 @@ TEST(DefaultImage, IdentityRecordExpectsGenericIdsOnI2cMemory) {
 }
 
 TEST(DefaultImage, GunPresets) {
-  const std::string zeros = " " + hexRepeat(0x00, 7);
+  const std::string zeros = std::string(" ").append(hexRepeat(0x00, 7));
   EXPECT_EQ(at(304, 24), "A1 FE 00 06 FD 00 04 00 07 FE 00 14 FC 21 FE 00 06" + zeros);
   EXPECT_EQ(at(328, 24), "FD 00 A1 FE 00 18 04 00 0C FE 00 01 21 FE 00 18 FC" + zeros);
   EXPECT_EQ(at(352, 24), "A1 FE 00 06 FD 00 04 00 05 FE 00 10 FC 21 FE 00 06" + zeros);

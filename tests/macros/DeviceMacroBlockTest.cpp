@@ -44,8 +44,9 @@ Bytes bodyOfLength(size_t length) {
 
 Bytes record(const std::u16string& name, const Bytes& body) {
   const Name n = nameBytes(name);
-  Bytes bytes(n.begin(), n.end());
-  bytes.insert(bytes.end(), body.begin(), body.end());
+  Bytes bytes(n.size() + body.size());
+  std::copy(n.begin(), n.end(), bytes.begin());
+  std::copy(body.begin(), body.end(), bytes.begin() + static_cast<std::ptrdiff_t>(n.size()));
   return bytes;
 }
 
