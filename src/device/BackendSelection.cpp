@@ -1,0 +1,82 @@
+#include "BackendSelection.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+
+#include "HidapiBackend.h"
+#include "TracingBackend.h"
+
+namespace mousecfg {
+
+namespace {
+
+constexpr const char* kBackendVariable = "MOUSECFG_BACKEND";
+constexpr const char* kSimFileVariable = "MOUSECFG_SIM_FILE";
+constexpr const char* kTraceVariable = "MOUSECFG_TRACE";
+constexpr std::string_view kSimulatedBackend = "sim";
+
+// Lines may come from the UI thread and the listener at once.
+class TraceFile {
+ public:
+  explicit TraceFile(const std::string& path) : file_(path, std::ios::trunc) {}
+  bool isOpen() const { return file_.is_open(); }
+  void write(const std::string& line) {
+    std::lock_guard lock(mutex_);
+    file_ << line << '\n';
+    file_.flush();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::ofstream file_;
+};
+
+std::optional<std::string> nonEmpty(const EnvironmentLookup& lookup, const char* name) {
+  auto value = lookup(name);
+  if (value && value->empty()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+SelectedBackend selectBackend(const EnvironmentLookup& lookup) {
+  SelectedBackend selected;
+  std::function<void(const std::string&)> sink;
+  if (auto tracePath = nonEmpty(lookup, kTraceVariable)) {
+    auto file = std::make_shared<TraceFile>(*tracePath);
+    if (file->isOpen()) {
+      sink = [file](const std::string& line) { file->write(line); };
+    } else {
+      selected.traceFileFailed = true;
+    }
+  }
+
+  if (lookup(kBackendVariable) == std::optional<std::string>(kSimulatedBackend)) {
+    SimulatedMouse::Options options;
+    options.persistPath = nonEmpty(lookup, kSimFileVariable).value_or("");
+    auto mouse = std::make_unique<SimulatedMouse>(options);
+    if (sink) mouse->setTraceSink(sink);
+    selected.simulatedMouse = mouse.get();
+    selected.backend = std::move(mouse);
+  } else if (sink) {
+    selected.backend = std::make_unique<TracingBackend>(std::make_unique<HidapiBackend>(), sink);
+  } else {
+    selected.backend = std::make_unique<HidapiBackend>();
+  }
+  return selected;
+}
+
+SelectedBackend selectBackendFromEnvironment() {
+  return selectBackend([](const char* name) -> std::optional<std::string> {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+  });
+}
+
+std::unique_ptr<HidBackend> makeBackendFromEnvironment() {
+  return selectBackendFromEnvironment().backend;
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "HidBackend.h"
+#include "SimulatedMouse.h"
+
+namespace mousecfg {
+
+// The backend the program runs on and, when it is the simulated mouse, the mouse itself
+// so a demo can press its buttons.
+struct SelectedBackend {
+  std::unique_ptr<HidBackend> backend;
+  SimulatedMouse* simulatedMouse = nullptr;  // owned by backend; null for real devices
+  bool traceFileFailed = false;              // MOUSECFG_TRACE named a file that cannot be written
+};
+
+// Looks up an environment variable; nullopt when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
+
+// MOUSECFG_BACKEND=sim selects the simulated mouse (its stored block kept in the file
+// MOUSECFG_SIM_FILE when that is set), anything else real devices. MOUSECFG_TRACE=FILE
+// writes every frame to FILE, one line each, flushed at once; the file is started
+// afresh on every run.
+SelectedBackend selectBackend(const EnvironmentLookup& lookup);
+SelectedBackend selectBackendFromEnvironment();
+std::unique_ptr<HidBackend> makeBackendFromEnvironment();
+
+}  // namespace mousecfg
