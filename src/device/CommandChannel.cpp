@@ -24,14 +24,19 @@ void CommandChannel::setNotificationHandle(std::shared_ptr<HidHandle> handle) {
   notificationChanged_.notify_all();
 }
 
-std::shared_ptr<HidHandle> CommandChannel::waitForNotificationHandle(int timeoutMs) {
+std::shared_ptr<HidHandle> CommandChannel::waitForNotificationHandle(
+    int timeoutMs, const std::atomic<bool>& stop) {
   std::unique_lock lock(notificationMutex_);
   notificationChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                [this] { return notificationHandle_ != nullptr; });
+                                [&] { return notificationHandle_ != nullptr || stop; });
   return notificationHandle_;
 }
 
-void CommandChannel::wakeNotificationWaiters() { notificationChanged_.notify_all(); }
+void CommandChannel::wakeNotificationWaiters() {
+  // Taking the lock orders the wake-up after a waiter's check of its stop flag.
+  std::lock_guard lock(notificationMutex_);
+  notificationChanged_.notify_all();
+}
 
 std::shared_ptr<HidHandle> CommandChannel::notificationHandle() const {
   std::lock_guard lock(notificationMutex_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -35,8 +36,10 @@ class CommandChannel {
   // The notification handle is read by the listener thread, so it is guarded.
   void setNotificationHandle(std::shared_ptr<HidHandle> handle);
   std::shared_ptr<HidHandle> notificationHandle() const;
-  // Waits until a notification handle is set or the time is up, without spinning.
-  std::shared_ptr<HidHandle> waitForNotificationHandle(int timeoutMs);
+  // Waits until a notification handle is set, `stop` is raised (and the waiters woken)
+  // or the time is up, without spinning.
+  std::shared_ptr<HidHandle> waitForNotificationHandle(int timeoutMs,
+                                                       const std::atomic<bool>& stop);
   // Wakes every waiter (used when the listener stops).
   void wakeNotificationWaiters();
 

@@ -38,6 +38,7 @@ bool Discovery::OpenDevice(int vendorId, int productId, uint16_t& version) {
     if (!ours) continue;
     found = true;
     version = collection.version;
+    version_ = collection.version;
     channel.vendorId = vendorId;
     channel.productId = productId;
     channel.featureReportLength = collection.featureReportLength;

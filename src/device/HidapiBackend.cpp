@@ -3,6 +3,7 @@
 #include <hidapi/hidapi.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -97,6 +98,16 @@ std::vector<HidCollectionInfo> HidapiBackend::enumerate() {
   }
   hid_free_enumeration(devices);
   return collections;
+}
+
+int HidapiBackend::countCollections() {
+  std::error_code error;
+  int count = 0;
+  for (std::filesystem::directory_iterator entry("/dev", error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (entry->path().filename().string().starts_with("hidraw")) ++count;
+  }
+  return count;
 }
 
 std::shared_ptr<HidHandle> HidapiBackend::open(const std::string& path, HidAccess) {

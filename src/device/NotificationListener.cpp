@@ -52,7 +52,7 @@ void NotificationListener::waitInterruptibly(int ms) {
 void NotificationListener::run() {
   std::vector<uint8_t> report;
   while (!stopping_) {
-    auto handle = channel_.waitForNotificationHandle(kIdleWaitMs);
+    auto handle = channel_.waitForNotificationHandle(kIdleWaitMs, stopping_);
     if (!handle || stopping_) continue;
     const int length = channel_.inputReportLength > 0 ? channel_.inputReportLength
                                                       : static_cast<int>(kFrameLength);

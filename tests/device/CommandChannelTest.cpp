@@ -2,11 +2,11 @@
 
 #include <numeric>
 
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "support/FakeHost.h"
 #include "support/SimulatedLinkFixture.h"
 
-namespace mousecfg::testing {
+namespace mousecfg::test {
 namespace {
 
 using test::hexBytes;
@@ -180,4 +180,4 @@ TEST_F(CommandChannelTest, UnplugInTheMiddleOfAReadLeavesFFForTheLostFrames) {
 }
 
 }  // namespace
-}  // namespace mousecfg::testing
+}  // namespace mousecfg::test

@@ -2,10 +2,10 @@
 
 #include <deque>
 
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "support/SimulatedLinkFixture.h"
 
-namespace mousecfg::testing {
+namespace mousecfg::test {
 namespace {
 
 using test::hexBytes;
@@ -275,4 +275,4 @@ TEST_F(DiscoveryTest, MouseThatDoesNotComeBackLeavesTheMonitorRunning) {
 }
 
 }  // namespace
-}  // namespace mousecfg::testing
+}  // namespace mousecfg::test

@@ -8,7 +8,7 @@
 
 #include "device/Host.h"
 
-namespace mousecfg::testing {
+namespace mousecfg::test {
 
 // A host with a virtual clock: waits advance the clock at once, so a restart's
 // seventeen seconds cost nothing. It records what the core asked of the window.
@@ -72,4 +72,4 @@ class FakeHost : public Host {
   std::deque<std::function<void()>> posted;
 };
 
-}  // namespace mousecfg::testing
+}  // namespace mousecfg::test

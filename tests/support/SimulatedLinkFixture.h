@@ -9,7 +9,7 @@
 #include "device/SimulatedMouse.h"
 #include "support/FakeHost.h"
 
-namespace mousecfg::testing {
+namespace mousecfg::test {
 
 // The simulated mouse on a virtual clock, a fake host and the device link as the
 // window sets it up at start. Tests read the frames the mouse saw from its trace.
@@ -43,4 +43,4 @@ class SimulatedLinkFixture : public ::testing::Test {
   DeviceLink link;
 };
 
-}  // namespace mousecfg::testing
+}  // namespace mousecfg::test
