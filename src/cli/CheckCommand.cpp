@@ -1,0 +1,82 @@
+#include <iomanip>
+#include <ostream>
+#include <span>
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "app/WholeFile.h"
+#include "device/ConfigImage.h"
+#include "macros/DeviceMacroBlock.h"
+
+namespace mousecfg {
+
+namespace {
+
+struct CheckedSection {
+  const char* name;
+  size_t offset;
+  size_t length;
+};
+
+constexpr CheckedSection kSections[] = {
+    {"vendor", image::kVendorOffset, image::kVendorLength},
+    {"user", image::kUserOffset, image::kUserLength},
+    {"profile 1", image::kProfile1Offset, image::kProfileLength},
+    {"profile 2", image::kProfile2Offset, image::kProfileLength},
+};
+
+std::string hexByte(uint8_t value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[value >> 4], kDigits[value & 0x0F]};
+}
+
+}  // namespace
+
+int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (wantsHelp(args)) {
+    out << "usage: mousectl check FILE\n\nChecks a saved configuration (2048 bytes): each\n"
+           "section's checksum, which sections the program would rebuild from its defaults\n"
+           "when the mouse held them, and the macros stored in it. Exit status 1 when a\n"
+           "section is broken.\n";
+    return kExitOk;
+  }
+  if (args.size() != 1) {
+    err << "usage: mousectl check FILE\n";
+    return kExitUsage;
+  }
+  const FileContents file = readWholeFile(args[0], image::kImageLength);
+  if (!file.ok) {
+    err << "mousectl: " << file.error << '\n';
+    return kExitFileError;
+  }
+  if (file.bytes.size() != image::kImageLength) {
+    err << "mousectl: " << args[0] << " holds " << file.bytes.size()
+        << " bytes; a configuration has exactly " << image::kImageLength << '\n';
+    return kExitFileError;
+  }
+  const std::span<const uint8_t> bytes(file.bytes);
+  int broken = 0;
+  for (const CheckedSection& section : kSections) {
+    const auto data = bytes.subspan(section.offset, section.length);
+    const uint8_t stored = data.back();
+    const uint8_t computed = sectionChecksum(data);
+    const bool ok = stored == computed;
+    if (!ok) ++broken;
+    out << std::left << std::setw(10) << section.name << std::right << " bytes " << std::setw(4)
+        << section.offset << ".." << std::setw(4) << section.offset + section.length - 1
+        << "  checksum " << hexByte(stored) << (ok ? "  ok" : "  BROKEN (should be ")
+        << (ok ? "" : hexByte(computed) + "; would be rebuilt from the defaults)") << '\n';
+  }
+  DeviceMacroBlock macros;
+  ImageBuffer image{};
+  std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
+  macros.loadFromImage(image);
+  macros.ReadAndRefreshMacroBlock();
+  out << "macros    " << macros.macroCount() << " using " << macros.totalLength()
+      << " of 512 bytes\n";
+  for (const std::string& name : macros.names()) out << "          " << name << '\n';
+  out << (broken == 0 ? "all sections ok\n" : std::to_string(broken) + " broken section(s)\n");
+  return broken == 0 ? kExitOk : kExitBrokenImage;
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <ostream>
+#include <string>
+
+#include "device/Host.h"
+
+namespace mousecfg {
+
+// The host of mousectl: waits really wait, messages go to standard error, there is no
+// progress window and every confirmation is declined (nobody is there to press OK).
+class ConsoleHost : public Host {
+ public:
+  using TextLookup = std::function<std::string(const std::string& languageKey)>;
+
+  ConsoleHost(std::ostream& messages, TextLookup textOf);
+
+  int64_t nowMs() override;
+  void sleepProcessing(int ms) override;
+  void processMessages() override;
+  void postToUi(std::function<void()> work) override;
+  void showProgress() override {}
+  void hideProgress() override {}
+  void setOverlaysVisible(bool) override {}
+  void showMessage(const std::string& languageKey) override;
+  bool confirmMessage(const std::string& languageKey) override;
+
+ private:
+  std::ostream& messages_;
+  TextLookup textOf_;
+  std::mutex postedMutex_;
+  std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace mousecfg

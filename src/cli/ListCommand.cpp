@@ -1,0 +1,42 @@
+#include <iomanip>
+#include <ostream>
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "device/Protocol.h"
+
+namespace mousecfg {
+
+bool wantsHelp(const Arguments& args) {
+  for (const std::string& arg : args)
+    if (arg == "--help" || arg == "-h") return true;
+  return false;
+}
+
+int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (wantsHelp(args)) {
+    out << "usage: mousectl list\n\nLists every HID collection with its vendor and product id,\n"
+           "version and report lengths. The mouse's command collections are marked \"mouse\".\n";
+    return kExitOk;
+  }
+  if (!args.empty()) {
+    err << "mousectl list: takes no arguments\n";
+    return kExitUsage;
+  }
+  CliSession session(err);
+  const DeviceTableEntry& wanted = session.link().deviceTable[0];
+  const auto collections = session.backend().enumerate();
+  out << "VID:PID    version feature input  path\n";
+  for (const HidCollectionInfo& c : collections) {
+    const bool ours = c.vendorId == wanted.vendorId && c.productId == wanted.productId &&
+                      c.featureReportLength == static_cast<int>(protocol::kFrameLength);
+    out << std::hex << std::setfill('0') << std::setw(4) << c.vendorId << ':' << std::setw(4)
+        << c.productId << "  " << std::setw(4) << c.version << std::dec << std::setfill(' ')
+        << "    " << std::setw(7) << c.featureReportLength << std::setw(6)
+        << c.inputReportLength << "  " << c.path << (ours ? "  <- mouse" : "") << '\n';
+  }
+  out << collections.size() << " collection(s)\n";
+  return kExitOk;
+}
+
+}  // namespace mousecfg

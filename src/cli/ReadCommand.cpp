@@ -1,0 +1,37 @@
+#include <ostream>
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "app/WholeFile.h"
+
+namespace mousecfg {
+
+int runRead(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (wantsHelp(args)) {
+    out << "usage: mousectl read -o FILE\n\nFinds the mouse, checks its device information and\n"
+           "codes as the window does, reads its whole stored configuration (2048 bytes) and\n"
+           "writes it to FILE unchanged. FILE is replaced only when the read succeeded.\n";
+    return kExitOk;
+  }
+  if (args.size() != 2 || (args[0] != "-o" && args[0] != "--output")) {
+    err << "usage: mousectl read -o FILE\n";
+    return kExitUsage;
+  }
+  CliSession session(err);
+  DeviceLink& link = session.link();
+  link.channel.failedDataFrames = 0;
+  if (const int status = session.connect(true); status != kExitOk) return status;
+  if (link.channel.failedDataFrames > 0 || !link.channel.isOpen()) {
+    err << "mousectl: the mouse stopped answering during the read (" << link.channel.failedDataFrames
+        << " frames lost); nothing was written\n";
+    return kExitNoDevice;
+  }
+  if (const std::string error = writeWholeFile(args[1], link.image.buffer); !error.empty()) {
+    err << "mousectl: " << error << '\n';
+    return kExitFileError;
+  }
+  out << "wrote " << link.image.buffer.size() << " bytes to " << args[1] << '\n';
+  return kExitOk;
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,50 @@
+#include <iostream>
+#include <string_view>
+
+#include "CliSession.h"
+#include "Commands.h"
+
+namespace {
+
+constexpr std::string_view kUsage = R"(usage: mousectl COMMAND [OPTIONS]
+
+Reads and checks the configuration of the gaming mouse.
+
+commands:
+  list              list the HID collections and mark the mouse's
+  info              show the mouse's device information and whether it is accepted
+  read -o FILE      save the mouse's whole stored configuration (2048 bytes) to FILE
+  check FILE        check the sections of a saved configuration
+
+Run "mousectl COMMAND --help" for a command's details.
+
+environment:
+  MOUSECFG_BACKEND=sim   use the built-in simulated mouse instead of real devices
+  MOUSECFG_SIM_FILE=F    the simulated mouse keeps its stored block in F
+  MOUSECFG_TRACE=FILE    write every frame sent and received to FILE
+
+exit status: 0 success, 1 broken configuration, 2 wrong arguments, 3 no mouse,
+4 mouse not accepted, 5 file error
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace mousecfg;
+  if (argc < 2) {
+    std::cerr << kUsage;
+    return kExitUsage;
+  }
+  const std::string command = argv[1];
+  const Arguments args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsage;
+    return kExitOk;
+  }
+  if (command == "list") return runList(args, std::cout, std::cerr);
+  if (command == "info") return runInfo(args, std::cout, std::cerr);
+  if (command == "read") return runRead(args, std::cout, std::cerr);
+  if (command == "check") return runCheck(args, std::cout, std::cerr);
+  std::cerr << "mousectl: unknown command \"" << command << "\"\n" << kUsage;
+  return kExitUsage;
+}
