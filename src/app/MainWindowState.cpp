@@ -134,4 +134,17 @@ void MainWindowState::showFirstPage() {
 
 void MainWindowState::errorStateEntered() { showFirstPage(); }
 
+// One byte of the user section, read from the stored block without the progress window.
+void MainWindowState::readUserByte(size_t index) {
+  if (!link_.connection.supportsStoredWrites()) return;
+  std::array<uint8_t, 1> value{};
+  if (link_.channel.BlockRead(static_cast<uint16_t>(image::kUserOffset + index), value))
+    link_.image.user[index] = value[0];
+  link_.host.refreshWindow();
+}
+
+void MainWindowState::dpiButtonReleased() { readUserByte(image::kUserActiveDpiLevel); }
+
+void MainWindowState::profileButtonReleased() { readUserByte(image::kUserActiveProfile); }
+
 }  // namespace mousecfg

@@ -60,6 +60,9 @@ class MainWindowState : public LinkObserver {
   void showFirstPage() override;
   void errorStateEntered() override;
   void hideMenus() override { closeMenus(); }
+  // The mouse's own buttons: the active level or profile is read back from the mouse.
+  void dpiButtonReleased() override;
+  void profileButtonReleased() override;
 
   DeviceLink& link() { return link_; }
   const LanguageTables& languages() const { return languages_; }
@@ -95,6 +98,7 @@ class MainWindowState : public LinkObserver {
   void showPage(Page page);
   void resetPageButtonPictures();
   void setOverlays(bool visible);
+  void readUserByte(size_t index);
 
   DeviceLink& link_;
   LanguageTables languages_;

@@ -41,6 +41,9 @@ class DeviceLink {
   bool batchFlag = false;
   // Set while the built-in defaults are shown because no accepted device was read.
   bool errorFlag = false;
+  // Set while the pages are being refreshed from the image: control handlers then
+  // neither edit the copies nor send anything.
+  bool refreshingFlag = false;
   // The connection monitor runs only while this is set.
   bool monitorTimerEnabled = false;
 
