@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QLabel>
+#include <QMap>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "app/MainWindowState.h"
+#include "app/QtPictureButton.h"
+
+namespace mousecfg {
+
+// The main window: borderless, shaped by its background picture, the seven pages and
+// the navigation drawn from the skin and placed by the layout. It holds no state of
+// its own: handlers run on MainWindowState, then render() redraws from it.
+class QtMainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit QtMainWindow(MainWindowState& state);
+
+  void render();
+  void setOverlaysVisible(bool visible);
+  QString text(const std::string& languageKey) const;
+  QString fontName() const;
+  MainWindowState& state() { return state_; }
+
+  // The connection monitor's timer (1500 ms); it ticks the monitor while enabled.
+  QTimer& devTimer() { return devTimer_; }
+  QWidget* page(Page page) const { return pages_[static_cast<size_t>(page) - 1]; }
+  QtPictureButton* button(const QString& name) const { return buttons_.value(name); }
+  QtPictureButton* keyLabel(int index) const { return keyLabels_[static_cast<size_t>(index)]; }
+  QLabel* hintLabel() const { return hint_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void createPages();
+  void createButtons();
+  void createKeyLabels();
+  QtPictureButton* addButton(const QString& name, void (QtMainWindow::*onClick)());
+  void renderButtons();
+  void renderKeyLabels();
+  void renderTexts();
+  void renderShape();
+  QFont groupFont(char group) const;
+  QColor groupColour(char group) const;
+
+  void onDevTimer();
+  void onPageButton(PageButton button);
+  void onWeb();
+
+  MainWindowState& state_;
+  std::array<QWidget*, 7> pages_{};
+  QMap<QString, QtPictureButton*> buttons_;
+  std::array<QtPictureButton*, kKeyLabelCount> keyLabels_{};
+  QtPictureButton* engineerButton_ = nullptr;
+  QtPictureButton* webButton_ = nullptr;
+  QLabel* title_ = nullptr;
+  QLabel* hint_ = nullptr;
+  QWidget* overlay_ = nullptr;
+  QTimer devTimer_;
+  QPoint dragOffset_;
+  bool dragging_ = false;
+};
+
+}  // namespace mousecfg

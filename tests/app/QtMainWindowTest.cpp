@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/QtShell.h"
+#include "app/QtSingleInstance.h"
+#include "device/SimulatedMouse.h"
+#include "support/QtDialogCatcher.h"
+#include "support/QtPrinters.h"
+
+namespace mousecfg::test {
+namespace {
+
+constexpr int kConnectTimeoutMs = 8000;
+
+class QtMainWindowTest : public ::testing::Test {
+ protected:
+  QtMainWindowTest() : shell(mouse) { shell.show(); }
+
+  QtMainWindow& window() { return shell.window; }
+  void click(const QString& name) {
+    QtPictureButton* button = window().button(name);
+    ASSERT_NE(button, nullptr) << name.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  }
+  bool waitForConnection() {
+    return QTest::qWaitFor([this] { return !shell.link.errorFlag && shell.link.channel.isOpen(); },
+                           kConnectTimeoutMs);
+  }
+  bool pageShown(Page page) { return window().page(page)->isVisible(); }
+
+  SimulatedMouse mouse;
+  QtShell shell;
+};
+
+TEST_F(QtMainWindowTest, OpensBorderlessWithItsCaptionOnPageOne) {
+  EXPECT_TRUE(window().isVisible());
+  EXPECT_EQ(window().windowTitle(), "KVRM318x 062B Gaming Mouse v1.0");
+  EXPECT_TRUE(window().windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window().size(), QSize(900, 600));
+  EXPECT_TRUE(pageShown(Page::Keys));
+  EXPECT_FALSE(pageShown(Page::Advanced));
+  EXPECT_FALSE(window().button("Btn_Lang3")->isVisible()) << "switched off by the layout";
+  EXPECT_TRUE(window().button("Btn_Lang2")->isVisible());
+  EXPECT_EQ(window().button("Btn_Main")->caption(), "Office Mode");
+  EXPECT_FALSE(window().mask().isEmpty()) << "shaped by the background picture";
+}
+
+TEST_F(QtMainWindowTest, PageButtonsWithoutTheMouseSayItIsNotFound) {
+  QtDialogCatcher dialogs;
+  click("Btn_Adv");
+  EXPECT_EQ(dialogs.texts, QStringList{"Not find the specified device"});
+  EXPECT_TRUE(pageShown(Page::Keys));
+}
+
+TEST_F(QtMainWindowTest, FindsTheSimulatedMouseThenSwitchesPages) {
+  ASSERT_TRUE(waitForConnection());
+  click("Btn_Adv");
+  EXPECT_TRUE(pageShown(Page::Advanced));
+  EXPECT_FALSE(pageShown(Page::Keys));
+  click("Btn_Breath");
+  EXPECT_TRUE(pageShown(Page::Lighting));
+  QTest::mouseClick(window().findChild<QtPictureButton*>("Btn_Engineer"), Qt::LeftButton);
+  EXPECT_TRUE(pageShown(Page::Engineer));
+  EXPECT_EQ(window().size(), QSize(1256, 680));
+  click("Btn_Main");
+  EXPECT_TRUE(pageShown(Page::Keys));
+  EXPECT_EQ(window().size(), QSize(900, 600));
+}
+
+TEST_F(QtMainWindowTest, UnpluggedMouseIsNotFoundAndPluggedAgainIsReadAgain) {
+  ASSERT_TRUE(waitForConnection());
+  click("Btn_Adv");
+  mouse.unplug();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !shell.link.channel.isOpen(); }, kConnectTimeoutMs));
+  QtDialogCatcher dialogs;
+  click("Btn_Main");
+  EXPECT_EQ(dialogs.texts, QStringList{"Not find the specified device"});
+  EXPECT_TRUE(pageShown(Page::Advanced)) << "the last settings stay on screen";
+  mouse.plug();
+  ASSERT_TRUE(waitForConnection());
+  EXPECT_TRUE(pageShown(Page::Keys)) << "read again, back on page 1";
+}
+
+TEST_F(QtMainWindowTest, LanguageTwoRestylesTheWindow) {
+  click("Btn_Lang2");
+  EXPECT_EQ(shell.state.language(), 2);
+  EXPECT_EQ(shell.state.layout().group('A').rgb, 0xFFFFFFu);
+  click("Btn_Lang1");
+  EXPECT_EQ(shell.state.language(), 1);
+  EXPECT_EQ(shell.state.layout().group('A').rgb, 0x000000u);
+}
+
+TEST_F(QtMainWindowTest, HoveringAButtonShowsItsHint) {
+  QtPictureButton* adv = window().button("Btn_Adv");
+  QStatusTipEvent tip(adv->statusTip());
+  QApplication::sendEvent(adv, &tip);
+  EXPECT_EQ(window().hintLabel()->text(), "Advanced");
+}
+
+TEST(QtSingleInstance, ASecondStartFindsTheFirstAndAsksItToTheFront) {
+  const QString caption = "mousecfg single instance test";
+  EXPECT_FALSE(QtSingleInstance::activateRunning(caption));
+  QtSingleInstance first(caption);
+  int activations = 0;
+  ASSERT_TRUE(first.listen([&] { ++activations; }));
+  EXPECT_TRUE(QtSingleInstance::activateRunning(caption));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1; }, 2000));
+}
+
+}  // namespace
+}  // namespace mousecfg::test
