@@ -2,6 +2,10 @@
 
 #include <QHash>
 
+// The skin is compiled into a static library, whose resource registration the linker
+// would drop unless something refers to it.
+static void registerSkinResources() { Q_INIT_RESOURCE(skin); }
+
 namespace mousecfg {
 
 namespace {
@@ -13,6 +17,8 @@ QString resourcePath(std::string_view name) {
 // Pictures are loaded once; a missing variant is remembered as a null picture, so
 // the lookup costs nothing the next time.
 QPixmap load(const QString& path) {
+  static const bool registered = (registerSkinResources(), true);
+  (void)registered;
   static QHash<QString, QPixmap> loaded;
   const auto found = loaded.constFind(path);
   if (found != loaded.constEnd()) return *found;
