@@ -92,6 +92,7 @@ class MainWindowState : public LinkObserver {
   std::string pagePicture() const;
   // "L1_BackGround" of the language in use.
   std::string backgroundPicture() const;
+  Size pictureSize(std::string_view picture) const { return pictureSizes_(picture); }
 
  private:
   void applyLayoutAndLanguage();

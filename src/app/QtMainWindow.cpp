@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QStatusTipEvent>
 #include <QUrl>
@@ -174,12 +175,23 @@ void QtMainWindow::renderButtons() {
     buttons_.value(QStringLiteral("Btn_Lang%1").arg(n))
         ->setPicture(QtSkin::picture(state_.languageButtonPictures[static_cast<size_t>(n - 1)],
                                      language));
+  const bool engineer = state_.visiblePage == Page::Engineer;
   for (const PictureButtonSpec& spec : kWindowButtons) {
     QtPictureButton* button = buttons_.value(qt(spec.name));
     style(button, state_.layout().button(spec.name), kGroupWindowButtons);
+    button->setCaptionAlignment(Qt::AlignCenter);
     const bool confirm = spec.name.starts_with("Btn_Confirm");
     button->setCaption(confirm ? text(std::string(spec.captionKey)) : QString());
     button->setStatusTip(text(std::string(spec.captionKey)));
+    // The restore-default buttons belong to the key page.
+    if (confirm && state_.visiblePage != Page::Keys) button->hide();
+  }
+  if (engineer) {
+    // The wider engineer page keeps its frame buttons at its own right edge.
+    const int shift = width() - state_.pictureSize(state_.backgroundPicture()).width;
+    for (const char* name : {"Btn_Exit", "Btn_Mini"})
+      buttons_.value(name)->move(buttons_.value(name)->pos() + QPoint(shift, 0));
+    for (const char* name : {"Btn_Save", "Btn_Load"}) buttons_.value(name)->hide();
   }
   buttons_.value("Btn_Exit")->setPicture(QtSkin::picture(kPictureExit));
   buttons_.value("Btn_Exit")->setHoverPicture(QtSkin::picture("ExitS_02"));
@@ -196,6 +208,7 @@ void QtMainWindow::renderButtons() {
   engineerButton_->setCursor(Qt::ArrowCursor);  // a factory door, not advertised
   const Placement& web = state_.layout().web;
   webButton_->setGeometry(qt(web.picture));
+  webButton_->setVisible(web.visible && !engineer);
   webButton_->setPicture(
       QtSkin::picture(state_.webPressed ? kPictureWebPressed : kPictureWebNormal, language));
   webButton_->setStatusTip(qt(state_.options().web));
@@ -228,27 +241,33 @@ void QtMainWindow::renderTexts() {
   hint_->setGeometry(qt(hint.rect));
 }
 
-// The window takes the shape of its background picture; the engineer page is a plain
-// rounded panel.
+// The background picture, stretched for the wider engineer page: its frame (header,
+// navigation column, footer) keeps its size, the content card grows.
+QPixmap QtMainWindow::background() const {
+  const QPixmap picture = QtSkin::picture(state_.backgroundPicture());
+  if (picture.isNull() || picture.size() == size()) return picture;
+  if (stretchedBackground_.size() == size() && stretchedFrom_ == picture.cacheKey())
+    return stretchedBackground_;
+  constexpr int kLeft = 184, kTop = 70, kRight = 16, kBottom = 92;
+  const QMargins margins(kLeft, kTop, kRight, kBottom);
+  QPixmap stretched(size());
+  stretched.fill(Qt::transparent);
+  QPainter painter(&stretched);
+  qDrawBorderPixmap(&painter, rect(), margins, picture, picture.rect(), margins);
+  stretchedBackground_ = stretched;
+  stretchedFrom_ = picture.cacheKey();
+  return stretched;
+}
+
+// The window takes the shape of its background picture.
 void QtMainWindow::renderShape() {
-  if (state_.visiblePage == Page::Engineer) {
-    clearMask();
-    return;
-  }
-  const QPixmap background = QtSkin::picture(state_.backgroundPicture());
-  if (!background.isNull() && background.size() == size()) setMask(background.mask());
+  const QPixmap shape = background();
+  if (!shape.isNull() && shape.size() == size()) setMask(shape.mask());
 }
 
 void QtMainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (state_.visiblePage == Page::Engineer) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x1d, 0x20, 0x27));
-    painter.setPen(QColor(0x2c, 0x31, 0x3a));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
-    return;
-  }
-  painter.drawPixmap(0, 0, QtSkin::picture(state_.backgroundPicture()));
+  painter.drawPixmap(0, 0, background());
   const std::string pagePicture = state_.pagePicture();
   if (pagePicture.empty()) return;
   const Rect& at = state_.layout().pagePictures[static_cast<size_t>(state_.visiblePage) - 1];

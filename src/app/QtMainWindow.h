@@ -50,6 +50,7 @@ class QtMainWindow : public QWidget {
   void renderKeyLabels();
   void renderTexts();
   void renderShape();
+  QPixmap background() const;
   QFont groupFont(char group) const;
   QColor groupColour(char group) const;
 
@@ -67,6 +68,8 @@ class QtMainWindow : public QWidget {
   QLabel* hint_ = nullptr;
   QWidget* overlay_ = nullptr;
   QTimer devTimer_;
+  mutable QPixmap stretchedBackground_;
+  mutable qint64 stretchedFrom_ = 0;
   QPoint dragOffset_;
   bool dragging_ = false;
 };

@@ -37,6 +37,11 @@ void QtPictureButton::setCaptionStyle(const QFont& font, const QColor& colour) {
   update();
 }
 
+void QtPictureButton::setCaptionAlignment(Qt::Alignment alignment) {
+  captionAlignment_ = alignment;
+  update();
+}
+
 void QtPictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -56,8 +61,7 @@ void QtPictureButton::paintEvent(QPaintEvent*) {
   const QRect area = captionRect_.isValid() ? captionRect_ : rect();
   const QString shownCaption =
       painter.fontMetrics().elidedText(caption_, Qt::ElideRight, area.width());
-  painter.drawText(area.translated(0, pressed_ ? 1 : 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   shownCaption);
+  painter.drawText(area.translated(0, pressed_ ? 1 : 0), captionAlignment_, shownCaption);
 }
 
 void QtPictureButton::enterEvent(QEnterEvent*) {

@@ -22,6 +22,7 @@ class QtPictureButton : public QWidget {
   // The caption's place relative to the picture's top-left corner.
   void setCaptionRect(const QRect& rect);
   void setCaptionStyle(const QFont& font, const QColor& colour);
+  void setCaptionAlignment(Qt::Alignment alignment);
 
  signals:
   void clicked();
@@ -40,6 +41,7 @@ class QtPictureButton : public QWidget {
   QString caption_;
   QRect captionRect_;
   QColor captionColour_;
+  Qt::Alignment captionAlignment_ = Qt::AlignVCenter | Qt::AlignLeft;
   bool hovered_ = false;
   bool pressed_ = false;
 };

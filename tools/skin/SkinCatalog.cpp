@@ -9,6 +9,7 @@
 #include "PagePictures.h"
 #include "SkinPalette.h"
 #include "SmallControls.h"
+#include "WebButton.h"
 #include "WindowBackground.h"
 #include "WindowGeometry.h"
 
@@ -20,7 +21,6 @@ using Painter = std::function<QImage(const SkinPalette&)>;
 constexpr qreal kPageButtonRadius = 8;
 constexpr qreal kKeyLabelRadius = 7;
 constexpr qreal kPushButtonRadius = 7;
-constexpr qreal kWebButtonRadius = 8;
 
 Painter captionButton(QSize size, ButtonState state, qreal radius) {
   return [=](const SkinPalette& p) { return paintCaptionButton(size, p, state, radius); };
@@ -45,8 +45,8 @@ std::vector<std::pair<QString, Painter>> setPictures() {
       {"BtnS_01", captionButton(kPushButtonSize, ButtonState::Normal, kPushButtonRadius)},
       {"BtnS_02", captionButton(kPushButtonSize, ButtonState::Hover, kPushButtonRadius)},
       {"BtnS_03", captionButton(kPushButtonSize, ButtonState::Pressed, kPushButtonRadius)},
-      {"WebS_01", captionButton(kWebButtonSize, ButtonState::Normal, kWebButtonRadius)},
-      {"WebS_03", captionButton(kWebButtonSize, ButtonState::Pressed, kWebButtonRadius)},
+      {"WebS_01", [](const SkinPalette& p) { return paintWebButton(p, ButtonState::Normal); }},
+      {"WebS_03", [](const SkinPalette& p) { return paintWebButton(p, ButtonState::Pressed); }},
       {"ExitS_01", frameButton(FrameButtonKind::Exit, FrameButtonState::Normal)},
       {"ExitS_02", frameButton(FrameButtonKind::Exit, FrameButtonState::Hover)},
       {"ExitS_03", frameButton(FrameButtonKind::Exit, FrameButtonState::Pressed)},
