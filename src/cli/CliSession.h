@@ -18,6 +18,7 @@ enum ExitStatus : int {
   kExitNoDevice = 3,      // no mouse found, or it stopped answering
   kExitRejected = 4,      // the mouse was found but not accepted
   kExitFileError = 5,     // a file could not be read or written
+  kExitNotApplied = 6,    // the configuration does not allow the change
 };
 
 // The core as mousectl runs it: the backend chosen by the environment, a console host

@@ -112,4 +112,20 @@ inline constexpr std::string_view kMemoryNameFlash = "Flash";
 // Section checksum: sum of the other bytes modulo 256, XOR this value, in the last byte.
 inline constexpr uint8_t kChecksumXor = 0x5A;
 
+// Report rate in bits 4..5 of option register 0: 0 = 125 Hz .. 3 = 1000 Hz.
+inline constexpr int kReportRateShift = 4;
+inline constexpr uint8_t kReportRateMask = 0x30;
+// DPI levels and their step table.
+inline constexpr size_t kDpiLevelCount = 8;
+inline constexpr uint8_t kDpiNoStep = 0x0F;  // a step-table nibble with no step stored
+// The 16-bit breathing fields (big-endian) within the vendor section.
+inline constexpr size_t kBreathingLowerOffset = 48;
+inline constexpr size_t kBreathingUpperOffset = 50;
+inline constexpr size_t kBreathingLowerTimeOffset = 52;
+inline constexpr size_t kBreathingUpperTimeOffset = 54;
+// Within the flowing-LED block: speed step, then brightness bit and LED count code.
+inline constexpr size_t kFlowingLedSpeed = 0;
+inline constexpr size_t kFlowingLedControl = 1;
+inline constexpr size_t kFlowingLedInRecord = kFlowingLedOffset - kPatchRecordOffset;
+
 }  // namespace mousecfg::image
