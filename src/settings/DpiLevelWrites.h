@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace mousecfg {
+
+class DeviceLink;
+
+// The writes that both the Advanced page and the engineer page make for DPI levels.
+// Each keeps the working copy in step with what the mouse was sent, so a later section
+// write, a saved profile file or the next checksum check carries the new values.
+
+// Stores `step` as level's nibble, sends the byte with both nibbles, makes the mouse
+// apply it (nudgeActiveLevel) and sends the vendor checksum.
+void writeLevelStep(DeviceLink& link, int level, uint8_t step, int activeIndex);
+// The mouse applies a new step when the active level changes: byte 166 is sent as a
+// neighbour of activeIndex (activeIndex - 1, or 1 when it is 0), then as activeIndex.
+void nudgeActiveLevel(DeviceLink& link, int activeIndex);
+// Byte 43 := count - 1.
+void writeLevelCount(DeviceLink& link, int count);
+// Byte 166 := activeIndex (0..7).
+void writeActiveLevel(DeviceLink& link, int activeIndex);
+
+}  // namespace mousecfg

@@ -1,0 +1,119 @@
+#include "LightingPageState.h"
+
+#include <algorithm>
+
+#include "BreathingSpeed.h"
+#include "ColourBytes.h"
+#include "DecimalField.h"
+#include "DpiSlider.h"
+#include "LedEffectCode.h"
+#include "LedEffectWrite.h"
+#include "SectionFieldWrite.h"
+#include "app/ProgramOptions.h"
+#include "device/DeviceLink.h"
+#include "engineer/EngineerLedState.h"
+#include "engineer/FlowingLedBlock.h"
+
+namespace mousecfg {
+
+using namespace image;
+
+namespace {
+
+size_t slotOffset(int slot) {
+  return kColourTableOffset + kColourLength * (slot - 1);
+}
+
+}  // namespace
+
+LightingPageState::LightingPageState(DeviceLink& link, const ProgramOptions& options,
+                                     EngineerLedState& engineer)
+    : link_(link), options_(options), engineer_(engineer) {
+  engineer_.valuesChanged = [this] { refreshFromImage(); };
+}
+
+bool LightingPageState::handlersBlocked() const {
+  return link_.batchFlag || link_.refreshingFlag;
+}
+
+std::string LightingPageState::effectPicture(int effect) const {
+  return effect == effectChoice ? kRadioChosen : kRadioNotChosen;
+}
+
+std::string LightingPageState::speedPicture(int speed) const {
+  return speedPictureLit(speed, breathingSpeed, options_.dpiLedStatus) ? kSpeedLit : kSpeedUnlit;
+}
+
+std::string LightingPageState::brightnessPicture(bool full) const {
+  return full == fullBrightness ? kRadioChosen : kRadioNotChosen;
+}
+
+uint32_t LightingPageState::slotColour(int slot) const {
+  if (slot < 1 || slot > kSlots) return 0;
+  return colourAt(link_.image.vendor, slotOffset(slot));
+}
+
+void LightingPageState::markEffect(int effect) {
+  effectChoice = effect;
+  engineer_.cb_BreMode = effect - 1;
+  speedPicturesEnabled = effect <= kLastBreathingEffect;
+}
+
+void LightingPageState::RGBMode_OnClick(int effect) {
+  if (link_.refreshingFlag || effect < 1 || effect > kEffects) return;
+  markEffect(effect);
+  if (!link_.batchFlag) writeLedEffect(link_, effect);
+}
+
+void LightingPageState::FallTime_OnClick(int speed) {
+  if (handlersBlocked() || !speedPicturesEnabled || speed < 1 || speed > kSpeeds) return;
+  breathingSpeed = speed;
+  const uint8_t stepTime = stepTimeOfSpeed(speed);
+  writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
+  engineer_.edt_StepTime = decimalFieldText(stepTime);
+}
+
+void LightingPageState::slider_MCULEDStepMouseUp(int clickX) {
+  if (handlersBlocked()) return;
+  chooseFlowSpeed(flowSpeedAtX(clickX));
+}
+
+void LightingPageState::chooseFlowSpeed(int step) {
+  if (handlersBlocked() || step < 0 || step >= kFlowSpeedSteps) return;
+  flowSpeed = step;
+  engineer_.cb_MCULEDStep = step;
+  engineer_.LEDParameterChange(EngineerLedState::LedParameter::SpeedStep);
+}
+
+void LightingPageState::chooseBrightness(bool full) {
+  if (handlersBlocked()) return;
+  fullBrightness = full;
+  engineer_.cb_MCULEDCtrl =
+      full ? EngineerLedState::kFullBrightness : EngineerLedState::kHalfBrightness;
+  engineer_.LEDParameterChange(EngineerLedState::LedParameter::Brightness);
+}
+
+void LightingPageState::lbl_ColClick(int slot) {
+  if (handlersBlocked() || slot < 1 || slot > kSlots || !pickColour) return;
+  const std::optional<uint32_t> chosen = pickColour(slotColour(slot));
+  if (!chosen) return;
+  engineer_.showSlotColour(slot, *chosen);
+  writeVendorField(link_, slotOffset(slot), colourBytes(*chosen));
+}
+
+void LightingPageState::refreshFromImage() {
+  const bool wasRefreshing = link_.refreshingFlag;
+  link_.refreshingFlag = true;
+  breathingSpeed = speedOfStepTime(link_.image.vendor[kBreathingStepTimeOffset]);
+  const std::optional<int> effect =
+      ledEffectOf(link_.image.user[kUserLedEffect], link_.connection.ledType);
+  effectChoice = effect.value_or(0);
+  speedPicturesEnabled = effectChoice <= kLastBreathingEffect;
+  const FlowingLedSettings flow = decodeFlowingLed(
+      std::span(link_.image.patchRecord).subspan<kFlowingLedInRecord, kFlowingLedLength>());
+  flowSpeed = flow.speedStep;
+  fullBrightness = flow.fullBrightness;
+  link_.refreshingFlag = wasRefreshing;
+}
+
+}  // namespace mousecfg
