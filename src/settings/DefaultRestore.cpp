@@ -1,0 +1,55 @@
+#include "DefaultRestore.h"
+
+#include <algorithm>
+
+#include "device/DeviceLink.h"
+
+namespace mousecfg {
+
+namespace {
+
+template <size_t N>
+void copySection(const ImageBuffer& buffer, size_t offset, std::array<uint8_t, N>& copy) {
+  std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(offset), N, copy.begin());
+}
+
+}  // namespace
+
+RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
+  if (!link_.channel.isOpen()) {
+    link_.host.showMessage("Str022");
+    return RestoreOutcome::NoDevice;
+  }
+  if (store < kFirstStore || store > kLastStore) return RestoreOutcome::BadChoice;
+  beginRestoreBatch(link_);
+  // The stores hold the built-in images only for a configuration made for I2C or KV204
+  // memory, which every accepted mouse has; an empty store is never written.
+  if (link_.connection.supportsStoredWrites() && link_.connection.memoryTypeSupported()) {
+    takeDefaultImage(store);
+    link_.transfer.DataBufToUI();
+    link_.channel.BlockWrite(0, link_.image.buffer);
+  }
+  link_.discovery.RestartAndReFind();
+  return endRestoreBatch(link_);
+}
+
+// The default image becomes the image and every working copy, with fresh checksums.
+void DefaultRestore::takeDefaultImage(int store) {
+  link_.defaults.LoadDefaultImages(link_.connection.configuredMemoryType);
+  ConfigImage& image = link_.image;
+  image.buffer = link_.defaults.store[static_cast<size_t>(store - 1)];
+  link_.observer().clearMacroEditor();
+  copySection(image.buffer, image::kVendorOffset, image.vendor);
+  copySection(image.buffer, image::kUserOffset, image.user);
+  copySection(image.buffer, image::kProfile1Offset, image.profile1);
+  copySection(image.buffer, image::kProfile2Offset, image.profile2);
+  image.UpdateVendorChecksum();
+  image.UpdateUserChecksum();
+  image.UpdateProfileChecksum();
+  copySection(image.buffer, image::kFireKeyOffset, image.fireKey);
+  link_.macros.loadFromImage(image.buffer);
+  link_.macros.ReadAndRefreshMacroBlock();
+  image.splitGunTable();
+}
+
+}  // namespace mousecfg
