@@ -1,5 +1,7 @@
 #include "MainWindowState.h"
 
+#include "app/PageStates.h"
+
 namespace mousecfg {
 
 namespace {
@@ -49,6 +51,7 @@ void MainWindowState::FormCreate() {
   applyLayoutAndLanguage();
   link_.deriveFromBuiltInImage();
   link_.RefreshErrorAP();
+  refreshSystemMouseGroups();
   showPage(Page::Keys);
   languageButtonPictures[static_cast<size_t>(language() - 1)] = kPictureButtonSelected;
   link_.listener.start();
@@ -97,6 +100,7 @@ void MainWindowState::pageButtonClick(PageButton button) {
   closeMenus();
   resetPageButtonPictures();
   checkedRadio = static_cast<int>(button);
+  if (isModeButton(button) && pages_) pages_->editedProfile.selectMode(checkedRadio);
   showPage(pageOf(button));
   pageButtonPictures[static_cast<size_t>(checkedRadio - 1)] = kPictureButtonSelected;
   setOverlays(false);
@@ -110,6 +114,7 @@ void MainWindowState::languageButtonClick(int language) {
   languageButtonPictures[static_cast<size_t>(language - 1)] = kPictureButtonSelected;
   languages_.switchLanguage(language, keyCaptions);
   applyLayoutAndLanguage();
+  if (pages_) pages_->languageChanged(language);
   if (visiblePage != Page::Engineer) windowSize = pictureSizes_(backgroundPicture());
   setOverlays(false);
   link_.host.refreshWindow();
@@ -143,8 +148,44 @@ void MainWindowState::readUserByte(size_t index) {
   link_.host.refreshWindow();
 }
 
-void MainWindowState::dpiButtonReleased() { readUserByte(image::kUserActiveDpiLevel); }
+void MainWindowState::dpiButtonReleased() {
+  if (!pages_) return readUserByte(image::kUserActiveDpiLevel);
+  pages_->dpi.RefreshCurrentDPIStatus();
+  link_.host.refreshWindow();
+}
 
-void MainWindowState::profileButtonReleased() { readUserByte(image::kUserActiveProfile); }
+void MainWindowState::profileButtonReleased() {
+  if (!pages_) return readUserByte(image::kUserActiveProfile);
+  pages_->editedProfile.RefreshCurrentProfileStatus();
+  link_.host.refreshWindow();
+}
+
+void MainWindowState::showEditedProfile(int profile) {
+  resetPageButtonPictures();
+  checkedRadio = profile;
+  pageButtonPictures[static_cast<size_t>(profile - 1)] = kPictureButtonSelected;
+  showPage(Page::Keys);
+}
+
+void MainWindowState::hideMenus() {
+  closeMenus();
+  if (pages_) pages_->assignment.HideAllMenu();
+}
+
+void MainWindowState::refreshPages() {
+  if (pages_) pages_->refreshFromImage();
+}
+
+void MainWindowState::deviceGone() {
+  if (pages_) pages_->deviceGone();
+}
+
+void MainWindowState::refreshSystemMouseGroups() {
+  if (pages_) pages_->systemMouse.refreshFromStore();
+}
+
+const std::string& MainWindowState::keyCaption(size_t index) const {
+  return pages_ ? pages_->assignment.keyCaptions.at(index) : keyCaptions.at(index);
+}
 
 }  // namespace mousecfg

@@ -12,6 +12,8 @@
 
 namespace mousecfg {
 
+class PageStates;
+
 // The pages of the main window (group boxes gbPage1..gbPage7).
 enum class Page { Keys = 1, Advanced = 2, Lighting = 3, Macro = 4, Update = 5, Guns = 6, Engineer = 7 };
 
@@ -39,6 +41,11 @@ class MainWindowState : public LinkObserver {
   // window exists (startMonitor).
   void FormCreate();
   void startMonitor();
+  // The pages' states; without them the shell runs on its own (tests of the shell).
+  void attachPages(PageStates* pages) { pages_ = pages; }
+  PageStates* pages() const { return pages_; }
+  // The mouse's profile button or a mode button chose the profile the key page edits.
+  void showEditedProfile(int profile);
 
   void Btn_Main_0Click() { pageButtonClick(PageButton::Main); }
   void Btn_Switch_0Click() { pageButtonClick(PageButton::Switch); }
@@ -59,7 +66,10 @@ class MainWindowState : public LinkObserver {
   // LinkObserver
   void showFirstPage() override;
   void errorStateEntered() override;
-  void hideMenus() override { closeMenus(); }
+  void hideMenus() override;
+  void refreshPages() override;
+  void deviceGone() override;
+  void refreshSystemMouseGroups() override;
   // The mouse's own buttons: the active level or profile is read back from the mouse.
   void dpiButtonReleased() override;
   void profileButtonReleased() override;
@@ -85,8 +95,10 @@ class MainWindowState : public LinkObserver {
   std::array<std::string, 8> pageButtonPictures;
   // Language buttons 1..3: "SetS_03" on the language in use.
   std::array<std::string, 3> languageButtonPictures;
-  // The captions of the twelve key labels of the key page.
+  // The captions of the twelve key labels of the key page (the button page's, once
+  // the pages are attached).
   std::array<std::string, kKeyLabelCount> keyCaptions;
+  const std::string& keyCaption(size_t index) const;
 
   // The background picture of the visible page ("L1_Back2"); empty for pages 5..7.
   std::string pagePicture() const;
@@ -106,6 +118,7 @@ class MainWindowState : public LinkObserver {
   ProgramOptions options_;
   PictureSizes pictureSizes_;
   WindowLayout layout_;
+  PageStates* pages_ = nullptr;
 };
 
 }  // namespace mousecfg

@@ -224,7 +224,7 @@ void QtMainWindow::renderKeyLabels() {
     label->setCaptionRect(QRect(10, 0, placement.picture.width - 16, placement.picture.height));
     label->setCaptionStyle(groupFont(kGroupKeyLabels), groupColour(kGroupKeyLabels));
     label->setPicture(QtSkin::picture(kPictureKeyNormal, language));
-    label->setCaption(qt(state_.keyCaptions[static_cast<size_t>(i)]));
+    label->setCaption(qt(state_.keyCaption(static_cast<size_t>(i))));
   }
 }
 

@@ -10,7 +10,9 @@ namespace mousecfg {
 QtShell::QtShell(HidBackend& backend)
     : link(backend, host),
       state(link, LanguageTables::builtIn(), builtInProgramOptions(), &QtSkin::size),
+      pages(state),
       window(state) {
+  state.attachPages(&pages);
   host.attach(&window, nullptr);
   state.FormCreate();
   window.render();

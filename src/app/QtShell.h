@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/MainWindowState.h"
+#include "app/PageStates.h"
 #include "app/QtHost.h"
 #include "app/QtMainWindow.h"
 #include "app/QtProgressWindow.h"
@@ -24,6 +25,7 @@ class QtShell {
   QtHost host;
   DeviceLink link;
   MainWindowState state;
+  PageStates pages;
   QtMainWindow window;
   std::unique_ptr<QtProgressWindow> progress;
 };
