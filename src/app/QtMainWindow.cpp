@@ -145,6 +145,7 @@ void QtMainWindow::render() {
   renderButtons();
   renderKeyLabels();
   renderTexts();
+  for (QtPageView* view : pageViews_) view->render();
   renderShape();
   overlay_->setGeometry(rect());
   overlay_->setVisible(state_.overlaysVisible);

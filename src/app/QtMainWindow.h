@@ -5,8 +5,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "app/MainWindowState.h"
+#include "app/QtPageView.h"
 #include "app/QtPictureButton.h"
 
 namespace mousecfg {
@@ -21,6 +23,8 @@ class QtMainWindow : public QWidget {
   explicit QtMainWindow(MainWindowState& state);
 
   void render();
+  // A page's view: created over the page's group and rendered with the window.
+  void addPageView(QtPageView* view) { pageViews_.push_back(view); }
   void setOverlaysVisible(bool visible);
   QString text(const std::string& languageKey) const;
   QString fontName() const;
@@ -60,6 +64,7 @@ class QtMainWindow : public QWidget {
 
   MainWindowState& state_;
   std::array<QWidget*, 7> pages_{};
+  std::vector<QtPageView*> pageViews_;
   QMap<QString, QtPictureButton*> buttons_;
   std::array<QtPictureButton*, kKeyLabelCount> keyLabels_{};
   QtPictureButton* engineerButton_ = nullptr;
