@@ -1,38 +1,14 @@
 #include "app/LanguageTable.h"
 
+#include "app/Utf16Text.h"
+
 namespace mousecfg {
 namespace {
 
 constexpr uint8_t kByteOrderMark[] = {0xFF, 0xFE};
-constexpr char32_t kReplacement = 0xFFFD;
 
 bool isSeparator(char c) {
   return static_cast<unsigned char>(c) <= 0x20;
-}
-
-bool isHighSurrogate(char32_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLowSurrogate(char32_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -71,21 +47,11 @@ std::string quotedEntry(std::string_view text, std::size_t& pos) {
 std::string decodeUtf16Le(std::span<const uint8_t> bytes) {
   std::size_t pos = 0;
   if (bytes.size() >= 2 && bytes[0] == kByteOrderMark[0] && bytes[1] == kByteOrderMark[1]) pos = 2;
-  auto unitAt = [&](std::size_t at) { return char32_t(bytes[at]) | char32_t(bytes[at + 1]) << 8; };
-  std::string out;
-  out.reserve(bytes.size() / 2);
-  while (pos + 1 < bytes.size()) {
-    char32_t cp = unitAt(pos);
-    pos += 2;
-    if (isHighSurrogate(cp) && pos + 1 < bytes.size() && isLowSurrogate(unitAt(pos))) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unitAt(pos) - 0xDC00);
-      pos += 2;
-    } else if (isHighSurrogate(cp) || isLowSurrogate(cp)) {
-      cp = kReplacement;
-    }
-    appendUtf8(out, cp);
-  }
-  return out;
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (; pos + 1 < bytes.size(); pos += 2)
+    units += static_cast<char16_t>(bytes[pos] | bytes[pos + 1] << 8);
+  return utf8FromUtf16(units);
 }
 
 std::vector<std::string> splitLanguageEntries(std::string_view text) {
