@@ -4,6 +4,8 @@
 #include <QScreen>
 
 #include "app/QtSkin.h"
+#include "settings/QtAdvancedPageView.h"
+#include "settings/QtLightingPageView.h"
 
 namespace mousecfg {
 
@@ -14,6 +16,9 @@ QtShell::QtShell(HidBackend& backend)
       window(state) {
   state.attachPages(&pages);
   host.attach(&window, nullptr);
+  window.addPageView(new QtAdvancedPageView(window, pages.dpi, pages.systemMouse,
+                                            window.page(Page::Advanced)));
+  window.addPageView(new QtLightingPageView(window, pages.lighting, window.page(Page::Lighting)));
   state.FormCreate();
   window.render();
 }
