@@ -111,3 +111,26 @@ TEST(QtSingleInstance, ASecondStartFindsTheFirstAndAsksItToTheFront) {
 
 }  // namespace
 }  // namespace mousecfg::test
+
+namespace mousecfg::test {
+namespace {
+
+TEST(QtMainWindowProfileButton, TheMouseProfileButtonSwitchesTheShownTable) {
+  SimulatedMouse mouse;
+  auto stored = mouse.storedBlock();
+  stored[241] = 0x01;  // profile 2, button 1: Middle Key
+  stored[242] = 0x04;
+  stored[289] = sectionChecksum(std::span(stored).subspan(241, 49));
+  mouse.setStoredBlock(stored);
+  QtShell shell(mouse);
+  shell.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.link.errorFlag; }, kConnectTimeoutMs));
+  EXPECT_EQ(shell.window.keyLabel(0)->caption(), "Left Key");
+  mouse.pressProfileButton();
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return shell.window.keyLabel(0)->caption() == "Middle Key"; }, 3000));
+  EXPECT_EQ(shell.state.checkedRadio, 2) << "the game-mode page button is the selected one";
+}
+
+}  // namespace
+}  // namespace mousecfg::test
