@@ -82,8 +82,8 @@ WindowLayout applyLayout(const LayoutFile& layout, const ProgramOptions& options
                                         {kEngineerButtonSize, kEngineerButtonSize});
 
   for (int n = 1; n <= kPagePictureCount; ++n) {
-    const std::string family = "P" + std::to_string(n);
-    const Size picture = n <= 4 ? pictureSize(skinPictureName(language, "Back" + std::to_string(n)))
+    const std::string family = key("P", std::to_string(n));
+    const Size picture = n <= 4 ? pictureSize(skinPictureName(language, key("Back", std::to_string(n))))
                                 : Size{};
     result.pagePictures[static_cast<size_t>(n - 1)] = {layout.integer(family + "_X", 0),
                                                        layout.integer(family + "_Y", 0),
@@ -92,7 +92,7 @@ WindowLayout applyLayout(const LayoutFile& layout, const ProgramOptions& options
 
   const Size keyPicture = pictureSize(kPictureKeyNormal);
   for (int n = 1; n <= kKeyLabelCount; ++n) {
-    const std::string family = "Key" + std::to_string(n);
+    const std::string family = key("Key", std::to_string(n));
     result.keys[static_cast<size_t>(n - 1)] =
         overlaidLabel(layout.enabled(family + "_Enable"), layout.integer(family + "_X", 0),
                       layout.integer(family + "_Y", 0), keyPicture);

@@ -125,10 +125,15 @@ std::string SystemMouseStore::text() const {
     const std::optional<std::string> stored = value(known.key, known.name);
     if (!stored) continue;
     if (known.key != currentKey) {
-      text += "[" + std::string(known.key) + "]\n";
+      text += '[';
+      text += known.key;
+      text += "]\n";
       currentKey = known.key;
     }
-    text += std::string(known.name) + "=" + *stored + "\n";
+    text += known.name;
+    text += '=';
+    text += *stored;
+    text += '\n';
   }
   return text;
 }
