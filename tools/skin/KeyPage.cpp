@@ -15,8 +15,9 @@ QRectF mouseBox() {
 }
 
 void paintSpotlight(QPainter& painter, const SkinPalette& palette, const QRectF& box) {
-  const QPointF centre = box.center() + QPointF(0, 10);
-  QRadialGradient spot(centre, 230);
+  const QPointF centre = box.center() + QPointF(0, 10 * box.height() / 380.0);
+  const qreal scale = box.height() / 380.0;
+  QRadialGradient spot(centre, 230 * scale);
   const QColor light = palette.darkContent ? QColor(255, 255, 255, 16) : QColor(255, 255, 255, 190);
   spot.setColorAt(0, light);
   spot.setColorAt(0.6, withAlpha(light, light.alpha() / 3));
@@ -25,7 +26,7 @@ void paintSpotlight(QPainter& painter, const SkinPalette& palette, const QRectF&
 
   // A faint orbit with tick marks around the mouse.
   painter.save();
-  const qreal radius = 196;
+  const qreal radius = 196 * scale;
   const QColor ring = palette.darkContent ? QColor("#3a414d") : QColor("#c3c9d1");
   painter.setPen(QPen(ring, 1));
   painter.setBrush(Qt::NoBrush);

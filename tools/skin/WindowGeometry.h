@@ -31,11 +31,11 @@ inline constexpr QSize kAppIconSize{64, 64};
 // Key labels: six on the left, six on the right, top to bottom.
 inline constexpr int kKeyLeftX = 200;
 inline constexpr int kKeyRightX = 710;
-inline constexpr int kKeyFirstY = 110;
-inline constexpr int kKeyRowStep = 60;
+inline constexpr int kKeyFirstY = 86;
+inline constexpr int kKeyRowStep = 46;
 inline constexpr int kKeysPerSide = 6;
 
 // The mouse drawing on the key page, in window pixels.
-inline constexpr QRect kMouseBox{449, 110, 170, 380};
+inline constexpr QRect kMouseBox{469, 82, 130, 290};
 
 }  // namespace mousecfg::skin
