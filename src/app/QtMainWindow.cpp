@@ -92,9 +92,10 @@ void QtMainWindow::createButtons() {
       render();
     });
   }
-  for (const char* name : {"Btn_Save", "Btn_Load", "Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"}) {
+  for (const char* name : {"Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"}) addButton(name, nullptr);
+  for (const char* name : {"Btn_Save", "Btn_Load"}) {
     auto* button = addButton(name, nullptr);
-    // Profile files and restoring defaults need an open mouse before anything else.
+    // Profile files need an open mouse before anything else.
     connect(button, &QtPictureButton::clicked, this, [this] {
       if (!state_.link().channel.isOpen()) state_.link().host.showMessage("Str022");
     });

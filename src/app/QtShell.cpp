@@ -5,6 +5,7 @@
 
 #include "app/QtSkin.h"
 #include "settings/QtAdvancedPageView.h"
+#include "settings/QtKeyPageView.h"
 #include "settings/QtLightingPageView.h"
 
 namespace mousecfg {
@@ -19,6 +20,7 @@ QtShell::QtShell(HidBackend& backend)
   window.addPageView(new QtAdvancedPageView(window, pages.dpi, pages.systemMouse,
                                             window.page(Page::Advanced)));
   window.addPageView(new QtLightingPageView(window, pages.lighting, window.page(Page::Lighting)));
+  window.addPageView(new QtKeyPageView(window, pages));
   state.FormCreate();
   window.render();
 }
