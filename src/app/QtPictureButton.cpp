@@ -5,19 +5,20 @@
 
 namespace mousecfg {
 
-QtPictureButton::QtPictureButton(QWidget* parent) : QWidget(parent) {
-  setCursor(Qt::PointingHandCursor);
-  setAttribute(Qt::WA_Hover);
-}
+QtPictureButton::QtPictureButton(QWidget* parent) : QtClickable(parent) {}
 
 void QtPictureButton::setPicture(const QPixmap& picture) {
   picture_ = picture;
   update();
 }
 
-void QtPictureButton::setHoverPicture(const QPixmap& picture) { hoverPicture_ = picture; }
+void QtPictureButton::setHoverPicture(const QPixmap& picture) {
+  hoverPicture_ = picture;
+}
 
-void QtPictureButton::setPressedPicture(const QPixmap& picture) { pressedPicture_ = picture; }
+void QtPictureButton::setPressedPicture(const QPixmap& picture) {
+  pressedPicture_ = picture;
+}
 
 void QtPictureButton::setCaption(const QString& caption) {
   if (caption_ == caption) return;
@@ -45,15 +46,15 @@ void QtPictureButton::setCaptionAlignment(Qt::Alignment alignment) {
 void QtPictureButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const QPixmap& shown = pressed_ && !pressedPicture_.isNull() ? pressedPicture_
-                         : hovered_ && !hoverPicture_.isNull() ? hoverPicture_
-                                                               : picture_;
+  const QPixmap& shown = pressed() && !pressedPicture_.isNull() ? pressedPicture_
+                         : hovered() && !hoverPicture_.isNull() ? hoverPicture_
+                                                                : picture_;
   if (!shown.isNull()) painter.drawPixmap(rect(), shown);
-  if (hovered_ && hoverPicture_.isNull()) {
+  if (hovered() && hoverPicture_.isNull()) {
     // A soft light over the picture when the skin has no hover picture of its own.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, pressed_ ? 18 : 34));
+    painter.setBrush(QColor(255, 255, 255, pressed() ? 18 : 34));
     painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 6, 6);
   }
   if (caption_.isEmpty()) return;
@@ -61,31 +62,7 @@ void QtPictureButton::paintEvent(QPaintEvent*) {
   const QRect area = captionRect_.isValid() ? captionRect_ : rect();
   const QString shownCaption =
       painter.fontMetrics().elidedText(caption_, Qt::ElideRight, area.width());
-  painter.drawText(area.translated(0, pressed_ ? 1 : 0), captionAlignment_, shownCaption);
-}
-
-void QtPictureButton::enterEvent(QEnterEvent*) {
-  hovered_ = true;
-  update();
-}
-
-void QtPictureButton::leaveEvent(QEvent*) {
-  hovered_ = false;
-  pressed_ = false;
-  update();
-}
-
-void QtPictureButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  pressed_ = true;
-  update();
-}
-
-void QtPictureButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return;
-  pressed_ = false;
-  update();
-  if (rect().contains(event->position().toPoint())) emit clicked();
+  painter.drawText(area.translated(0, pressed() ? 1 : 0), captionAlignment_, shownCaption);
 }
 
 }  // namespace mousecfg

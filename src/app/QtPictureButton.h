@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/QtClickable.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -8,7 +10,7 @@ namespace mousecfg {
 
 // A skin button: a picture with a caption drawn over it (inset by the layout), a hover
 // highlight and a pressed look. Clicking emits clicked().
-class QtPictureButton : public QWidget {
+class QtPictureButton : public QtClickable {
   Q_OBJECT
 
  public:
@@ -24,15 +26,8 @@ class QtPictureButton : public QWidget {
   void setCaptionStyle(const QFont& font, const QColor& colour);
   void setCaptionAlignment(Qt::Alignment alignment);
 
- signals:
-  void clicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QPixmap picture_;
@@ -42,8 +37,6 @@ class QtPictureButton : public QWidget {
   QRect captionRect_;
   QColor captionColour_;
   Qt::Alignment captionAlignment_ = Qt::AlignVCenter | Qt::AlignLeft;
-  bool hovered_ = false;
-  bool pressed_ = false;
 };
 
 }  // namespace mousecfg

@@ -12,10 +12,7 @@ constexpr qreal kDimmedOpacity = 0.35;
 
 }  // namespace
 
-QtColourSwatch::QtColourSwatch(QWidget* parent) : QWidget(parent) {
-  setCursor(Qt::PointingHandCursor);
-  setAttribute(Qt::WA_Hover);
-}
+QtColourSwatch::QtColourSwatch(QWidget* parent) : QtClickable(parent) {}
 
 void QtColourSwatch::setColour(const QColor& colour) {
   if (colour_ == colour) return;
@@ -40,7 +37,7 @@ void QtColourSwatch::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   if (dimmed_ || !isEnabled()) painter.setOpacity(kDimmedOpacity);
   const QRectF tile = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-  if (hovered_ && isEnabled()) {
+  if (hovered() && isEnabled()) {
     painter.setPen(QPen(QColor(0x19, 0xc6, 0xd1), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kRadius + 1, kRadius + 1);
@@ -50,32 +47,8 @@ void QtColourSwatch::paintEvent(QPaintEvent*) {
   shade.setColorAt(1, colour_);
   painter.setBrush(shade);
   painter.setPen(QPen(frame_, 1));
-  const qreal inset = pressed_ ? 1 : 0;
+  const qreal inset = pressed() ? 1 : 0;
   painter.drawRoundedRect(tile.adjusted(inset, inset, -inset, -inset), kRadius, kRadius);
-}
-
-void QtColourSwatch::enterEvent(QEnterEvent*) {
-  hovered_ = true;
-  update();
-}
-
-void QtColourSwatch::leaveEvent(QEvent*) {
-  hovered_ = false;
-  pressed_ = false;
-  update();
-}
-
-void QtColourSwatch::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  pressed_ = true;
-  update();
-}
-
-void QtColourSwatch::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return;
-  pressed_ = false;
-  update();
-  if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace mousecfg

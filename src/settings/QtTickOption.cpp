@@ -12,10 +12,7 @@ constexpr qreal kDimmedOpacity = 0.42;
 
 }  // namespace
 
-QtTickOption::QtTickOption(QWidget* parent) : QWidget(parent) {
-  setCursor(Qt::PointingHandCursor);
-  setAttribute(Qt::WA_Hover);
-}
+QtTickOption::QtTickOption(QWidget* parent) : QtClickable(parent) {}
 
 void QtTickOption::setPicture(const QString& name, const QPixmap& picture, const QSize& size) {
   pictureName_ = name;
@@ -59,9 +56,9 @@ void QtTickOption::paintEvent(QPaintEvent*) {
     const QRect place(0, (height() - pictureSize_.height()) / 2, pictureSize_.width(),
                       pictureSize_.height());
     painter.drawPixmap(place, picture_);
-    if (hovered_ && isEnabled()) {
+    if (hovered() && isEnabled()) {
       painter.setPen(Qt::NoPen);
-      painter.setBrush(QColor(255, 255, 255, pressed_ ? 30 : 60));
+      painter.setBrush(QColor(255, 255, 255, pressed() ? 30 : 60));
       painter.drawRoundedRect(QRectF(place).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     }
     captionLeft = pictureSize_.width() + kSpacing;
@@ -69,35 +66,11 @@ void QtTickOption::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   const QRect area(captionLeft, 0, width() - captionLeft, height());
   QFont shown = font();
-  shown.setUnderline(hovered_ && isEnabled() && picture_.isNull());
+  shown.setUnderline(hovered() && isEnabled() && picture_.isNull());
   painter.setFont(shown);
   painter.setPen(captionColour_);
   painter.drawText(area, captionAlignment_,
                    painter.fontMetrics().elidedText(caption_, Qt::ElideRight, area.width()));
-}
-
-void QtTickOption::enterEvent(QEnterEvent*) {
-  hovered_ = true;
-  update();
-}
-
-void QtTickOption::leaveEvent(QEvent*) {
-  hovered_ = false;
-  pressed_ = false;
-  update();
-}
-
-void QtTickOption::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  pressed_ = true;
-  update();
-}
-
-void QtTickOption::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return;
-  pressed_ = false;
-  update();
-  if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void QtTickOption::changeEvent(QEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/QtClickable.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -13,7 +15,7 @@ namespace mousecfg {
 // beside it; either part may be empty. The whole widget is the click area. A dimmed
 // option still takes clicks (a switched-off DPI level is switched on by its tick); a
 // disabled one does not.
-class QtTickOption : public QWidget {
+class QtTickOption : public QtClickable {
   Q_OBJECT
 
  public:
@@ -31,15 +33,8 @@ class QtTickOption : public QWidget {
   // Room between the picture and the caption.
   static constexpr int kSpacing = 6;
 
- signals:
-  void clicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -50,8 +45,6 @@ class QtTickOption : public QWidget {
   QColor captionColour_;
   Qt::Alignment captionAlignment_ = Qt::AlignLeft | Qt::AlignVCenter;
   bool dimmed_ = false;
-  bool hovered_ = false;
-  bool pressed_ = false;
 };
 
 }  // namespace mousecfg
