@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   std::this_thread::sleep_for(std::chrono::seconds(seconds));
   const double used = cpuSeconds() - before;
   link.listener.stop();
-  std::printf("listener without a device: %.3f ms of CPU in %d s (%.4f%% of a core)\n",
-              used * 1000, seconds, used / seconds * 100);
+  std::printf("listener without a device: %.3f ms of CPU in %d s (%.4f%% of a core)\n", used * 1000,
+              seconds, used / seconds * 100);
   return 0;
 }

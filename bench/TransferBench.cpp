@@ -42,9 +42,9 @@ void WholeReadSplitAndParse(benchmark::State& state) {
     mouse.clearTrace();
   }
   state.counters["frames"] = kFramesPerRead;
-  state.counters["per_frame"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * kFramesPerRead,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_frame"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kFramesPerRead,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(WholeReadSplitAndParse)->Unit(benchmark::kMicrosecond);
 
@@ -60,9 +60,9 @@ void WholeImageWriteFrames(benchmark::State& state) {
     link.channel.BlockWrite(0, image);
     mouse.clearTrace();
   }
-  state.counters["per_frame"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * kFramesPerRead,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_frame"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kFramesPerRead,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(WholeImageWriteFrames)->Unit(benchmark::kMicrosecond);
 

@@ -10,25 +10,30 @@ Page pageOf(PageButton button) {
   switch (button) {
     case PageButton::Main:
     case PageButton::Switch:
-    case PageButton::Fixed: return Page::Keys;
-    case PageButton::Advanced: return Page::Advanced;
-    case PageButton::Breath: return Page::Lighting;
-    case PageButton::Macro: return Page::Macro;
-    case PageButton::Update: return Page::Update;
-    case PageButton::Engineer: return Page::Engineer;
+    case PageButton::Fixed:
+      return Page::Keys;
+    case PageButton::Advanced:
+      return Page::Advanced;
+    case PageButton::Breath:
+      return Page::Lighting;
+    case PageButton::Macro:
+      return Page::Macro;
+    case PageButton::Update:
+      return Page::Update;
+    case PageButton::Engineer:
+      return Page::Engineer;
   }
   return Page::Keys;
 }
 
 bool isModeButton(PageButton button) {
-  return button == PageButton::Main || button == PageButton::Switch ||
-         button == PageButton::Fixed;
+  return button == PageButton::Main || button == PageButton::Switch || button == PageButton::Fixed;
 }
 
 }  // namespace
 
-MainWindowState::MainWindowState(DeviceLink& link, LanguageTables languages,
-                                 ProgramOptions options, PictureSizes pictureSizes)
+MainWindowState::MainWindowState(DeviceLink& link, LanguageTables languages, ProgramOptions options,
+                                 PictureSizes pictureSizes)
     : link_(link),
       languages_(std::move(languages)),
       options_(std::move(options)),
@@ -58,7 +63,9 @@ void MainWindowState::FormCreate() {
   setOverlays(false);
 }
 
-void MainWindowState::startMonitor() { link_.monitorTimerEnabled = true; }
+void MainWindowState::startMonitor() {
+  link_.monitorTimerEnabled = true;
+}
 
 void MainWindowState::setOverlays(bool visible) {
   overlaysVisible = visible;
@@ -137,7 +144,9 @@ void MainWindowState::showFirstPage() {
   showPage(Page::Keys);
 }
 
-void MainWindowState::errorStateEntered() { showFirstPage(); }
+void MainWindowState::errorStateEntered() {
+  showFirstPage();
+}
 
 // One byte of the user section, read from the stored block without the progress window.
 void MainWindowState::readUserByte(size_t index) {

@@ -15,7 +15,15 @@ namespace mousecfg {
 class PageStates;
 
 // The pages of the main window (group boxes gbPage1..gbPage7).
-enum class Page { Keys = 1, Advanced = 2, Lighting = 3, Macro = 4, Update = 5, Guns = 6, Engineer = 7 };
+enum class Page {
+  Keys = 1,
+  Advanced = 2,
+  Lighting = 3,
+  Macro = 4,
+  Update = 5,
+  Guns = 6,
+  Engineer = 7
+};
 
 // The eight page buttons; each checks its radio rb_1..rb_8 (the enum's value).
 enum class PageButton {

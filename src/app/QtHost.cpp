@@ -31,7 +31,9 @@ void QtHost::sleepProcessing(int ms) {
   loop.exec();
 }
 
-void QtHost::processMessages() { QCoreApplication::processEvents(); }
+void QtHost::processMessages() {
+  QCoreApplication::processEvents();
+}
 
 void QtHost::postToUi(std::function<void()> work) {
   QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);

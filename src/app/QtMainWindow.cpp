@@ -1,10 +1,10 @@
 #include "QtMainWindow.h"
 
+#include <qdrawutil.h>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QMouseEvent>
-#include <qdrawutil.h>
 #include <QPainter>
 #include <QStatusTipEvent>
 #include <QUrl>
@@ -29,18 +29,22 @@ struct PageButtonBinding {
 };
 
 constexpr PageButtonBinding kPageButtonBindings[] = {
-    {"Btn_Main", PageButton::Main},         {"Btn_Switch", PageButton::Switch},
-    {"Btn_Fixed", PageButton::Fixed},       {"Btn_Adv", PageButton::Advanced},
-    {"Btn_Breath", PageButton::Breath},     {"Btn_Macro", PageButton::Macro},
+    {"Btn_Main", PageButton::Main},     {"Btn_Switch", PageButton::Switch},
+    {"Btn_Fixed", PageButton::Fixed},   {"Btn_Adv", PageButton::Advanced},
+    {"Btn_Breath", PageButton::Breath}, {"Btn_Macro", PageButton::Macro},
     {"Btn_Update", PageButton::Update},
 };
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 QString qt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
-QRect qt(const Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
+QRect qt(const Rect& rect) {
+  return {rect.x, rect.y, rect.width, rect.height};
+}
 
 }  // namespace
 
@@ -92,7 +96,8 @@ void QtMainWindow::createButtons() {
       render();
     });
   }
-  for (const char* name : {"Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"}) addButton(name, nullptr);
+  for (const char* name : {"Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"})
+    addButton(name, nullptr);
   for (const char* name : {"Btn_Save", "Btn_Load"}) {
     auto* button = addButton(name, nullptr);
     // Profile files need an open mouse before anything else.
@@ -101,8 +106,7 @@ void QtMainWindow::createButtons() {
     });
   }
   connect(addButton("Btn_Exit", nullptr), &QtPictureButton::clicked, this, &QWidget::close);
-  connect(addButton("Btn_Mini", nullptr), &QtPictureButton::clicked, this,
-          &QWidget::showMinimized);
+  connect(addButton("Btn_Mini", nullptr), &QtPictureButton::clicked, this, &QWidget::showMinimized);
   engineerButton_ = new QtPictureButton(this);
   engineerButton_->setObjectName("Btn_Engineer");
   connect(engineerButton_, &QtPictureButton::clicked, this,
@@ -124,7 +128,9 @@ QString QtMainWindow::text(const std::string& languageKey) const {
   return qt(state_.text(languageKey));
 }
 
-QString QtMainWindow::fontName() const { return qt(state_.languages().current().fontName()); }
+QString QtMainWindow::fontName() const {
+  return qt(state_.languages().current().fontName());
+}
 
 QFont QtMainWindow::groupFont(char group) const {
   QFont font(fontName());
@@ -159,7 +165,8 @@ void QtMainWindow::renderButtons() {
   const auto style = [&](QtPictureButton* button, const Placement& placement, char group) {
     button->setVisible(placement.visible);
     button->setGeometry(qt(placement.picture));
-    button->setCaptionRect(qt(placement.label).translated(-placement.picture.x, -placement.picture.y));
+    button->setCaptionRect(
+        qt(placement.label).translated(-placement.picture.x, -placement.picture.y));
     button->setCaptionStyle(groupFont(group), groupColour(group));
   };
   for (const PictureButtonSpec& spec : kPageButtons) {
@@ -175,8 +182,8 @@ void QtMainWindow::renderButtons() {
   }
   for (int n = kFirstLanguage; n <= kLastLanguage; ++n)
     buttons_.value(QStringLiteral("Btn_Lang%1").arg(n))
-        ->setPicture(QtSkin::picture(state_.languageButtonPictures[static_cast<size_t>(n - 1)],
-                                     language));
+        ->setPicture(
+            QtSkin::picture(state_.languageButtonPictures[static_cast<size_t>(n - 1)], language));
   const bool engineer = state_.visiblePage == Page::Engineer;
   for (const PictureButtonSpec& spec : kWindowButtons) {
     QtPictureButton* button = buttons_.value(qt(spec.name));
@@ -234,7 +241,8 @@ void QtMainWindow::renderTexts() {
   title_->setText(qt(state_.title()));
   title_->setFont(groupFont(kGroupTitle));
   title_->setStyleSheet(QStringLiteral("color: %1;").arg(groupColour(kGroupTitle).name()));
-  title_->setGeometry(QRect(kTitlePosition, QSize(kTitleWidth, 2 * groupFont(kGroupTitle).pointSize() + 8)));
+  title_->setGeometry(
+      QRect(kTitlePosition, QSize(kTitleWidth, 2 * groupFont(kGroupTitle).pointSize() + 8)));
   const LabelPlacement& hint = state_.layout().hint;
   QFont hintFont(fontName());
   hintFont.setPointSize(std::max(1, hint.style.size));
@@ -297,7 +305,9 @@ void QtMainWindow::mouseMoveEvent(QMouseEvent* event) {
   if (dragging_) move(event->globalPosition().toPoint() - dragOffset_);
 }
 
-void QtMainWindow::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void QtMainWindow::mouseReleaseEvent(QMouseEvent*) {
+  dragging_ = false;
+}
 
 void QtMainWindow::closeEvent(QCloseEvent* event) {
   state_.FormCloseQuery();

@@ -40,9 +40,13 @@ void QtProgressWindow::showCentred() {
   if (!isVisible()) show();
 }
 
-void QtProgressWindow::showEvent(QShowEvent*) { animation_.start(); }
+void QtProgressWindow::showEvent(QShowEvent*) {
+  animation_.start();
+}
 
-void QtProgressWindow::hideEvent(QHideEvent*) { animation_.stop(); }
+void QtProgressWindow::hideEvent(QHideEvent*) {
+  animation_.stop();
+}
 
 void QtProgressWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -61,7 +65,8 @@ void QtProgressWindow::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(dot);
     const double angle = i * 30.0 * 3.14159265 / 180.0;
-    const QPointF at(centre.x() + kRadius * std::sin(angle), centre.y() - kRadius * std::cos(angle));
+    const QPointF at(centre.x() + kRadius * std::sin(angle),
+                     centre.y() - kRadius * std::cos(angle));
     const double size = 9.0 - age * 0.4;
     painter.drawEllipse(at, size / 2, size / 2);
   }

@@ -17,8 +17,8 @@ QtShell::QtShell(HidBackend& backend)
       window(state) {
   state.attachPages(&pages);
   host.attach(&window, nullptr);
-  window.addPageView(new QtAdvancedPageView(window, pages.dpi, pages.systemMouse,
-                                            window.page(Page::Advanced)));
+  window.addPageView(
+      new QtAdvancedPageView(window, pages.dpi, pages.systemMouse, window.page(Page::Advanced)));
   window.addPageView(new QtLightingPageView(window, pages.lighting, window.page(Page::Lighting)));
   window.addPageView(new QtKeyPageView(window, pages));
   state.FormCreate();

@@ -1,8 +1,8 @@
 #include "QtSingleInstance.h"
 
+#include <unistd.h>
 #include <QCryptographicHash>
 #include <QLocalSocket>
-#include <unistd.h>
 
 namespace mousecfg {
 

@@ -4,7 +4,9 @@
 
 // The skin is compiled into a static library, whose resource registration the linker
 // would drop unless something refers to it.
-static void registerSkinResources() { Q_INIT_RESOURCE(skin); }
+static void registerSkinResources() {
+  Q_INIT_RESOURCE(skin);
+}
 
 namespace mousecfg {
 
@@ -31,9 +33,8 @@ QPixmap load(const QString& path) {
 
 QPixmap QtSkin::picture(std::string_view name, int language) {
   if (language > 0) {
-    QPixmap variant =
-        load(QStringLiteral(":/skin/L%1_").arg(language) +
-             QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    QPixmap variant = load(QStringLiteral(":/skin/L%1_").arg(language) +
+                           QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     if (!variant.isNull()) return variant;
   }
   return load(resourcePath(name));

@@ -83,8 +83,8 @@ WindowLayout applyLayout(const LayoutFile& layout, const ProgramOptions& options
 
   for (int n = 1; n <= kPagePictureCount; ++n) {
     const std::string family = key("P", std::to_string(n));
-    const Size picture = n <= 4 ? pictureSize(skinPictureName(language, key("Back", std::to_string(n))))
-                                : Size{};
+    const Size picture =
+        n <= 4 ? pictureSize(skinPictureName(language, key("Back", std::to_string(n)))) : Size{};
     result.pagePictures[static_cast<size_t>(n - 1)] = {layout.integer(family + "_X", 0),
                                                        layout.integer(family + "_Y", 0),
                                                        picture.width, picture.height};

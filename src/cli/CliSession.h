@@ -13,12 +13,12 @@ namespace mousecfg {
 // Exit statuses of mousectl.
 enum ExitStatus : int {
   kExitOk = 0,
-  kExitBrokenImage = 1,   // check: a section's checksum is wrong
-  kExitUsage = 2,         // wrong arguments
-  kExitNoDevice = 3,      // no mouse found, or it stopped answering
-  kExitRejected = 4,      // the mouse was found but not accepted
-  kExitFileError = 5,     // a file could not be read or written
-  kExitNotApplied = 6,    // the configuration does not allow the change
+  kExitBrokenImage = 1,  // check: a section's checksum is wrong
+  kExitUsage = 2,        // wrong arguments
+  kExitNoDevice = 3,     // no mouse found, or it stopped answering
+  kExitRejected = 4,     // the mouse was found but not accepted
+  kExitFileError = 5,    // a file could not be read or written
+  kExitNotApplied = 6,   // the configuration does not allow the change
 };
 
 // The core as mousectl runs it: the backend chosen by the environment, a console host

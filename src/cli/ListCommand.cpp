@@ -32,8 +32,8 @@ int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
                       c.featureReportLength == static_cast<int>(protocol::kFrameLength);
     out << std::hex << std::setfill('0') << std::setw(4) << c.vendorId << ':' << std::setw(4)
         << c.productId << "  " << std::setw(4) << c.version << std::dec << std::setfill(' ')
-        << "    " << std::setw(7) << c.featureReportLength << std::setw(6)
-        << c.inputReportLength << "  " << c.path << (ours ? "  <- mouse" : "") << '\n';
+        << "    " << std::setw(7) << c.featureReportLength << std::setw(6) << c.inputReportLength
+        << "  " << c.path << (ours ? "  <- mouse" : "") << '\n';
   }
   out << collections.size() << " collection(s)\n";
   return kExitOk;

@@ -22,8 +22,8 @@ int runRead(const Arguments& args, std::ostream& out, std::ostream& err) {
   link.channel.failedDataFrames = 0;
   if (const int status = session.connect(true); status != kExitOk) return status;
   if (link.channel.failedDataFrames > 0 || !link.channel.isOpen()) {
-    err << "mousectl: the mouse stopped answering during the read (" << link.channel.failedDataFrames
-        << " frames lost); nothing was written\n";
+    err << "mousectl: the mouse stopped answering during the read ("
+        << link.channel.failedDataFrames << " frames lost); nothing was written\n";
     return kExitNoDevice;
   }
   if (const std::string error = writeWholeFile(args[1], link.image.buffer); !error.empty()) {

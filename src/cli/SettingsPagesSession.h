@@ -18,7 +18,6 @@
 
 namespace mousecfg {
 
-
 // The Advanced and Breathing Light pages as mousectl runs them: the page states of the
 // window, on a mouse whose configuration was read, changed through the same handlers.
 class SettingsPagesSession {

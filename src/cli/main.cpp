@@ -1,8 +1,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "CliSession.h"
 #include "ButtonsCommand.h"
+#include "CliSession.h"
 #include "Commands.h"
 #include "DpiCommand.h"
 #include "LedCommand.h"

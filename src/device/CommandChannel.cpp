@@ -9,10 +9,16 @@ using namespace protocol;
 
 namespace {
 
-uint8_t high(uint16_t value) { return static_cast<uint8_t>(value >> 8); }
-uint8_t low(uint16_t value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t high(uint16_t value) {
+  return static_cast<uint8_t>(value >> 8);
+}
+uint8_t low(uint16_t value) {
+  return static_cast<uint8_t>(value & 0xFF);
+}
 
-size_t frameCount(size_t length, size_t perFrame) { return (length + perFrame - 1) / perFrame; }
+size_t frameCount(size_t length, size_t perFrame) {
+  return (length + perFrame - 1) / perFrame;
+}
 
 }  // namespace
 
@@ -51,7 +57,9 @@ void CommandChannel::closeAll() {
   setNotificationHandle(nullptr);
 }
 
-Frame CommandChannel::deviceInfoProbe() { return {kCommandReport, kCmdDeviceInfo}; }
+Frame CommandChannel::deviceInfoProbe() {
+  return {kCommandReport, kCmdDeviceInfo};
+}
 
 bool CommandChannel::sendCommandFrame(const Frame& frame) {
   if (!commandHandle) return false;
@@ -135,10 +143,9 @@ bool CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, u
                                       uint8_t count) {
   if (!commandHandle) return false;
   showProgressAndPump();
-  const bool sent =
-      sendCommandFrame({kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address,
-                        count > 0 ? d0 : uint8_t{0}, count > 1 ? d1 : uint8_t{0},
-                        count > 2 ? d2 : uint8_t{0}, count});
+  const bool sent = sendCommandFrame(
+      {kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address, count > 0 ? d0 : uint8_t{0},
+       count > 1 ? d1 : uint8_t{0}, count > 2 ? d2 : uint8_t{0}, count});
   host_.hideProgress();
   return sent;
 }
@@ -190,6 +197,8 @@ std::optional<uint8_t> CommandChannel::ExtendedRead(uint16_t address) {
   return reply_[0];
 }
 
-bool CommandChannel::Restart() { return SendCommand(kCmdRestart); }
+bool CommandChannel::Restart() {
+  return SendCommand(kCmdRestart);
+}
 
 }  // namespace mousecfg

@@ -13,10 +13,14 @@ LinkObserver& silentObserver() {
 
 std::string memoryTypeName(uint8_t code) {
   switch (code) {
-    case image::kMemoryI2c: return kInterfaceI2c;
-    case image::kMemoryKv204: return kInterfaceKv204;
-    case image::kMemoryFlash: return kMemoryFlash;
-    default: return {};
+    case image::kMemoryI2c:
+      return kInterfaceI2c;
+    case image::kMemoryKv204:
+      return kInterfaceKv204;
+    case image::kMemoryFlash:
+      return kMemoryFlash;
+    default:
+      return {};
   }
 }
 
@@ -41,7 +45,8 @@ BuilderInputs DeviceLink::builderInputs() const {
 
 void DeviceLink::deriveFromBuiltInImage() {
   const auto& builtIn = builtInDefaultImage();
-  deviceTable[0].vendorId = builtIn[image::kVendorIdsOffset] << 8 | builtIn[image::kVendorIdsOffset + 1];
+  deviceTable[0].vendorId =
+      builtIn[image::kVendorIdsOffset] << 8 | builtIn[image::kVendorIdsOffset + 1];
   deviceTable[0].productId =
       builtIn[image::kVendorIdsOffset + 2] << 8 | builtIn[image::kVendorIdsOffset + 3];
   const uint8_t memory = builtIn[image::kMemoryTypeOffset];

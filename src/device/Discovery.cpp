@@ -8,19 +8,27 @@ using namespace protocol;
 
 const char* describe(DevInfoOutcome outcome) {
   switch (outcome) {
-    case DevInfoOutcome::CommandRefused: return "the mouse refused the device-information command";
-    case DevInfoOutcome::ReplyIgnored: return "the mouse's device information is not recognised";
+    case DevInfoOutcome::CommandRefused:
+      return "the mouse refused the device-information command";
+    case DevInfoOutcome::ReplyIgnored:
+      return "the mouse's device information is not recognised";
     case DevInfoOutcome::MemoryTypeMismatch:
       return "the mouse's chip does not match this program's configuration";
-    case DevInfoOutcome::Kv204CheckFailed: return "the KV204 chip did not confirm its type";
-    case DevInfoOutcome::IdReadFailed: return "the mouse's manufacturer and product codes could not be read";
-    case DevInfoOutcome::ForeignIds: return "the mouse carries manufacturer and product codes this program does not accept";
-    case DevInfoOutcome::Accepted: return "accepted";
+    case DevInfoOutcome::Kv204CheckFailed:
+      return "the KV204 chip did not confirm its type";
+    case DevInfoOutcome::IdReadFailed:
+      return "the mouse's manufacturer and product codes could not be read";
+    case DevInfoOutcome::ForeignIds:
+      return "the mouse carries manufacturer and product codes this program does not accept";
+    case DevInfoOutcome::Accepted:
+      return "accepted";
   }
   return "unknown";
 }
 
-int Discovery::CountHidCollections() { return link_.backend.countCollections(); }
+int Discovery::CountHidCollections() {
+  return link_.backend.countCollections();
+}
 
 bool Discovery::OpenDevice(int vendorId, int productId, uint16_t& version) {
   CommandChannel& channel = link_.channel;
@@ -54,7 +62,9 @@ void Discovery::waitSteps(int steps, int stepMs) {
   for (int i = 0; i < steps; ++i) link_.host.sleepProcessing(stepMs);
 }
 
-void Discovery::settle() { waitSteps(kSettleSteps, kSettleStepMs); }
+void Discovery::settle() {
+  waitSteps(kSettleSteps, kSettleStepMs);
+}
 
 // The monitor skips empty table entries and treats a failed open as a removal; the
 // re-find after a restart treats an empty entry as the device being gone.

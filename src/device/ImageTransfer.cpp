@@ -78,8 +78,8 @@ void ImageTransfer::DataBufToUI() {
     codes.keys[kButtonCount + k] = entryCode(std::span(image.profile2).subspan(at, kEntryLength));
   }
   for (size_t n = 0; n < kComboKeyCount; ++n)
-    codes.combos[n] =
-        entryCode(std::span(image.vendor).subspan(kComboKeysOffset + n * kEntryLength, kEntryLength));
+    codes.combos[n] = entryCode(
+        std::span(image.vendor).subspan(kComboKeysOffset + n * kEntryLength, kEntryLength));
   link_.observer().refreshPages();
 }
 
@@ -129,9 +129,13 @@ bool ImageTransfer::writeProfiles(bool withFireKeys) {
   return written;
 }
 
-bool ImageTransfer::WriteKeyTables() { return writeProfiles(false); }
+bool ImageTransfer::WriteKeyTables() {
+  return writeProfiles(false);
+}
 
-bool ImageTransfer::WriteKeyTablesAndFireKeys() { return writeProfiles(true); }
+bool ImageTransfer::WriteKeyTablesAndFireKeys() {
+  return writeProfiles(true);
+}
 
 // The mouse re-applies its working copy of the user section when its first byte is
 // written as 0x0F and then as its own value.

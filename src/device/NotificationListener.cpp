@@ -17,7 +17,9 @@ using namespace protocol;
 NotificationListener::NotificationListener(CommandChannel& channel, Host& host, Actions actions)
     : channel_(channel), host_(host), actions_(std::move(actions)) {}
 
-NotificationListener::~NotificationListener() { stop(); }
+NotificationListener::~NotificationListener() {
+  stop();
+}
 
 void NotificationListener::start() {
   if (thread_.joinable()) return;
@@ -37,10 +39,14 @@ void NotificationListener::stop() {
 
 bool NotificationListener::dpiPending(uint8_t code) const {
   switch (code) {
-    case kEventDpi1: return dpiPending1_;
-    case kEventDpi2: return dpiPending2_;
-    case kEventDpi4: return dpiPending4_;
-    default: return false;
+    case kEventDpi1:
+      return dpiPending1_;
+    case kEventDpi2:
+      return dpiPending2_;
+    case kEventDpi4:
+      return dpiPending4_;
+    default:
+      return false;
   }
 }
 
@@ -71,12 +77,23 @@ void NotificationListener::run() {
 void NotificationListener::handleReport(std::span<const uint8_t> report) {
   if (report.size() <= kNotificationEventByte || report[0] != kNotificationReport) return;
   switch (report[kNotificationEventByte]) {
-    case kEventDpi1: dpiPending1_ = true; break;
-    case kEventDpi2: dpiPending2_ = true; break;
-    case kEventDpi4: dpiPending4_ = true; break;
-    case kEventProfile: profilePending_ = true; break;
-    case kEventButtonsReleased: releaseButtons(); break;
-    default: break;
+    case kEventDpi1:
+      dpiPending1_ = true;
+      break;
+    case kEventDpi2:
+      dpiPending2_ = true;
+      break;
+    case kEventDpi4:
+      dpiPending4_ = true;
+      break;
+    case kEventProfile:
+      profilePending_ = true;
+      break;
+    case kEventButtonsReleased:
+      releaseButtons();
+      break;
+    default:
+      break;
   }
 }
 

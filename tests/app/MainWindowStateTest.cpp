@@ -175,8 +175,8 @@ TEST_F(MainWindowStateTest, TheMouseButtonsAreReadBackIntoTheUserSection) {
   mouse.clearTrace();
   state.dpiButtonReleased();
   state.profileButtonReleased();
-  EXPECT_EQ(framesStartingWith("S 40"), (std::vector<std::string>{"S 40 09 00 A6 00 01 00 00",
-                                                                  "S 40 09 00 A4 00 01 00 00"}));
+  EXPECT_EQ(framesStartingWith("S 40"),
+            (std::vector<std::string>{"S 40 09 00 A6 00 01 00 00", "S 40 09 00 A4 00 01 00 00"}));
   EXPECT_EQ(link.image.user[2], mouse.storedBlock()[166]);
   EXPECT_EQ(link.image.user[0], mouse.storedBlock()[164]);
   EXPECT_EQ(link.image.user[0] & 0x0F, 1) << "the profile button toggled to profile 2";

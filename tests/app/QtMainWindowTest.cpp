@@ -127,8 +127,8 @@ TEST(QtMainWindowProfileButton, TheMouseProfileButtonSwitchesTheShownTable) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.link.errorFlag; }, kConnectTimeoutMs));
   EXPECT_EQ(shell.window.keyLabel(0)->caption(), "Left Key");
   mouse.pressProfileButton();
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return shell.window.keyLabel(0)->caption() == "Middle Key"; }, 3000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return shell.window.keyLabel(0)->caption() == "Middle Key"; }, 3000));
   EXPECT_EQ(shell.state.checkedRadio, 2) << "the game-mode page button is the selected one";
 }
 

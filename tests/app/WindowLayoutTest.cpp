@@ -39,9 +39,9 @@ TEST(WindowLayout, OnlyAOneEnablesAndMissingKeysHide) {
 }
 
 TEST(WindowLayout, OffWindowCoordinatesAreUsedUnchanged) {
-  const WindowLayout layout =
-      layoutOf("[org1]\nBtn_B8_Enable=1\nBtn_B8_X=9790\nBtn_B8_Y=-30\nKey7_Enable=1\nKey7_X=2506\n"
-               "Key7_Y=8394\n");
+  const WindowLayout layout = layoutOf(
+      "[org1]\nBtn_B8_Enable=1\nBtn_B8_X=9790\nBtn_B8_Y=-30\nKey7_Enable=1\nKey7_X=2506\n"
+      "Key7_Y=8394\n");
   EXPECT_EQ(layout.button("Btn_Lang1").picture.x, 9790);
   EXPECT_EQ(layout.button("Btn_Lang1").picture.y, -30);
   EXPECT_EQ(layout.keys[6].picture, (Rect{2506, 8394, 160, 30}));

@@ -2,8 +2,8 @@
 
 #include <numeric>
 
-#include "support/HexBytes.h"
 #include "support/FakeHost.h"
+#include "support/HexBytes.h"
 #include "support/SimulatedLinkFixture.h"
 
 namespace mousecfg::test {
@@ -18,7 +18,9 @@ std::vector<uint8_t> pattern(size_t length, uint8_t seed = 1) {
 }
 
 // "S 41 d0 d1 ..." for seven payload bytes.
-std::string dataFrame(std::span<const uint8_t> payload) { return "S 41 " + hexBytes(payload); }
+std::string dataFrame(std::span<const uint8_t> payload) {
+  return "S 41 " + hexBytes(payload);
+}
 
 class CommandChannelTest : public SimulatedLinkFixture {
  protected:
@@ -51,8 +53,8 @@ TEST_F(CommandChannelTest, WholeImageWriteSendsOneCommandAnd293DataFrames) {
 TEST_F(CommandChannelTest, ShortSingleFrameWriteFillsTheRestWithFF) {
   const std::vector<uint8_t> data{0xAA, 0xBB};
   ASSERT_TRUE(channel().BlockWrite(0x0123, data));
-  EXPECT_EQ(frames(), (std::vector<std::string>{"S 40 07 01 23 00 02 00 00",
-                                                "S 41 AA BB FF FF FF FF FF"}));
+  EXPECT_EQ(frames(),
+            (std::vector<std::string>{"S 40 07 01 23 00 02 00 00", "S 41 AA BB FF FF FF FF FF"}));
 }
 
 TEST_F(CommandChannelTest, KeyTablesWriteIs14Frames) {
@@ -92,9 +94,9 @@ TEST_F(CommandChannelTest, DirectWritesUseTheShortAndTheFourByteForm) {
   ASSERT_TRUE(channel().DirectWriteBytes(44, 0x65, 0x99, 0x77, 1));
   ASSERT_TRUE(channel().DirectWriteBytes(50, 0xFF, 0xFF, 0, 2));
   ASSERT_TRUE(channel().DirectWriteFour(0x10, 1, 2, 3, 4));
-  EXPECT_EQ(frames(), (std::vector<std::string>{"S 40 05 00 2C 65 00 00 01",
-                                                "S 40 05 00 32 FF FF 00 02",
-                                                "S 40 05 01 10 01 02 03 04"}));
+  EXPECT_EQ(frames(),
+            (std::vector<std::string>{"S 40 05 00 2C 65 00 00 01", "S 40 05 00 32 FF FF 00 02",
+                                      "S 40 05 01 10 01 02 03 04"}));
   EXPECT_EQ(mouse.workingParameters()[44], 0x65);
   EXPECT_EQ(mouse.storedBlock()[51], 0xFF);
   EXPECT_FALSE(host.progressVisible) << "a single register write hides the progress window";
@@ -106,8 +108,14 @@ TEST_F(CommandChannelTest, RangeWriteOfTheVendorSectionIs55FramesEndingWithCount
   const auto sent = frames();
   ASSERT_EQ(sent.size(), 55u);
   for (size_t i = 0; i < 54; ++i) {
-    const std::array<uint8_t, 8> frame{0x40, 0x05, 0x00, static_cast<uint8_t>(3 * i),
-                                       data[3 * i], data[3 * i + 1], data[3 * i + 2], 3};
+    const std::array<uint8_t, 8> frame{0x40,
+                                       0x05,
+                                       0x00,
+                                       static_cast<uint8_t>(3 * i),
+                                       data[3 * i],
+                                       data[3 * i + 1],
+                                       data[3 * i + 2],
+                                       3};
     ASSERT_EQ(sent[i], "S " + hexBytes(frame)) << "frame " << i;
   }
   // Bytes 162 and 163, then the third byte left over from the frame before.

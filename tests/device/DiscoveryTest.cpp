@@ -184,7 +184,8 @@ TEST_F(DiscoveryTest, Kv204ChipOnAnI2cConfigurationIsRejectedWithStr102) {
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str102"});
   EXPECT_TRUE(link.errorFlag);
   EXPECT_EQ(link.connection.interfaceType, "KV204");
-  EXPECT_EQ(test::hexRange(link.image.buffer, 0, 300), test::hexRange(link.defaults.store[0], 0, 300))
+  EXPECT_EQ(test::hexRange(link.image.buffer, 0, 300),
+            test::hexRange(link.defaults.store[0], 0, 300))
       << "the built-in defaults are shown";
 }
 

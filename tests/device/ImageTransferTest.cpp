@@ -90,10 +90,10 @@ TEST_F(ImageTransferTest, UnplugMidReadFillsFFAndRepairsTheSections) {
   EXPECT_EQ(hexRange(link.image.buffer, 140, 2048 - 140), test::hexRepeat(0xFF, 2048 - 140));
   // The vendor section is intact up to 139, so it still fails its checksum and is
   // rebuilt; the user and profile sections, all 0xFF, are rebuilt too.
-  for (auto section : {std::span<const uint8_t>(link.image.vendor),
-                       std::span<const uint8_t>(link.image.user),
-                       std::span<const uint8_t>(link.image.profile1),
-                       std::span<const uint8_t>(link.image.profile2)})
+  for (auto section :
+       {std::span<const uint8_t>(link.image.vendor), std::span<const uint8_t>(link.image.user),
+        std::span<const uint8_t>(link.image.profile1),
+        std::span<const uint8_t>(link.image.profile2)})
     EXPECT_TRUE(hasValidChecksum(section)) << hexBytes(section);
   EXPECT_EQ(hexRange(link.image.vendor, 0, 4), "3A 7E 05 ED");
   EXPECT_EQ(link.macros.macroCount(), 0u) << "erased memory holds no macros";
@@ -173,8 +173,8 @@ TEST_F(ImageTransferTest, MacroBlockGoesOutAsTwoWritesOf328Bytes) {
   link.macros.block()[600] = 0x5A;
   ASSERT_TRUE(link.transfer.writeMacroBlock());
   const auto sent = framesStartingWith("S 40");
-  EXPECT_EQ(sent, (std::vector<std::string>{"S 40 07 01 F0 01 48 00 00",
-                                            "S 40 07 03 38 01 48 00 00"}));
+  EXPECT_EQ(sent,
+            (std::vector<std::string>{"S 40 07 01 F0 01 48 00 00", "S 40 07 03 38 01 48 00 00"}));
   EXPECT_EQ(mouse.storedBlock()[496 + 600], 0x5A);
 }
 
@@ -184,8 +184,8 @@ TEST_F(ImageTransferTest, SingleFieldWritesPickTheFormByLength) {
   EXPECT_TRUE(link.transfer.writeField(50, two));
   EXPECT_TRUE(link.transfer.writeField(57, four));
   EXPECT_FALSE(link.transfer.writeField(57, std::span<const uint8_t>()));
-  EXPECT_EQ(frames(), (std::vector<std::string>{"S 40 05 00 32 FF FF 00 02",
-                                                "S 40 05 01 39 01 02 03 04"}));
+  EXPECT_EQ(frames(),
+            (std::vector<std::string>{"S 40 05 00 32 FF FF 00 02", "S 40 05 01 39 01 02 03 04"}));
 }
 
 TEST_F(ImageTransferTest, WholeImageWriteShowsItRestartsAndReadsBack) {

@@ -37,7 +37,9 @@ class NotificationListenerTest : public SimulatedLinkFixture {
   CountingObserver observer;
 };
 
-std::array<uint8_t, 8> report(uint8_t id, uint8_t event) { return {id, 0, 0, event, 0, 0, 0, 0}; }
+std::array<uint8_t, 8> report(uint8_t id, uint8_t event) {
+  return {id, 0, 0, event, 0, 0, 0, 0};
+}
 
 TEST_F(NotificationListenerTest, PressSetsAFlagAndReleaseHandsTheReReadToTheUiThread) {
   NotificationListener& listener = link.listener;

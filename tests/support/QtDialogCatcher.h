@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 namespace mousecfg::test {
 

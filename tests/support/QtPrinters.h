@@ -6,7 +6,9 @@
 #include <ostream>
 
 // Readable failure messages for the Qt types the window's tests compare.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QSize& size, std::ostream* out) {
   *out << size.width() << 'x' << size.height();
 }

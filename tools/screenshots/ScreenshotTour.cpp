@@ -21,7 +21,7 @@ struct Stop {
 };
 
 constexpr Stop kStops[] = {
-    {"1-keys", PageButton::Main},      {"2-advanced", PageButton::Advanced},
+    {"1-keys", PageButton::Main},       {"2-advanced", PageButton::Advanced},
     {"3-lighting", PageButton::Breath}, {"4-macro", PageButton::Macro},
     {"5-update", PageButton::Update},   {"7-engineer", PageButton::Engineer},
 };
