@@ -15,6 +15,8 @@ what the source gives.
 import pathlib
 import sys
 
+import generated_files
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCE = ROOT / "tools" / "language" / "language_tables.txt"
 TARGETS = ROOT / "resources" / "lang"
@@ -137,24 +139,8 @@ def main() -> int:
     except SourceError as error:
         print(f"{SOURCE.relative_to(ROOT)}: {error}", file=sys.stderr)
         return 2
-    stale = []
-    TARGETS.mkdir(parents=True, exist_ok=True)
-    for table in TABLES:
-        target = TARGETS / f"LANG{table}.ini"
-        data = table_bytes(groups, table)
-        if target.exists() and target.read_bytes() == data:
-            continue
-        if check:
-            stale.append(target)
-            continue
-        temporary = target.with_suffix(".ini.tmp")
-        temporary.write_bytes(data)
-        temporary.replace(target)
-        print(f"wrote {target.relative_to(ROOT)}")
-    for target in stale:
-        print(f"out of date: {target.relative_to(ROOT)}", file=sys.stderr)
-    return 1 if stale else 0
-
+    outputs = {TARGETS / f"LANG{table}.ini": table_bytes(groups, table) for table in TABLES}
+    return generated_files.update(outputs, check, ROOT)
 
 if __name__ == "__main__":
     sys.exit(main())

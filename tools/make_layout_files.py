@@ -10,6 +10,8 @@ differs from what its source gives.
 import pathlib
 import sys
 
+import generated_files
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = ROOT / "tools" / "layout"
 TARGETS = ROOT / "resources" / "layout"
@@ -22,24 +24,8 @@ def layout_bytes(source: pathlib.Path) -> bytes:
 
 def main() -> int:
     check = "--check" in sys.argv[1:]
-    stale = []
-    TARGETS.mkdir(parents=True, exist_ok=True)
-    for source in sorted(SOURCES.glob("*.ini")):
-        target = TARGETS / source.name
-        data = layout_bytes(source)
-        if target.exists() and target.read_bytes() == data:
-            continue
-        if check:
-            stale.append(target)
-            continue
-        temporary = target.with_suffix(".ini.tmp")
-        temporary.write_bytes(data)
-        temporary.replace(target)
-        print(f"wrote {target.relative_to(ROOT)}")
-    for target in stale:
-        print(f"out of date: {target.relative_to(ROOT)}", file=sys.stderr)
-    return 1 if stale else 0
-
+    outputs = {TARGETS / source.name: layout_bytes(source) for source in sorted(SOURCES.glob("*.ini"))}
+    return generated_files.update(outputs, check, ROOT)
 
 if __name__ == "__main__":
     sys.exit(main())
