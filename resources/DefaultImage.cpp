@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "device/ImageMap.h"
-#include "macros/MacroEvent.h"
+#include "device/MacroEvent.h"
 
 // The built-in default configuration image, written out field by field. The image
 // starts as 2048 zero bytes; every field that holds something else is set below, and

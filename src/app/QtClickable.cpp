@@ -1,4 +1,4 @@
-#include "QtClickable.h"
+#include "app/QtClickable.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "QtHost.h"
+#include "app/QtHost.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

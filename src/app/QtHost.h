@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "device/Host.h"
+#include "base/Host.h"
 
 namespace mousecfg {
 

@@ -1,4 +1,4 @@
-#include "QtMainWindow.h"
+#include "app/QtMainWindow.h"
 
 #include <qdrawutil.h>
 #include <QBitmap>
@@ -322,7 +322,7 @@ void QtMainWindow::setOverlaysVisible(bool visible) {
 }
 
 void QtMainWindow::onDevTimer() {
-  if (!state_.link().monitorTimerEnabled) return;
+  if (!state_.link().monitorTimerEnabled()) return;
   state_.link().discovery.DevTimerTimer();
   render();
 }

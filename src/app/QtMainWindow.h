@@ -7,9 +7,9 @@
 #include <array>
 #include <vector>
 
-#include "app/MainWindowState.h"
 #include "app/QtPageView.h"
 #include "app/QtPictureButton.h"
+#include "core/MainWindowState.h"
 
 namespace mousecfg {
 

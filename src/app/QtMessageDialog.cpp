@@ -1,4 +1,4 @@
-#include "QtMessageDialog.h"
+#include "app/QtMessageDialog.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "QtPictureButton.h"
+#include "app/QtPictureButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

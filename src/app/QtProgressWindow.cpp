@@ -1,4 +1,4 @@
-#include "QtProgressWindow.h"
+#include "app/QtProgressWindow.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,26 +1,25 @@
-#include "QtShell.h"
+#include "app/QtShell.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/QtAdvancedPageView.h"
+#include "app/QtKeyPageView.h"
+#include "app/QtLightingPageView.h"
 #include "app/QtSkin.h"
-#include "settings/QtAdvancedPageView.h"
-#include "settings/QtKeyPageView.h"
-#include "settings/QtLightingPageView.h"
 
 namespace mousecfg {
 
 QtShell::QtShell(HidBackend& backend)
-    : link(backend, host),
-      state(link, LanguageTables::builtIn(), builtInProgramOptions(), &QtSkin::size),
-      pages(state),
+    : core(backend, host, ApplicationCore::Setup{processEnvironment, &QtSkin::size}),
+      link(core.link),
+      state(core.shell),
       window(state) {
-  state.attachPages(&pages);
   host.attach(&window, nullptr);
   window.addPageView(
-      new QtAdvancedPageView(window, pages.dpi, pages.systemMouse, window.page(Page::Advanced)));
-  window.addPageView(new QtLightingPageView(window, pages.lighting, window.page(Page::Lighting)));
-  window.addPageView(new QtKeyPageView(window, pages));
+      new QtAdvancedPageView(window, core.dpi, core.systemMouse, window.page(Page::Advanced)));
+  window.addPageView(new QtLightingPageView(window, core.lighting, window.page(Page::Lighting)));
+  window.addPageView(new QtKeyPageView(window, core));
   state.FormCreate();
   window.render();
 }

@@ -2,17 +2,15 @@
 
 #include <memory>
 
-#include "app/MainWindowState.h"
-#include "app/PageStates.h"
 #include "app/QtHost.h"
 #include "app/QtMainWindow.h"
 #include "app/QtProgressWindow.h"
-#include "device/DeviceLink.h"
+#include "core/ApplicationCore.h"
 
 namespace mousecfg {
 
-// The running program around one backend: host, device link, window state, the main
-// window and the progress window, created in start-up order.
+// The running program around one backend: the host, the application core, the main
+// window with the page views and the progress window, created in start-up order.
 class QtShell {
  public:
   explicit QtShell(HidBackend& backend);
@@ -23,9 +21,9 @@ class QtShell {
   void show();
 
   QtHost host;
-  DeviceLink link;
-  MainWindowState state;
-  PageStates pages;
+  ApplicationCore core;
+  DeviceLink& link;
+  MainWindowState& state;
   QtMainWindow window;
   std::unique_ptr<QtProgressWindow> progress;
 };

@@ -1,4 +1,4 @@
-#include "QtSingleInstance.h"
+#include "app/QtSingleInstance.h"
 
 #include <unistd.h>
 #include <QCryptographicHash>

@@ -1,4 +1,4 @@
-#include "QtSkin.h"
+#include "app/QtSkin.h"
 
 #include <QHash>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-#include "app/WindowLayout.h"
+#include "base/WindowLayout.h"
 
 namespace mousecfg {
 

@@ -1,12 +1,12 @@
-#include "ButtonsCommand.h"
+#include "cli/Commands.h"
 
 #include <filesystem>
 #include <iomanip>
 #include <ostream>
 
-#include "CliSession.h"
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
+#include "cli/CliSession.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/FunctionLookup.h"
 #include "settings/KeyTables.h"
@@ -103,27 +103,13 @@ std::string programFolder() {
   return error ? std::string(".") : self.parent_path().string();
 }
 
-// The session, its languages and the button state, read from the mouse.
-struct ButtonSession {
-  explicit ButtonSession(std::ostream& err)
-      : session(err),
-        languages(LanguageTables::builtIn()),
-        options(builtInProgramOptions()),
-        assignment(session.link(), languages, options) {}
-
-  int connect() {
-    if (const int status = session.connect(true); status != kExitOk) return status;
-    assignment.fireMacros = readFireMacroCodeSet(
-        (std::filesystem::path(programFolder()) / fire_macro::kFileName).string());
-    assignment.refreshFromImage();
-    return kExitOk;
-  }
-
-  CliSession session;
-  LanguageTables languages;
-  ProgramOptions options;
-  ButtonAssignment assignment;
-};
+// Reads the mouse's configuration; the fire macro codes beside mousectl name the gun
+// buttons, so they are loaded first.
+int connectForButtons(CliSession& session) {
+  session.core().assignment.fireMacros = readFireMacroCodeSet(
+      (std::filesystem::path(programFolder()) / fire_macro::kFileName).string());
+  return session.connect(true);
+}
 
 void printRow(std::ostream& out, int number, const std::string& code, const std::string& name) {
   out << std::setw(4) << number << "  " << code << "  " << name << '\n';
@@ -133,8 +119,8 @@ int activeProfile(const DeviceLink& link) {
   return (link.image.user[image::kUserActiveProfile] & 0x0F) == 0 ? 1 : 2;
 }
 
-void printProfile(std::ostream& out, ButtonSession& state, int profile) {
-  DeviceLink& link = state.session.link();
+void printProfile(std::ostream& out, ApplicationCore& state, int profile) {
+  DeviceLink& link = state.link;
   out << "profile " << profile << " (" << state.languages.text(profile == 1 ? "Str251" : "Str252")
       << ")" << (activeProfile(link) == profile ? ", active" : "") << ":\n";
   const auto names = state.assignment.profileNames(profile);
@@ -143,7 +129,7 @@ void printProfile(std::ostream& out, ButtonSession& state, int profile) {
 }
 
 // The choice, made through the same menu path as the window's key page.
-AssignOutcome assign(ButtonSession& state, const ButtonRequest& request,
+AssignOutcome assign(ApplicationCore& state, const ButtonRequest& request,
                      const FunctionChoice& choice) {
   ButtonAssignment& assignment = state.assignment;
   assignment.setEditedProfile(request.profile);
@@ -179,9 +165,9 @@ bool tablesReadBack(DeviceLink& link) {
                     stored.begin() + image::kProfileLength);
 }
 
-int reportOutcome(ButtonSession& state, const ButtonRequest& request, AssignOutcome outcome,
+int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOutcome outcome,
                   std::ostream& out, std::ostream& err) {
-  DeviceLink& link = state.session.link();
+  DeviceLink& link = state.link;
   if (outcome == AssignOutcome::LeftKeyKept) {
     err << "mousectl: button " << request.button << " is profile 1's only \""
         << state.languages.text("Str210") << "\"; nothing was changed\n";
@@ -204,7 +190,9 @@ int reportOutcome(ButtonSession& state, const ButtonRequest& request, AssignOutc
 
 }  // namespace
 
-int runButtons(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runButtons(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << kButtonsHelp;
     return kExitOk;
@@ -213,27 +201,31 @@ int runButtons(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "usage: mousectl buttons\n";
     return kExitUsage;
   }
-  ButtonSession state(err);
-  if (const int status = state.connect(); status != kExitOk) return status;
+  CliSession session(context);
+  if (const int status = connectForButtons(session); status != kExitOk) return status;
+  ApplicationCore& state = session.core();
   printProfile(out, state, 1);
   printProfile(out, state, 2);
   out << "combo keys:\n";
   for (int n = 1; n <= key_tables::kComboKeyCount; ++n)
-    printRow(out, n, comboKeyCode(state.session.link().codes, n),
+    printRow(out, n, comboKeyCode(state.link.codes, n),
              state.assignment.comboCaptions[static_cast<size_t>(n - 1)]);
   return kExitOk;
 }
 
-int runButton(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runButton(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << kButtonHelp;
     return kExitOk;
   }
   const std::optional<ButtonRequest> request = parseButtonRequest(args, err);
   if (!request) return kExitUsage;
-  ButtonSession state(err);
-  if (const int status = state.connect(); status != kExitOk) return status;
-  DeviceLink& link = state.session.link();
+  CliSession session(context);
+  if (const int status = connectForButtons(session); status != kExitOk) return status;
+  ApplicationCore& state = session.core();
+  DeviceLink& link = state.link;
   const std::vector<std::string> macroNames =
       link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
   const FunctionLookup lookup = lookUpFunction(request->function, state.languages, macroNames,

@@ -2,11 +2,11 @@
 #include <ostream>
 #include <span>
 
-#include "CliSession.h"
-#include "Commands.h"
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 #include "device/ConfigImage.h"
-#include "macros/DeviceMacroBlock.h"
+#include "device/DeviceMacroBlock.h"
 
 namespace mousecfg {
 
@@ -32,7 +32,9 @@ std::string hexByte(uint8_t value) {
 
 }  // namespace
 
-int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runCheck(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << "usage: mousectl check FILE\n\nChecks a saved configuration (2048 bytes): each\n"
            "section's checksum, which sections the program would rebuild from its defaults\n"

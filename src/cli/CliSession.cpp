@@ -1,21 +1,23 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <iomanip>
 #include <ostream>
 
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
 #include "device/BackendSelection.h"
 
 namespace mousecfg {
 
-CliSession::CliSession(std::ostream& err)
-    : err_(err), host_(err, [this](const std::string& key) { return text(key); }) {
-  backend_ = makeBackendFromEnvironment();
-  link_ = std::make_unique<DeviceLink>(*backend_, host_);
-  link_->deriveFromBuiltInImage();
-  const ProgramOptions options = builtInProgramOptions();
-  link_->connection.reserveIds = {options.revManuId, options.revProId};
+using namespace image;
+
+CliSession::CliSession(const CliContext& context)
+    : err_(context.err),
+      host_(context.err, context.clock, [this](const std::string& key) { return text(key); }) {
+  backend_ = selectBackend(context.environment, context.clock).backend;
+  ApplicationCore::Setup setup;
+  setup.environment = context.environment;
+  core_ = std::make_unique<ApplicationCore>(*backend_, host_, std::move(setup));
 }
 
 CliSession::~CliSession() = default;
@@ -27,10 +29,10 @@ std::string CliSession::text(const std::string& languageKey) const {
 }
 
 bool CliSession::open() {
-  const DeviceTableEntry& entry = link_->deviceTable[0];
+  DeviceLink& link = core_->link;
+  const DeviceTableEntry& entry = link.deviceTable[0];
   uint16_t version = 0;
-  if (link_->discovery.OpenDevice(entry.vendorId, entry.productId, version) &&
-      link_->channel.isOpen())
+  if (link.discovery.OpenDevice(entry.vendorId, entry.productId, version) && link.channel.isOpen())
     return true;
   err_ << "mousectl: " << text("Str022") << " (" << std::hex << std::setfill('0') << std::setw(4)
        << entry.vendorId << ':' << std::setw(4) << entry.productId << std::dec << std::setfill(' ')
@@ -41,7 +43,7 @@ bool CliSession::open() {
 
 int CliSession::connect(bool readConfiguration) {
   if (!open()) return kExitNoDevice;
-  const DevInfoOutcome outcome = link_->discovery.ReadDevInfo(readConfiguration);
+  const DevInfoOutcome outcome = core_->link.discovery.ReadDevInfo(readConfiguration);
   if (outcome == DevInfoOutcome::Accepted) return kExitOk;
   // Str102 and Str107 have been shown through the host already.
   if (outcome != DevInfoOutcome::MemoryTypeMismatch && outcome != DevInfoOutcome::ForeignIds)
@@ -49,6 +51,53 @@ int CliSession::connect(bool readConfiguration) {
   if (outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed)
     return kExitNoDevice;
   return kExitRejected;
+}
+
+CliSession::Snapshot CliSession::workingCopies() const {
+  const ConfigImage& image = core_->link.image;
+  Snapshot copies{};
+  const auto place = [&copies](const auto& section, size_t offset) {
+    std::copy(section.begin(), section.end(), copies.begin() + static_cast<std::ptrdiff_t>(offset));
+  };
+  place(image.vendor, kVendorOffset);
+  place(image.user, kUserOffset);
+  place(image.profile1, kProfile1Offset);
+  place(image.profile2, kProfile2Offset);
+  place(image.patchRecord, kPatchRecordOffset);
+  return copies;
+}
+
+int CliSession::connectAndRead() {
+  DeviceLink& device = link();
+  device.channel.failedDataFrames = 0;
+  if (const int status = connect(true); status != kExitOk) return status;
+  if (device.channel.failedDataFrames > 0 || !device.channel.isOpen()) {
+    err_ << "mousectl: the mouse stopped answering while its configuration was read\n";
+    return kExitNoDevice;
+  }
+  connected_ = workingCopies();
+  return kExitOk;
+}
+
+int CliSession::verifyWritten() {
+  const Snapshot now = workingCopies();
+  if (now == connected_) return kExitOk;
+  Snapshot stored{};
+  DeviceLink& device = link();
+  device.channel.failedDataFrames = 0;
+  if (!device.channel.BlockRead(0, stored) || device.channel.failedDataFrames > 0) {
+    err_ << "mousectl: the mouse did not answer after the change; it may not have taken it\n";
+    return kExitNoDevice;
+  }
+  for (size_t at = 0; at < now.size(); ++at) {
+    if (now[at] == connected_[at] || stored[at] == now[at]) continue;
+    char detail[96];
+    std::snprintf(detail, sizeof detail, "byte %zu holds 0x%02X instead of 0x%02X", at, stored[at],
+                  now[at]);
+    err_ << "mousectl: the mouse did not take the change: " << detail << '\n';
+    return kExitNoDevice;
+  }
+  return kExitOk;
 }
 
 }  // namespace mousecfg

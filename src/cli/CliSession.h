@@ -1,49 +1,52 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <string>
 
-#include "ConsoleHost.h"
-#include "device/DeviceLink.h"
+#include "cli/CliContext.h"
+#include "cli/ConsoleHost.h"
+#include "core/ApplicationCore.h"
 #include "device/HidBackend.h"
 
 namespace mousecfg {
 
-// Exit statuses of mousectl.
-enum ExitStatus : int {
-  kExitOk = 0,
-  kExitBrokenImage = 1,  // check: a section's checksum is wrong
-  kExitUsage = 2,        // wrong arguments
-  kExitNoDevice = 3,     // no mouse found, or it stopped answering
-  kExitRejected = 4,     // the mouse was found but not accepted
-  kExitFileError = 5,    // a file could not be read or written
-  kExitNotApplied = 6,   // the configuration does not allow the change
-};
-
-// The core as mousectl runs it: the backend chosen by the environment, a console host
-// and the device link set up as the window sets it up at start.
+// The application core as mousectl runs it: the backend chosen by the environment, a
+// console host, and the same core, pages and wiring as the window.
 class CliSession {
  public:
-  CliSession(std::ostream& err);
+  explicit CliSession(const CliContext& context);
   ~CliSession();
 
   HidBackend& backend() { return *backend_; }
-  DeviceLink& link() { return *link_; }
+  ApplicationCore& core() { return *core_; }
+  DeviceLink& link() { return core_->link; }
   ConsoleHost& host() { return host_; }
+  std::string text(const std::string& languageKey) const;
 
   // Opens the mouse; false (after telling the user) when none is attached.
   bool open();
   // Opens the mouse and runs its device-information step; the configuration is read
   // only when readConfiguration is set. Tells the user why a device was not accepted.
   int connect(bool readConfiguration);
-  std::string text(const std::string& languageKey) const;
+  // Connects and reads the whole configuration, which the pages then show; a read that
+  // lost frames is an error, because a change made on it would write guesses back.
+  int connectAndRead();
+  // Reads the stored block back and checks that every byte the handlers changed in the
+  // working copies since connectAndRead() reached the mouse; an exit status.
+  int verifyWritten();
 
  private:
+  using Snapshot = std::array<uint8_t, 1024>;
+  Snapshot workingCopies() const;
+
   std::ostream& err_;
   ConsoleHost host_;
   std::unique_ptr<HidBackend> backend_;
-  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<ApplicationCore> core_;
+  Snapshot connected_{};
 };
 
 }  // namespace mousecfg

@@ -1,20 +1,16 @@
-#include "ConsoleHost.h"
-
-#include <chrono>
-#include <thread>
+#include "cli/ConsoleHost.h"
 
 namespace mousecfg {
 
-ConsoleHost::ConsoleHost(std::ostream& messages, TextLookup textOf)
-    : messages_(messages), textOf_(std::move(textOf)) {}
+ConsoleHost::ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf)
+    : messages_(messages), clock_(clock), textOf_(std::move(textOf)) {}
 
 int64_t ConsoleHost::nowMs() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+  return clock_.nowMs();
 }
 
 void ConsoleHost::sleepProcessing(int ms) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  clock_.sleepMs(ms);
   processMessages();
 }
 

@@ -6,17 +6,18 @@
 #include <ostream>
 #include <string>
 
-#include "device/Host.h"
+#include "base/Clock.h"
+#include "base/Host.h"
 
 namespace mousecfg {
 
-// The host of mousectl: waits really wait, messages go to standard error, there is no
+// The host of mousectl: waits wait on its clock, messages go to standard error, there is no
 // progress window and every confirmation is declined (nobody is there to press OK).
 class ConsoleHost : public Host {
  public:
   using TextLookup = std::function<std::string(const std::string& languageKey)>;
 
-  ConsoleHost(std::ostream& messages, TextLookup textOf);
+  ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf);
 
   int64_t nowMs() override;
   void sleepProcessing(int ms) override;
@@ -30,6 +31,7 @@ class ConsoleHost : public Host {
 
  private:
   std::ostream& messages_;
+  Clock& clock_;
   TextLookup textOf_;
   std::mutex postedMutex_;
   std::deque<std::function<void()>> posted_;

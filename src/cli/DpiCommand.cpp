@@ -1,11 +1,12 @@
-#include "DpiCommand.h"
+#include "cli/Commands.h"
 
 #include <functional>
 #include <iomanip>
 #include <ostream>
 
-#include "Commands.h"
-#include "SettingsPagesSession.h"
+#include "cli/ArgumentValues.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 #include "settings/AimKeyEntries.h"
 #include "settings/DpiSlider.h"
 
@@ -92,7 +93,7 @@ std::string levelOffMessage(int level, const DpiPageState& page) {
 
 // Carries out one request through the page's handlers; an error message when the
 // configuration does not allow it.
-std::string applyDpiRequest(const DpiRequest& request, SettingsPagesSession& pages) {
+std::string applyDpiRequest(const DpiRequest& request, ApplicationCore& pages) {
   DpiPageState& page = pages.dpi;
   switch (request.action) {
     case DpiAction::Levels:
@@ -122,7 +123,7 @@ std::string applyDpiRequest(const DpiRequest& request, SettingsPagesSession& pag
   return {};
 }
 
-void showDpi(SettingsPagesSession& pages, std::ostream& out) {
+void showDpi(ApplicationCore& pages, std::ostream& out) {
   const DpiPageState& page = pages.dpi;
   out << "levels:  " << page.enabledLevels << '\n' << "active:  " << page.activeLevel << '\n';
   for (int level = 1; level <= DpiPageState::kLevels; ++level) {
@@ -132,44 +133,47 @@ void showDpi(SettingsPagesSession& pages, std::ostream& out) {
       out << "  step -   " << std::setw(6) << "-";
     else
       out << "  step " << std::left << std::setw(3) << step << std::right << std::setw(6)
-          << stepText(step, pages.texts);
+          << stepText(step, pages.languages);
     out << "  colour " << colourText(page.levelColour(level))
         << (level == page.activeLevel ? "  active" : "") << '\n';
   }
-  const bool aimKey = aimStepOfProfile(pages.link().image.profile1) ||
-                      aimStepOfProfile(pages.link().image.profile2);
+  const bool aimKey =
+      aimStepOfProfile(pages.link.image.profile1) || aimStepOfProfile(pages.link.image.profile2);
   out << "AIM:     step " << page.aimStepNumber - 1 << "  " << page.aimValueText
       << (aimKey ? "" : "  (no AIM key assigned)") << '\n';
   out << "steps:  ";
   for (int step = 0; step < page.dpiCount(); ++step)
-    out << ' ' << step << '=' << stepText(step, pages.texts);
+    out << ' ' << step << '=' << stepText(step, pages.languages);
   out << '\n';
 }
 
 }  // namespace
 
-int runDpi(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runDpi(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << kDpiUsage << kDpiHelp;
     return kExitOk;
   }
-  SettingsPagesSession pages(err);
+  CliSession session(context);
+  ApplicationCore& pages = session.core();
   Requests requests;
   if (const std::string error =
-          parseDpiArguments(args, pages.texts, pages.options.dpiCount, requests);
+          parseDpiArguments(args, pages.languages, pages.options.dpiCount, requests);
       !error.empty()) {
     err << "mousectl dpi: " << error << '\n' << kDpiUsage;
     return kExitUsage;
   }
-  if (const int status = pages.connect(); status != kExitOk) return status;
+  if (const int status = session.connectAndRead(); status != kExitOk) return status;
   for (const DpiRequest& request : requests) {
     if (const std::string error = applyDpiRequest(request, pages); !error.empty()) {
       err << "mousectl dpi: " << error << '\n';
-      const int written = pages.verifyWritten();
+      const int written = session.verifyWritten();
       return written != kExitOk ? written : kExitNotApplied;
     }
   }
-  if (const int status = pages.verifyWritten(); status != kExitOk) return status;
+  if (const int status = session.verifyWritten(); status != kExitOk) return status;
   showDpi(pages, out);
   return kExitOk;
 }

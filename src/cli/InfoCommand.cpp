@@ -1,8 +1,8 @@
 #include <iomanip>
 #include <ostream>
 
-#include "CliSession.h"
-#include "Commands.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 #include "device/CodeStrings.h"
 
 namespace mousecfg {
@@ -15,7 +15,9 @@ std::string pairText(const IdPair& ids) {
 
 }  // namespace
 
-int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runInfo(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << "usage: mousectl info\n\nAsks the mouse for its device information and shows the\n"
            "interface type, its manufacturer and product codes and whether this program\n"
@@ -26,7 +28,7 @@ int runInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "mousectl info: takes no arguments\n";
     return kExitUsage;
   }
-  CliSession session(err);
+  CliSession session(context);
   if (!session.open()) return kExitNoDevice;
   DeviceLink& link = session.link();
   out << std::hex << std::setfill('0') << "device:            " << std::setw(4)

@@ -1,10 +1,11 @@
-#include "LedCommand.h"
+#include "cli/Commands.h"
 
 #include <ostream>
 
-#include "Commands.h"
-#include "SettingsPagesSession.h"
-#include "engineer/FlowingLedBlock.h"
+#include "cli/ArgumentValues.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "settings/FlowingLedBlock.h"
 
 namespace mousecfg {
 
@@ -111,9 +112,9 @@ std::string applyLedRequest(const LedRequest& request, LightingPageState& page) 
   return {};
 }
 
-void showLed(SettingsPagesSession& pages, std::ostream& out) {
+void showLed(ApplicationCore& pages, std::ostream& out) {
   const LightingPageState& page = pages.lighting;
-  const std::string& ledType = pages.link().connection.ledType;
+  const std::string& ledType = pages.link.connection.ledType;
   out << "LED type:        " << (ledType.empty() ? "(not set)" : ledType) << '\n';
   out << "effect:          ";
   if (page.effectChoice == 0)
@@ -124,7 +125,7 @@ void showLed(SettingsPagesSession& pages, std::ostream& out) {
     out << ' ' << pages.text("Str" + std::to_string(kFirstMcuLedEffectKey + page.effectChoice - 1));
   out << '\n';
   out << "breathing speed: " << page.breathingSpeed << " (step time "
-      << int{pages.link().image.vendor[image::kBreathingStepTimeOffset]} << ")\n";
+      << int{pages.link.image.vendor[image::kBreathingStepTimeOffset]} << ")\n";
   out << "flow speed:      " << page.flowSpeed << '\n';
   out << "brightness:      " << (page.fullBrightness ? "full" : "half") << '\n';
   for (int slot = 1; slot <= LightingPageState::kSlots; ++slot)
@@ -134,7 +135,9 @@ void showLed(SettingsPagesSession& pages, std::ostream& out) {
 
 }  // namespace
 
-int runLed(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runLed(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << kLedUsage << kLedHelp;
     return kExitOk;
@@ -145,17 +148,18 @@ int runLed(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "mousectl led: " << error << '\n' << kLedUsage;
     return kExitUsage;
   }
-  SettingsPagesSession pages(err);
-  pages.link().connection.ledType = ledType;
-  if (const int status = pages.connect(); status != kExitOk) return status;
+  CliSession session(context);
+  ApplicationCore& pages = session.core();
+  pages.link.connection.ledType = ledType;
+  if (const int status = session.connectAndRead(); status != kExitOk) return status;
   for (const LedRequest& request : requests) {
     if (const std::string error = applyLedRequest(request, pages.lighting); !error.empty()) {
       err << "mousectl led: " << error << '\n';
-      const int written = pages.verifyWritten();
+      const int written = session.verifyWritten();
       return written != kExitOk ? written : kExitNotApplied;
     }
   }
-  if (const int status = pages.verifyWritten(); status != kExitOk) return status;
+  if (const int status = session.verifyWritten(); status != kExitOk) return status;
   showLed(pages, out);
   return kExitOk;
 }

@@ -1,8 +1,8 @@
 #include <iomanip>
 #include <ostream>
 
-#include "CliSession.h"
-#include "Commands.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 #include "device/Protocol.h"
 
 namespace mousecfg {
@@ -13,7 +13,9 @@ bool wantsHelp(const Arguments& args) {
   return false;
 }
 
-int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runList(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << "usage: mousectl list\n\nLists every HID collection with its vendor and product id,\n"
            "version and report lengths. The mouse's command collections are marked \"mouse\".\n";
@@ -23,7 +25,7 @@ int runList(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "mousectl list: takes no arguments\n";
     return kExitUsage;
   }
-  CliSession session(err);
+  CliSession session(context);
   const DeviceTableEntry& wanted = session.link().deviceTable[0];
   const auto collections = session.backend().enumerate();
   out << "VID:PID    version feature input  path\n";

@@ -1,9 +1,10 @@
-#include "RateCommand.h"
+#include "cli/Commands.h"
 
 #include <ostream>
 
-#include "Commands.h"
-#include "SettingsPagesSession.h"
+#include "cli/ArgumentValues.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 
 namespace mousecfg {
 
@@ -26,14 +27,16 @@ int rateChoiceOf(std::string text) {
   return 0;
 }
 
-std::string rateText(const SettingsPagesSession& pages, int choice) {
+std::string rateText(const ApplicationCore& pages, int choice) {
   if (choice < 1 || choice > ReportRateControl::kRateCount) return "(none)";
   return pages.text(ReportRateControl::kRateTextKeys[choice - 1]);
 }
 
 }  // namespace
 
-int runRate(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runRate(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << kRateUsage << kRateHelp;
     return kExitOk;
@@ -42,20 +45,21 @@ int runRate(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "mousectl rate: the report rate is one of 125, 250, 500 and 1000 (Hz)\n" << kRateUsage;
     return kExitUsage;
   }
-  SettingsPagesSession pages(err);
-  if (const int status = pages.connect(); status != kExitOk) return status;
+  CliSession session(context);
+  ApplicationCore& pages = session.core();
+  if (const int status = session.connectAndRead(); status != kExitOk) return status;
   if (args.empty()) {
     out << "report rate: " << rateText(pages, pages.dpi.reportRateChoice()) << '\n';
     return kExitOk;
   }
   const int choice = rateChoiceOf(args[0]);
-  const bool sameRate = pages.rate.rememberedRate == choice - 1;
+  const bool sameRate = pages.reportRate.rememberedRate == choice - 1;
   pages.dpi.ReportRate_OnClick(choice);
-  if (!pages.link().channel.isOpen()) {
+  if (!pages.link.channel.isOpen()) {
     err << "mousectl rate: the mouse did not come back after its restart\n";
     return kExitNoDevice;
   }
-  if (const int status = pages.verifyWritten(); status != kExitOk) return status;
+  if (const int status = session.verifyWritten(); status != kExitOk) return status;
   out << "report rate: " << rateText(pages, pages.dpi.reportRateChoice())
       << (sameRate ? " (unchanged, no restart)" : " (the mouse was restarted)") << '\n';
   return kExitOk;

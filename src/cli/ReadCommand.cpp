@@ -1,12 +1,14 @@
 #include <ostream>
 
-#include "CliSession.h"
-#include "Commands.h"
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
 
 namespace mousecfg {
 
-int runRead(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runRead(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     out << "usage: mousectl read -o FILE\n\nFinds the mouse, checks its device information and\n"
            "codes as the window does, reads its whole stored configuration (2048 bytes) and\n"
@@ -17,7 +19,7 @@ int runRead(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "usage: mousectl read -o FILE\n";
     return kExitUsage;
   }
-  CliSession session(err);
+  CliSession session(context);
   DeviceLink& link = session.link();
   link.channel.failedDataFrames = 0;
   if (const int status = session.connect(true); status != kExitOk) return status;

@@ -1,10 +1,10 @@
-#include "RestoreCommand.h"
+#include "cli/Commands.h"
 
 #include <algorithm>
 #include <ostream>
 #include <string_view>
 
-#include "CliSession.h"
+#include "cli/CliSession.h"
 #include "settings/DefaultRestore.h"
 
 namespace mousecfg {
@@ -55,7 +55,9 @@ size_t differingBytes(const ImageBuffer& a, const ImageBuffer& b) {
 
 }  // namespace
 
-int runRestore(const Arguments& args, std::ostream& out, std::ostream& err) {
+int runRestore(const Arguments& args, const CliContext& context) {
+  std::ostream& out = context.out;
+  std::ostream& err = context.err;
   if (wantsHelp(args)) {
     printHelp(out);
     return kExitOk;
@@ -72,7 +74,7 @@ int runRestore(const Arguments& args, std::ostream& out, std::ostream& err) {
         << " --yes\" to do it.\n";
     return kExitUsage;
   }
-  CliSession session(err);
+  CliSession session(context);
   if (const int status = session.connect(true); status != kExitOk) return status;
   DeviceLink& link = session.link();
   out << "writing default configuration " << parsed->store

@@ -1,70 +1,8 @@
 #include <iostream>
-#include <string_view>
 
-#include "ButtonsCommand.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "DpiCommand.h"
-#include "LedCommand.h"
-#include "RateCommand.h"
-#include "RestoreCommand.h"
-
-namespace {
-
-constexpr std::string_view kUsage = R"(usage: mousectl COMMAND [OPTIONS]
-
-Reads and checks the configuration of the gaming mouse.
-
-commands:
-  list              list the HID collections and mark the mouse's
-  info              show the mouse's device information and whether it is accepted
-  read -o FILE      save the mouse's whole stored configuration (2048 bytes) to FILE
-  check FILE        check the sections of a saved configuration
-  buttons           list the function of every button of both profiles and the nine combo keys
-  button N FUNCTION [--profile 1|2]
-                    set button N (1..12) to a menu function ("DPI +"), a stored macro,
-                    "Fire MacroN" or an 8-hex-digit entry (profile 1 unless --profile 2)
-  dpi [OPTIONS]     show or change the DPI levels, their colours, the active level and the AIM DPI
-  rate [HZ]         show or set the USB report rate (125, 250, 500, 1000; a change restarts the mouse)
-  led [OPTIONS]     show or change the lighting effect, speeds, brightness and colour table
-  restore N --yes   overwrite the mouse with built-in default configuration N (1, 2 or 3),
-                    restart it and read it back; without --yes only say what would happen
-
-Run "mousectl COMMAND --help" for a command's details.
-
-environment:
-  MOUSECFG_BACKEND=sim   use the built-in simulated mouse instead of real devices
-  MOUSECFG_SIM_FILE=F    the simulated mouse keeps its stored block in F
-  MOUSECFG_TRACE=FILE    write every frame sent and received to FILE
-
-exit status: 0 success, 1 broken configuration, 2 wrong arguments, 3 no mouse,
-4 mouse not accepted, 5 file error, 6 the configuration does not allow the change
-)";
-
-}  // namespace
+#include "cli/CliContext.h"
 
 int main(int argc, char** argv) {
   using namespace mousecfg;
-  if (argc < 2) {
-    std::cerr << kUsage;
-    return kExitUsage;
-  }
-  const std::string command = argv[1];
-  const Arguments args(argv + 2, argv + argc);
-  if (command == "--help" || command == "-h" || command == "help") {
-    std::cout << kUsage;
-    return kExitOk;
-  }
-  if (command == "list") return runList(args, std::cout, std::cerr);
-  if (command == "info") return runInfo(args, std::cout, std::cerr);
-  if (command == "read") return runRead(args, std::cout, std::cerr);
-  if (command == "check") return runCheck(args, std::cout, std::cerr);
-  if (command == "buttons") return runButtons(args, std::cout, std::cerr);
-  if (command == "button") return runButton(args, std::cout, std::cerr);
-  if (command == "dpi") return runDpi(args, std::cout, std::cerr);
-  if (command == "rate") return runRate(args, std::cout, std::cerr);
-  if (command == "led") return runLed(args, std::cout, std::cerr);
-  if (command == "restore") return runRestore(args, std::cout, std::cerr);
-  std::cerr << "mousectl: unknown command \"" << command << "\"\n" << kUsage;
-  return kExitUsage;
+  return runMousectl(Arguments(argv + 1, argv + argc), CliContext{std::cout, std::cerr});
 }

@@ -1,11 +1,10 @@
-#include "BackendSelection.h"
+#include "device/BackendSelection.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <mutex>
 
-#include "HidapiBackend.h"
-#include "TracingBackend.h"
+#include "device/HidapiBackend.h"
+#include "device/TracingBackend.h"
 
 namespace mousecfg {
 
@@ -40,7 +39,7 @@ std::optional<std::string> nonEmpty(const EnvironmentLookup& lookup, const char*
 
 }  // namespace
 
-SelectedBackend selectBackend(const EnvironmentLookup& lookup) {
+SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock) {
   SelectedBackend selected;
   std::function<void(const std::string&)> sink;
   if (auto tracePath = nonEmpty(lookup, kTraceVariable)) {
@@ -55,7 +54,7 @@ SelectedBackend selectBackend(const EnvironmentLookup& lookup) {
   if (lookup(kBackendVariable) == std::optional<std::string>(kSimulatedBackend)) {
     SimulatedMouse::Options options;
     options.persistPath = nonEmpty(lookup, kSimFileVariable).value_or("");
-    auto mouse = std::make_unique<SimulatedMouse>(options);
+    auto mouse = std::make_unique<SimulatedMouse>(options, [&clock] { return clock.nowMs(); });
     if (sink) mouse->setTraceSink(sink);
     selected.simulatedMouse = mouse.get();
     selected.backend = std::move(mouse);
@@ -68,15 +67,7 @@ SelectedBackend selectBackend(const EnvironmentLookup& lookup) {
 }
 
 SelectedBackend selectBackendFromEnvironment() {
-  return selectBackend([](const char* name) -> std::optional<std::string> {
-    const char* value = std::getenv(name);
-    if (!value) return std::nullopt;
-    return std::string(value);
-  });
-}
-
-std::unique_ptr<HidBackend> makeBackendFromEnvironment() {
-  return selectBackendFromEnvironment().backend;
+  return selectBackend(processEnvironment);
 }
 
 }  // namespace mousecfg

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "HidBackend.h"
-#include "SimulatedMouse.h"
+#include "base/Clock.h"
+#include "base/Environment.h"
+#include "device/HidBackend.h"
+#include "device/SimulatedMouse.h"
 
 namespace mousecfg {
 
@@ -18,15 +20,11 @@ struct SelectedBackend {
   bool traceFileFailed = false;              // MOUSECFG_TRACE named a file that cannot be written
 };
 
-// Looks up an environment variable; nullopt when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
-
 // MOUSECFG_BACKEND=sim selects the simulated mouse (its stored block kept in the file
 // MOUSECFG_SIM_FILE when that is set), anything else real devices. MOUSECFG_TRACE=FILE
 // writes every frame to FILE, one line each, flushed at once; the file is started
-// afresh on every run.
-SelectedBackend selectBackend(const EnvironmentLookup& lookup);
+// afresh on every run. The simulated mouse's restart delay runs on `clock`.
+SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock = steadyClock());
 SelectedBackend selectBackendFromEnvironment();
-std::unique_ptr<HidBackend> makeBackendFromEnvironment();
 
 }  // namespace mousecfg

@@ -1,4 +1,4 @@
-#include "CodeStrings.h"
+#include "device/CodeStrings.h"
 
 namespace mousecfg {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "ImageMap.h"
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 

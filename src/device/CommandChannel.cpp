@@ -1,4 +1,4 @@
-#include "CommandChannel.h"
+#include "device/CommandChannel.h"
 
 #include <algorithm>
 #include <chrono>

@@ -9,9 +9,9 @@
 #include <optional>
 #include <span>
 
-#include "HidBackend.h"
-#include "Host.h"
-#include "Protocol.h"
+#include "base/Host.h"
+#include "device/HidBackend.h"
+#include "device/Protocol.h"
 
 namespace mousecfg {
 

@@ -1,4 +1,4 @@
-#include "ConfigImage.h"
+#include "device/ConfigImage.h"
 
 #include <algorithm>
 #include <initializer_list>

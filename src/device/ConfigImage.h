@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ImageMap.h"
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 

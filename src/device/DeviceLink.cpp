@@ -1,4 +1,4 @@
-#include "DeviceLink.h"
+#include "device/DeviceLink.h"
 
 #include "DefaultImage.h"
 
@@ -56,9 +56,27 @@ void DeviceLink::deriveFromBuiltInImage() {
                               builtIn[image::kExpectedProductOffset]};
 }
 
+ScopedFlag DeviceLink::holdBatch() {
+  return ScopedFlag(batchFlag_, true, false);
+}
+
+ScopedFlag DeviceLink::holdMonitor() {
+  return ScopedFlag(monitorTimerEnabled_, false, true);
+}
+
+ScopedFlag DeviceLink::holdRefreshing() {
+  return ScopedFlag(refreshingFlag_, true);
+}
+
+void DeviceLink::resetFlags() {
+  monitorTimerEnabled_ = false;
+  batchFlag_ = false;
+  errorFlag_ = false;
+}
+
 void DeviceLink::RefreshErrorAP() {
   transfer.InitNoDevice();
-  errorFlag = true;
+  errorFlag_ = true;
   observer().errorStateEntered();
   host.refreshWindow();
 }

@@ -3,17 +3,18 @@
 #include <array>
 #include <string>
 
-#include "CodeStrings.h"
-#include "CommandChannel.h"
-#include "ConfigImage.h"
-#include "ConnectionValues.h"
-#include "Discovery.h"
-#include "HidBackend.h"
-#include "Host.h"
-#include "ImageTransfer.h"
-#include "LinkObserver.h"
-#include "NotificationListener.h"
-#include "macros/DeviceMacroBlock.h"
+#include "base/Host.h"
+#include "base/ScopedFlag.h"
+#include "device/CodeStrings.h"
+#include "device/CommandChannel.h"
+#include "device/ConfigImage.h"
+#include "device/ConnectionValues.h"
+#include "device/DeviceMacroBlock.h"
+#include "device/Discovery.h"
+#include "device/HidBackend.h"
+#include "device/ImageTransfer.h"
+#include "device/LinkObserver.h"
+#include "device/NotificationListener.h"
 
 namespace mousecfg {
 
@@ -38,14 +39,27 @@ class DeviceLink {
   std::string patchCodeText;  // the patch check value as 4 hex digits
 
   // Set while an image is read, loaded or restored: page handlers then send nothing.
-  bool batchFlag = false;
+  bool batchFlag() const { return batchFlag_; }
   // Set while the built-in defaults are shown because no accepted device was read.
-  bool errorFlag = false;
+  bool errorFlag() const { return errorFlag_; }
   // Set while the pages are being refreshed from the image: control handlers then
   // neither edit the copies nor send anything.
-  bool refreshingFlag = false;
+  bool refreshingFlag() const { return refreshingFlag_; }
   // The connection monitor runs only while this is set.
-  bool monitorTimerEnabled = false;
+  bool monitorTimerEnabled() const { return monitorTimerEnabled_; }
+
+  // A batch: page handlers send nothing. When the scope ends the batch is over, whatever
+  // happened inside (a configuration read in the middle of a restore ends the
+  // restore's batch early).
+  [[nodiscard]] ScopedFlag holdBatch();
+  // The monitor is stopped for the scope and runs again after it.
+  [[nodiscard]] ScopedFlag holdMonitor();
+  // The pages are being refreshed; the flag goes back to what it was.
+  [[nodiscard]] ScopedFlag holdRefreshing();
+  // The window starts the monitor once its progress window exists.
+  void startMonitor() { monitorTimerEnabled_ = true; }
+  // A new start: no batch, no error state, the monitor off until startMonitor.
+  void resetFlags();
 
   Discovery discovery{*this};
   ImageTransfer transfer{*this};
@@ -63,7 +77,16 @@ class DeviceLink {
   void RefreshErrorAP();
 
  private:
+  // Discovery and the transfers are the link's own steps: they end the error state and
+  // start or stop the monitor as the connection changes.
+  friend class Discovery;
+  friend class ImageTransfer;
+
   LinkObserver* observer_;
+  bool batchFlag_ = false;
+  bool errorFlag_ = false;
+  bool refreshingFlag_ = false;
+  bool monitorTimerEnabled_ = false;
 };
 
 }  // namespace mousecfg

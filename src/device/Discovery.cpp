@@ -1,6 +1,6 @@
-#include "Discovery.h"
+#include "device/Discovery.h"
 
-#include "DeviceLink.h"
+#include "device/DeviceLink.h"
 
 namespace mousecfg {
 
@@ -123,7 +123,7 @@ void Discovery::RestartAndReFind() {
   waitSteps(kStepsAfterRestart2, kRestartStepMs);
   // A mouse that does not come back must not leave the monitor switched off, or a
   // later plug-in would go unnoticed.
-  if (!ReFindDev()) link_.monitorTimerEnabled = true;
+  if (!ReFindDev()) link_.startMonitor();
 }
 
 bool Discovery::idsAccepted(int manufacturer, int product) const {
@@ -174,8 +174,8 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
   connection.deviceIds = IdPair{manufacturer, product};
 
   if (!idsAccepted(manufacturer, product)) {
-    link_.monitorTimerEnabled = false;
-    if (link_.host.confirmMessage("Str107")) link_.monitorTimerEnabled = true;
+    link_.monitorTimerEnabled_ = false;
+    if (link_.host.confirmMessage("Str107")) link_.startMonitor();
     return DevInfoOutcome::ForeignIds;
   }
   if (readConfiguration) link_.transfer.Btn_Read();
@@ -185,7 +185,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
 void Discovery::DeviceGone() {
   LinkObserver& observer = link_.observer();
   observer.hideMenus();
-  link_.errorFlag = false;
+  link_.errorFlag_ = false;
   link_.host.processMessages();
   observer.deviceGone();
   link_.connection.interfaceType.clear();

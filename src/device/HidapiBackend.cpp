@@ -1,4 +1,4 @@
-#include "HidapiBackend.h"
+#include "device/HidapiBackend.h"
 
 #include <hidapi/hidapi.h>
 
@@ -9,7 +9,7 @@
 #include <mutex>
 #include <set>
 
-#include "ReportDescriptor.h"
+#include "device/ReportDescriptor.h"
 
 namespace mousecfg {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "HidBackend.h"
+#include "device/HidBackend.h"
 
 namespace mousecfg {
 

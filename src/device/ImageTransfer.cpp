@@ -1,9 +1,9 @@
-#include "ImageTransfer.h"
+#include "device/ImageTransfer.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "DeviceLink.h"
+#include "device/DeviceLink.h"
 
 namespace mousecfg {
 
@@ -24,20 +24,6 @@ std::string fourHexDigits(uint16_t value) {
 
 }  // namespace
 
-void ImageTransfer::beginBatch() {
-  link_.batchFlag = true;
-  link_.monitorTimerEnabled = false;
-  link_.host.setOverlaysVisible(true);
-  link_.host.showProgress();
-}
-
-void ImageTransfer::endBatch() {
-  link_.host.hideProgress();
-  link_.monitorTimerEnabled = true;
-  link_.host.setOverlaysVisible(false);
-  link_.batchFlag = false;
-}
-
 void ImageTransfer::splitMacroBlock() {
   link_.macros.loadFromImage(link_.image.buffer);
   link_.macros.ReadAndRefreshMacroBlock();
@@ -54,7 +40,15 @@ void ImageTransfer::splitImage(SplitOrder order) {
 }
 
 void ImageTransfer::Btn_Read() {
-  beginBatch();
+  readInBatch();
+  link_.host.refreshWindow();
+}
+
+void ImageTransfer::readInBatch() {
+  const auto batch = link_.holdBatch();
+  const auto monitor = link_.holdMonitor();
+  link_.host.setOverlaysVisible(true);
+  link_.host.showProgress();
   link_.observer().refreshPcMacroNames();
   // Whatever the device reported, from here on it is handled as an I2C device.
   link_.connection.interfaceType = kInterfaceI2c;
@@ -63,10 +57,10 @@ void ImageTransfer::Btn_Read() {
   DataBufToUI();
   link_.observer().refreshSystemMouseGroups();
   link_.observer().showFirstPage();
-  link_.errorFlag = false;
+  link_.errorFlag_ = false;
   link_.host.processMessages();
-  endBatch();
-  link_.host.refreshWindow();
+  link_.host.hideProgress();
+  link_.host.setOverlaysVisible(false);
 }
 
 void ImageTransfer::DataBufToUI() {
@@ -85,7 +79,8 @@ void ImageTransfer::DataBufToUI() {
 
 void ImageTransfer::MemoToDataBuf_OnClick() {
   link_.observer().hideMenus();
-  link_.monitorTimerEnabled = false;
+  // The re-find after the restart starts the monitor again.
+  link_.monitorTimerEnabled_ = false;
   link_.host.setOverlaysVisible(true);
   const bool supported = link_.connection.supportsStoredWrites();
   if (supported) splitImage(SplitOrder::MacroBlockFirst);
@@ -96,8 +91,8 @@ void ImageTransfer::MemoToDataBuf_OnClick() {
 }
 
 void ImageTransfer::InitNoDevice() {
-  link_.batchFlag = true;
   if (link_.connection.memoryTypeSupported()) {
+    const auto batch = link_.holdBatch();
     ConfigImage& image = link_.image;
     link_.defaults.LoadDefaultImages(link_.connection.configuredMemoryType);
     image.buffer = link_.defaults.store[0];
@@ -110,7 +105,6 @@ void ImageTransfer::InitNoDevice() {
               image.buffer.begin() + kGunTableOffset);
     image.workingGunTable = image.committedGunTable;
   }
-  link_.batchFlag = false;
   DataBufToUI();
 }
 

@@ -43,8 +43,7 @@ class ImageTransfer {
   void splitMacroBlock();
   bool writeProfiles(bool withFireKeys);
   void reloadUserSection();
-  void beginBatch();
-  void endBatch();
+  void readInBatch();
 
   DeviceLink& link_;
 };

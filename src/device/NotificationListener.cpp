@@ -1,4 +1,4 @@
-#include "NotificationListener.h"
+#include "device/NotificationListener.h"
 
 #include <pthread.h>
 #include <sched.h>
@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-#include "CommandChannel.h"
-#include "Host.h"
-#include "Protocol.h"
+#include "base/Host.h"
+#include "device/CommandChannel.h"
+#include "device/Protocol.h"
 
 namespace mousecfg {
 

@@ -1,4 +1,4 @@
-#include "ReportDescriptor.h"
+#include "device/ReportDescriptor.h"
 
 #include <algorithm>
 #include <array>

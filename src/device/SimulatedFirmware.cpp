@@ -1,9 +1,9 @@
-#include "SimulatedFirmware.h"
+#include "device/SimulatedFirmware.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "ImageMap.h"
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Protocol.h"
+#include "device/Protocol.h"
 
 namespace mousecfg {
 

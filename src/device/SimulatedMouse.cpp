@@ -1,4 +1,4 @@
-#include "SimulatedMouse.h"
+#include "device/SimulatedMouse.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "DefaultImage.h"
-#include "SimulatedFirmware.h"
-#include "StoredBlockFile.h"
+#include "device/SimulatedFirmware.h"
+#include "device/StoredBlockFile.h"
 
 namespace mousecfg {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "HidBackend.h"
+#include "device/HidBackend.h"
 
 namespace mousecfg {
 

@@ -1,8 +1,8 @@
-#include "StoredBlockFile.h"
+#include "device/StoredBlockFile.h"
 
 #include <algorithm>
 
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 
 namespace mousecfg {
 

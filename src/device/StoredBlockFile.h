@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "Protocol.h"
+#include "device/Protocol.h"
 
 namespace mousecfg {
 

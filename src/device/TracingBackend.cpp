@@ -1,8 +1,8 @@
-#include "TracingBackend.h"
+#include "device/TracingBackend.h"
 
 #include <algorithm>
 
-#include "SimulatedMouse.h"
+#include "device/SimulatedMouse.h"
 
 namespace mousecfg {
 

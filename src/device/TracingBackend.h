@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "HidBackend.h"
+#include "device/HidBackend.h"
 
 namespace mousecfg {
 

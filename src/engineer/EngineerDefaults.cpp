@@ -1,9 +1,9 @@
-#include "EngineerDefaults.h"
+#include "engineer/EngineerDefaults.h"
 
 #include <algorithm>
 
 #include "device/DeviceLink.h"
-#include "macros/DeviceMacroBlock.h"
+#include "device/DeviceMacroBlock.h"
 
 namespace mousecfg {
 
@@ -22,7 +22,7 @@ RestoreOutcome EngineerDefaults::TLDefaultParameter() {
     return RestoreOutcome::NoDevice;
   }
   link_.host.showProgress();
-  beginRestoreBatch(link_);
+  const RestoreBatch batch(link_);
   rebuildSections();
   composeImage();
   link_.observer().clearMacroEditor();
@@ -31,7 +31,7 @@ RestoreOutcome EngineerDefaults::TLDefaultParameter() {
   link_.transfer.DataBufToUI();
   if (link_.connection.supportsStoredWrites()) link_.channel.BlockWrite(0, link_.image.buffer);
   link_.discovery.RestartAndReFind();
-  return endRestoreBatch(link_);
+  return batch.outcome();
 }
 
 void EngineerDefaults::rebuildSections() {

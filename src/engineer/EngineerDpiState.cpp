@@ -1,4 +1,4 @@
-#include "EngineerDpiState.h"
+#include "engineer/EngineerDpiState.h"
 
 #include "device/DeviceLink.h"
 #include "settings/AimKeyEntries.h"
@@ -30,7 +30,7 @@ int EngineerDpiState::cb_RepRate() const {
 }
 
 bool EngineerDpiState::handlersBlocked() const {
-  return link_.refreshingFlag;
+  return link_.refreshingFlag();
 }
 
 void EngineerDpiState::notifyChanged() {
@@ -95,6 +95,10 @@ void EngineerDpiState::showLevelColour(int level, uint32_t rgb) {
   const ColourBytes bytes = colourBytes(rgb);
   for (int part = Red; part <= Blue; ++part)
     edt_CPI[level - 1][part] = decimalFieldText(bytes[part]);
+}
+
+void EngineerDpiState::showLevelStep(int level, int step) {
+  if (validLevel(level)) cb_CPI[level - 1] = step;
 }
 
 void EngineerDpiState::refreshFromImage() {

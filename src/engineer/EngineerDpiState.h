@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "device/ImageMap.h"
+#include "settings/EngineerMirrors.h"
 
 namespace mousecfg {
 
@@ -15,7 +16,7 @@ class ReportRateControl;
 // The engineer page's DPI controls: the level count, each level's step, the active
 // level, the AIM step, the report rate and the level colours. They mirror every change
 // made on the Advanced page and, when changed here, write the same bytes.
-class EngineerDpiState {
+class EngineerDpiState : public DpiControlsMirror {
  public:
   static constexpr int kLevels = static_cast<int>(image::kDpiLevelCount);
   static constexpr int kNoItem = -1;
@@ -49,9 +50,12 @@ class EngineerDpiState {
   void edt_CPIBChange(int level, std::string_view text) { colourEdited(level, Blue, text); }
 
   // Shows a level's colour in its three edits without writing anything.
-  void showLevelColour(int level, uint32_t rgb);
+  void showLevelColour(int level, uint32_t rgb) override;
   // Shows the count as the level-count list does: lists 1..count accept input.
-  void showLevelCount(int count);
+  void showLevelCount(int count) override;
+  void showActiveLevel(int level) override { cb_CurrentCPI = level - 1; }
+  void showLevelStep(int level, int step) override;
+  void showAimStep(int step) override { cb_AIM = step; }
   void refreshFromImage();
 
  private:

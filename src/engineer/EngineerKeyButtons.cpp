@@ -1,6 +1,6 @@
 #include "engineer/EngineerKeyButtons.h"
 
-#include "app/WindowControls.h"
+#include "base/WindowControls.h"
 
 namespace mousecfg {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/WindowLayout.h"
+#include "base/WindowLayout.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ComboEnable.h"
 

@@ -1,11 +1,11 @@
-#include "EngineerLedState.h"
+#include "engineer/EngineerLedState.h"
 
 #include <algorithm>
 
-#include "FlowingLedBlock.h"
 #include "device/DeviceLink.h"
 #include "settings/ColourBytes.h"
 #include "settings/DecimalField.h"
+#include "settings/FlowingLedBlock.h"
 #include "settings/LedEffectCode.h"
 #include "settings/LedEffectWrite.h"
 #include "settings/SectionFieldWrite.h"
@@ -41,7 +41,7 @@ void EngineerLedState::notifyChanged() {
 }
 
 void EngineerLedState::cb_BreModeChange(int index) {
-  if (link_.refreshingFlag || index < 0 || index >= kLedEffectCount) return;
+  if (link_.refreshingFlag() || index < 0 || index >= kLedEffectCount) return;
   cb_BreMode = index;
   writeLedEffect(link_, index + 1);
   notifyChanged();
@@ -49,7 +49,7 @@ void EngineerLedState::cb_BreModeChange(int index) {
 
 void EngineerLedState::breathingEdited(const BreathingField& field, std::string& edit,
                                        std::string_view text) {
-  if (link_.refreshingFlag) return;
+  if (link_.refreshingFlag()) return;
   const std::optional<ClampedField> typed = clampDecimalField(text, field.maximum);
   if (!typed) return;
   edit = typed->text;
@@ -81,25 +81,25 @@ void EngineerLedState::edt_StepTimeChange(std::string_view text) {
 }
 
 void EngineerLedState::cb_MCULEDStepChange(int index) {
-  if (link_.refreshingFlag || index < 0 || index >= kFlowSpeedSteps) return;
+  if (link_.refreshingFlag() || index < 0 || index >= kFlowSpeedSteps) return;
   cb_MCULEDStep = index;
   LEDParameterChange(LedParameter::SpeedStep);
 }
 
 void EngineerLedState::cb_MCULEDCtrlChange(int index) {
-  if (link_.refreshingFlag || (index != kHalfBrightness && index != kFullBrightness)) return;
+  if (link_.refreshingFlag() || (index != kHalfBrightness && index != kFullBrightness)) return;
   cb_MCULEDCtrl = index;
   LEDParameterChange(LedParameter::Brightness);
 }
 
 void EngineerLedState::cb_MCULEDNumChange(int index) {
-  if (link_.refreshingFlag || index < 0 || index > kMostFlowLeds - kFewestFlowLeds) return;
+  if (link_.refreshingFlag() || index < 0 || index > kMostFlowLeds - kFewestFlowLeds) return;
   cb_MCULEDNum = index;
   LEDParameterChange(LedParameter::LedCount);
 }
 
 void EngineerLedState::LEDParameterChange(LedParameter changed) {
-  if (link_.refreshingFlag) return;
+  if (link_.refreshingFlag()) return;
   const std::string& ledType = link_.connection.ledType;
   if (ledType == kFlowingLedType && link_.connection.interfaceType == kInterfaceI2c) {
     sendFlowingLedBlock();
@@ -119,7 +119,7 @@ void EngineerLedState::sendFlowingLedBlock() {
       {cb_MCULEDStep, cb_MCULEDCtrl == kFullBrightness, kFewestFlowLeds + cb_MCULEDNum});
   PatchRecord& record = link_.image.patchRecord;
   std::copy(block.begin(), block.end(), record.begin() + kFlowingLedInRecord);
-  if (link_.batchFlag) return;
+  if (link_.batchFlag()) return;
   CommandChannel& channel = link_.channel;
   channel.BlockWrite(kPatchRecordOffset, record);
   channel.ExtendedWrite(kXDataFlowSpeed, block[kFlowingLedSpeed]);
@@ -128,7 +128,7 @@ void EngineerLedState::sendFlowingLedBlock() {
 }
 
 void EngineerLedState::colourEdited(int slot, ColourPart part, std::string_view text) {
-  if (link_.refreshingFlag || slot < 1 || slot > kSlots) return;
+  if (link_.refreshingFlag() || slot < 1 || slot > kSlots) return;
   const std::optional<ClampedField> typed = clampDecimalField(text, kMaxColourComponent);
   if (!typed) return;
   edt_Col[slot - 1][part] = typed->text;
@@ -142,6 +142,20 @@ void EngineerLedState::showSlotColour(int slot, uint32_t rgb) {
   const ColourBytes bytes = colourBytes(rgb);
   for (int part = Red; part <= Blue; ++part)
     edt_Col[slot - 1][part] = decimalFieldText(bytes[part]);
+}
+
+void EngineerLedState::showStepTime(uint8_t stepTime) {
+  edt_StepTime = decimalFieldText(stepTime);
+}
+
+void EngineerLedState::sendFlowSpeed(int step) {
+  cb_MCULEDStep = step;
+  LEDParameterChange(LedParameter::SpeedStep);
+}
+
+void EngineerLedState::sendFlowBrightness(bool full) {
+  cb_MCULEDCtrl = full ? kFullBrightness : kHalfBrightness;
+  LEDParameterChange(LedParameter::Brightness);
 }
 
 void EngineerLedState::refreshFromImage() {

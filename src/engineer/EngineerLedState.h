@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "device/ImageMap.h"
+#include "settings/EngineerMirrors.h"
 
 namespace mousecfg {
 
@@ -15,7 +16,7 @@ class DeviceLink;
 // The engineer page's lighting controls: the effect list, the breathing parameters,
 // the flowing-LED lists with the LED-parameter handler, and the colour-slot edits. They
 // mirror the Breathing Light page and, when changed here, write the same bytes.
-class EngineerLedState {
+class EngineerLedState : public LightingControlsMirror {
  public:
   static constexpr int kSlots = static_cast<int>(image::kColourSlotCount);
   static constexpr int kNoItem = -1;
@@ -68,7 +69,11 @@ class EngineerLedState {
   void LEDParameterChange(LedParameter changed);
 
   // Shows a slot's colour in its three edits without writing anything.
-  void showSlotColour(int slot, uint32_t rgb);
+  void showSlotColour(int slot, uint32_t rgb) override;
+  void showEffect(int effect) override { cb_BreMode = effect - 1; }
+  void showStepTime(uint8_t stepTime) override;
+  void sendFlowSpeed(int step) override;
+  void sendFlowBrightness(bool full) override;
   void refreshFromImage();
 
  private:

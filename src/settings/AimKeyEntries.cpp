@@ -1,7 +1,7 @@
-#include "AimKeyEntries.h"
+#include "settings/AimKeyEntries.h"
 
-#include "ButtonEntry.h"
 #include "device/DeviceLink.h"
+#include "settings/ButtonEntry.h"
 
 namespace mousecfg {
 
@@ -28,7 +28,7 @@ int reencodeProfile(ProfileSection& profile, std::string* codes, uint8_t step) {
 int reencodeAimEntries(DeviceLink& link, uint8_t step) {
   int found = reencodeProfile(link.image.profile1, link.codes.keys.data(), step);
   found += reencodeProfile(link.image.profile2, link.codes.keys.data() + kButtonCount, step);
-  if (found > 0 && !link.batchFlag) link.transfer.WriteKeyTables();
+  if (found > 0 && !link.batchFlag()) link.transfer.WriteKeyTables();
   return found;
 }
 

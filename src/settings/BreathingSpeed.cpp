@@ -1,4 +1,4 @@
-#include "BreathingSpeed.h"
+#include "settings/BreathingSpeed.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
 #include "settings/KeyTables.h"
 
@@ -141,7 +141,7 @@ bool ButtonAssignment::applyKeyTables() {
 }
 
 void ButtonAssignment::applyUnlessBatch() {
-  if (!link_.batchFlag) applyKeyTables();
+  if (!link_.batchFlag()) applyKeyTables();
 }
 
 }  // namespace mousecfg

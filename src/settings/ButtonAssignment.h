@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/WindowLayout.h"
+#include "base/WindowLayout.h"
 #include "settings/ButtonEntry.h"
 #include "settings/EntryBuilder.h"
 #include "settings/EntryNames.h"

@@ -1,5 +1,5 @@
 // The function menu's handlers: opening it for a button and storing what was chosen.
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 #include "device/DeviceLink.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/EntryBuilder.h"
@@ -92,7 +92,7 @@ void ButtonAssignment::assignToComboKey(int comboKey, const std::string& caption
                                         const ButtonEntry& entry) {
   storeComboKeyEntry(link_.image, link_.codes, comboKey, entry);
   comboCaptions[at(comboKey)] = caption;
-  if (link_.batchFlag) return;
+  if (link_.batchFlag()) return;
   link_.image.UpdateVendorChecksum();
   const auto address = static_cast<uint8_t>(key_tables::comboKeyOffset(comboKey));
   bool sent = link_.transfer.writeField(address, entry);

@@ -2,7 +2,7 @@
 // re-linking around changes of the macro store and the combo-enable lists.
 #include <algorithm>
 
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 #include "device/DeviceLink.h"
 #include "settings/AimKeyEntries.h"
 #include "settings/ButtonAssignment.h"
@@ -31,7 +31,7 @@ bool ButtonAssignment::SettingAIMKey(int aimStepNumber) {
   parameters.aimStepNumber = std::max(aimStepNumber, 1);
   const int found = reencodeAimEntries(link_, static_cast<uint8_t>(parameters.aimStepNumber - 1));
   if (found > 0) return true;
-  if (!link_.batchFlag) {
+  if (!link_.batchFlag()) {
     parameters.aimStepNumber = 1;
     link_.host.showMessage("Str105");
   }
@@ -70,7 +70,7 @@ void ButtonAssignment::RefreshKeysParameters() {
 }
 
 void ButtonAssignment::TLRefreshComboEn() {
-  if (link_.refreshingFlag) return;
+  if (link_.refreshingFlag()) return;
   if (updateParameters) updateParameters(parameters);
   const ComboEnableBytes& combo = parameters.comboEnable;
   const auto mouseButton = [&](uint8_t bit, ComboEnableList list) {

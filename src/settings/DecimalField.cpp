@@ -1,4 +1,4 @@
-#include "DecimalField.h"
+#include "settings/DecimalField.h"
 
 #include <limits>
 

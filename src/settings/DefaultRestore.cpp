@@ -1,4 +1,4 @@
-#include "DefaultRestore.h"
+#include "settings/DefaultRestore.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
     return RestoreOutcome::NoDevice;
   }
   if (store < kFirstStore || store > kLastStore) return RestoreOutcome::BadChoice;
-  beginRestoreBatch(link_);
+  const RestoreBatch batch(link_);
   // The stores hold the built-in images only for a configuration made for I2C or KV204
   // memory, which every accepted mouse has; an empty store is never written.
   if (link_.connection.supportsStoredWrites() && link_.connection.memoryTypeSupported()) {
@@ -30,7 +30,7 @@ RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
     link_.channel.BlockWrite(0, link_.image.buffer);
   }
   link_.discovery.RestartAndReFind();
-  return endRestoreBatch(link_);
+  return batch.outcome();
 }
 
 // The default image becomes the image and every working copy, with fresh checksums.

@@ -1,4 +1,4 @@
-#include "DesktopMouseBackend.h"
+#include "settings/DesktopMouseBackend.h"
 
 #include "settings/GnomeMouseBackend.h"
 #include "settings/ProcessRunner.h"

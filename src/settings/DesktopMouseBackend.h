@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Environment.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,7 +29,7 @@ class DesktopMouseBackend {
 
 // The backend for the running desktop, or null when there is none: MOUSECFG_DESKTOP
 // = "none" turns it off; otherwise GNOME's settings are used when gsettings is found.
-using DesktopEnvironment = std::function<std::optional<std::string>(const char* name)>;
+using DesktopEnvironment = EnvironmentLookup;
 std::unique_ptr<DesktopMouseBackend> selectDesktopMouseBackend(
     ProcessRunner& runner, const DesktopEnvironment& environment);
 

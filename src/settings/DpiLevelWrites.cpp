@@ -1,10 +1,10 @@
-#include "DpiLevelWrites.h"
+#include "settings/DpiLevelWrites.h"
 
 #include <array>
 
-#include "DpiStepTable.h"
-#include "SectionFieldWrite.h"
 #include "device/DeviceLink.h"
+#include "settings/DpiStepTable.h"
+#include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
 
@@ -20,7 +20,7 @@ void writeLevelStep(DeviceLink& link, int level, uint8_t step, int activeIndex) 
 }
 
 void nudgeActiveLevel(DeviceLink& link, int activeIndex) {
-  if (link.batchFlag) return;
+  if (link.batchFlag()) return;
   const auto active = static_cast<uint8_t>(activeIndex);
   const auto neighbour = static_cast<uint8_t>(activeIndex == 0 ? 1 : activeIndex - 1);
   const auto address = static_cast<uint8_t>(kUserOffset + kUserActiveDpiLevel);

@@ -1,18 +1,18 @@
-#include "DpiPageState.h"
+#include "settings/DpiPageState.h"
 
 #include <algorithm>
 
-#include "AimKeyEntries.h"
-#include "ColourBytes.h"
-#include "DpiLevelWrites.h"
-#include "DpiSlider.h"
-#include "DpiStepTable.h"
-#include "ReportRateControl.h"
-#include "SectionFieldWrite.h"
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
-#include "engineer/EngineerDpiState.h"
+#include "settings/AimKeyEntries.h"
+#include "settings/ColourBytes.h"
+#include "settings/DpiLevelWrites.h"
+#include "settings/DpiSlider.h"
+#include "settings/DpiStepTable.h"
+#include "settings/EngineerMirrors.h"
+#include "settings/ReportRateControl.h"
+#include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
 
@@ -27,12 +27,11 @@ size_t levelColourOffset(int level) {
 }  // namespace
 
 DpiPageState::DpiPageState(DeviceLink& link, const LanguageTables& texts,
-                           const ProgramOptions& options, EngineerDpiState& engineer,
+                           const ProgramOptions& options, DpiControlsMirror& engineer,
                            ReportRateControl& rate)
     : link_(link), texts_(texts), options_(options), engineer_(engineer), rate_(rate) {
   levels[0].enabled = true;
   aimValueText = stepText(0, texts_);
-  engineer_.valuesChanged = [this] { refreshFromImage(); };
 }
 
 int DpiPageState::sliderMax() const {
@@ -44,7 +43,7 @@ int DpiPageState::dpiCount() const {
 }
 
 bool DpiPageState::handlersBlocked() const {
-  return link_.batchFlag || link_.refreshingFlag;
+  return link_.batchFlag() || link_.refreshingFlag();
 }
 
 bool DpiPageState::usableLevel(int level) const {
@@ -107,7 +106,7 @@ void DpiPageState::DPILevel_OnClick(int level) {
     changed = true;
   }
   if (changed) {
-    engineer_.cb_CurrentCPI = activeLevel - 1;
+    engineer_.showActiveLevel(activeLevel);
     engineer_.showLevelCount(enabledLevels);
     writeLevelCount(link_, enabledLevels);
     // The page shows the new active level, so the mouse has to use it too.
@@ -120,7 +119,7 @@ void DpiPageState::CurrentDPI_OnClick(int level) {
   if (handlersBlocked() || !usableLevel(level)) return;
   activeLevel = level;
   writeActiveLevel(link_, level - 1);
-  engineer_.cb_CurrentCPI = level - 1;
+  engineer_.showActiveLevel(level);
 }
 
 void DpiPageState::slider_DPIChange(int level, int position) {
@@ -149,7 +148,7 @@ void DpiPageState::chooseLevelStep(int level, int step) {
   showLevelStep(level, step);
   if (step == levelStep(level)) return;
   writeLevelStep(link_, level, static_cast<uint8_t>(step), activeLevel - 1);
-  engineer_.cb_CPI[level - 1] = step;
+  engineer_.showLevelStep(level, step);
 }
 
 void DpiPageState::showAimStep(int step) {
@@ -157,7 +156,7 @@ void DpiPageState::showAimStep(int step) {
   aimSliderPosition = position * kSliderUnit;
   aimStepNumber = step + 1;
   aimValueText = stepText(step, texts_);
-  engineer_.cb_AIM = position;
+  engineer_.showAimStep(position);
 }
 
 void DpiPageState::slider_AIMDPIChange(int position) {
@@ -195,14 +194,14 @@ void DpiPageState::ReportRate_OnClick(int choice) {
 
 void DpiPageState::RefreshCurrentDPIStatus() {
   // A read in the middle of a batch transfer would cut it short.
-  if (!link_.connection.supportsStoredWrites() || link_.batchFlag) return;
+  if (!link_.connection.supportsStoredWrites() || link_.batchFlag()) return;
   std::array<uint8_t, 1> active{};
   if (!link_.channel.BlockRead(static_cast<uint16_t>(kUserOffset + kUserActiveDpiLevel), active))
     return;
   if (active[0] >= kLevels) return;
   storeUserBytes(link_, kUserActiveDpiLevel, active);
   activeLevel = active[0] + 1;
-  engineer_.cb_CurrentCPI = active[0];
+  engineer_.showActiveLevel(active[0] + 1);
 }
 
 void DpiPageState::RefreshAIMKey() {
@@ -212,8 +211,7 @@ void DpiPageState::RefreshAIMKey() {
 }
 
 void DpiPageState::refreshFromImage() {
-  const bool wasRefreshing = link_.refreshingFlag;
-  link_.refreshingFlag = true;
+  const auto refreshing = link_.holdRefreshing();
   const VendorSection& vendor = link_.image.vendor;
   for (DpiLevelControls& controls : levels) {
     controls.enabled = false;
@@ -227,7 +225,6 @@ void DpiPageState::refreshFromImage() {
   if (active < kLevels) activeLevel = active + 1;
   rate_.refreshFromImage();
   RefreshAIMKey();
-  link_.refreshingFlag = wasRefreshing;
 }
 
 void DpiPageState::deviceGone() {

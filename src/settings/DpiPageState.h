@@ -12,7 +12,7 @@ namespace mousecfg {
 
 class DeviceLink;
 class LanguageTables;
-class EngineerDpiState;
+class DpiControlsMirror;
 class ReportRateControl;
 struct ProgramOptions;
 
@@ -35,7 +35,7 @@ class DpiPageState {
   static constexpr const char* kRadioNotChosen = "RdS_D";
 
   DpiPageState(DeviceLink& link, const LanguageTables& texts, const ProgramOptions& options,
-               EngineerDpiState& engineer, ReportRateControl& rate);
+               DpiControlsMirror& engineer, ReportRateControl& rate);
   DpiPageState(const DpiPageState&) = delete;
   DpiPageState& operator=(const DpiPageState&) = delete;
 
@@ -92,7 +92,7 @@ class DpiPageState {
   DeviceLink& link_;
   const LanguageTables& texts_;
   const ProgramOptions& options_;
-  EngineerDpiState& engineer_;
+  DpiControlsMirror& engineer_;
   ReportRateControl& rate_;
 };
 

@@ -1,9 +1,9 @@
-#include "DpiSlider.h"
+#include "settings/DpiSlider.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 
 namespace mousecfg {
 

@@ -1,4 +1,4 @@
-#include "DpiStepTable.h"
+#include "settings/DpiStepTable.h"
 
 #include "device/ImageMap.h"
 

@@ -1,4 +1,4 @@
-#include "EditedProfile.h"
+#include "settings/EditedProfile.h"
 
 #include <array>
 
@@ -56,7 +56,7 @@ void EditedProfile::selectEditedProfile(int newProfile) {
 
 bool EditedProfile::selectMode(int mode) {
   if (mode < kOfficeMode || mode > kThirdMode) return false;
-  if (link_.batchFlag || link_.errorFlag || link_.refreshingFlag) return false;
+  if (link_.batchFlag() || link_.errorFlag() || link_.refreshingFlag()) return false;
   UserSection& user = link_.image.user;
   user[image::kUserActiveProfile] = static_cast<uint8_t>(
       (user[image::kUserActiveProfile] & ~kModeMask) | static_cast<uint8_t>(mode - 1));

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/ProgramOptions.h"
+#include "base/ProgramOptions.h"
 #include "settings/FunctionMenuSizing.h"
 
 namespace mousecfg {

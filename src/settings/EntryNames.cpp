@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "app/LanguageTables.h"
-#include "macros/DeviceMacroBlock.h"
+#include "base/LanguageTables.h"
+#include "device/DeviceMacroBlock.h"
 #include "settings/EntryBuilder.h"
 #include "settings/KeyCodes.h"
 #include "settings/MenuItems.h"

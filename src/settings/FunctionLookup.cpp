@@ -4,7 +4,7 @@
 #include <cctype>
 #include <map>
 
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 #include "settings/ButtonEntry.h"
 #include "settings/MenuItems.h"
 

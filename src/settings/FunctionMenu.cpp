@@ -1,6 +1,6 @@
 #include "settings/FunctionMenu.h"
 
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 #include "settings/MenuItems.h"
 
 namespace mousecfg {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/LayoutFile.h"
-#include "app/WindowLayout.h"
+#include "base/LayoutFile.h"
+#include "base/WindowLayout.h"
 #include "settings/FunctionMenuSizing.h"
 #include "settings/MenuItems.h"
 

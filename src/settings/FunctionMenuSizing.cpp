@@ -1,4 +1,4 @@
-#include "FunctionMenuSizing.h"
+#include "settings/FunctionMenuSizing.h"
 
 namespace mousecfg {
 

@@ -1,4 +1,4 @@
-#include "GnomeMouseBackend.h"
+#include "settings/GnomeMouseBackend.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "settings/KeyPageState.h"
 
-#include "app/ProgramOptions.h"
+#include "base/ProgramOptions.h"
 
 namespace mousecfg {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "app/WindowControls.h"
-#include "app/WindowLayout.h"
+#include "base/WindowControls.h"
+#include "base/WindowLayout.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/LabelMarquee.h"
 

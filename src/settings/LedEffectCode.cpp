@@ -1,4 +1,4 @@
-#include "LedEffectCode.h"
+#include "settings/LedEffectCode.h"
 
 #include "device/ConfigImage.h"
 

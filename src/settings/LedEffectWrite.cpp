@@ -1,10 +1,10 @@
-#include "LedEffectWrite.h"
+#include "settings/LedEffectWrite.h"
 
 #include <array>
 
-#include "LedEffectCode.h"
-#include "SectionFieldWrite.h"
 #include "device/DeviceLink.h"
+#include "settings/LedEffectCode.h"
+#include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
 

@@ -1,18 +1,18 @@
-#include "LightingPageState.h"
+#include "settings/LightingPageState.h"
 
 #include <algorithm>
 
-#include "BreathingSpeed.h"
-#include "ColourBytes.h"
-#include "DecimalField.h"
-#include "DpiSlider.h"
-#include "LedEffectCode.h"
-#include "LedEffectWrite.h"
-#include "SectionFieldWrite.h"
-#include "app/ProgramOptions.h"
+#include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
-#include "engineer/EngineerLedState.h"
-#include "engineer/FlowingLedBlock.h"
+#include "settings/BreathingSpeed.h"
+#include "settings/ColourBytes.h"
+#include "settings/DecimalField.h"
+#include "settings/DpiSlider.h"
+#include "settings/EngineerMirrors.h"
+#include "settings/FlowingLedBlock.h"
+#include "settings/LedEffectCode.h"
+#include "settings/LedEffectWrite.h"
+#include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
 
@@ -27,13 +27,11 @@ size_t slotOffset(int slot) {
 }  // namespace
 
 LightingPageState::LightingPageState(DeviceLink& link, const ProgramOptions& options,
-                                     EngineerLedState& engineer)
-    : link_(link), options_(options), engineer_(engineer) {
-  engineer_.valuesChanged = [this] { refreshFromImage(); };
-}
+                                     LightingControlsMirror& engineer)
+    : link_(link), options_(options), engineer_(engineer) {}
 
 bool LightingPageState::handlersBlocked() const {
-  return link_.batchFlag || link_.refreshingFlag;
+  return link_.batchFlag() || link_.refreshingFlag();
 }
 
 std::string LightingPageState::effectPicture(int effect) const {
@@ -55,14 +53,14 @@ uint32_t LightingPageState::slotColour(int slot) const {
 
 void LightingPageState::markEffect(int effect) {
   effectChoice = effect;
-  engineer_.cb_BreMode = effect - 1;
+  engineer_.showEffect(effect);
   speedPicturesEnabled = effect <= kLastBreathingEffect;
 }
 
 void LightingPageState::RGBMode_OnClick(int effect) {
-  if (link_.refreshingFlag || effect < 1 || effect > kEffects) return;
+  if (link_.refreshingFlag() || effect < 1 || effect > kEffects) return;
   markEffect(effect);
-  if (!link_.batchFlag) writeLedEffect(link_, effect);
+  if (!link_.batchFlag()) writeLedEffect(link_, effect);
 }
 
 void LightingPageState::FallTime_OnClick(int speed) {
@@ -70,7 +68,7 @@ void LightingPageState::FallTime_OnClick(int speed) {
   breathingSpeed = speed;
   const uint8_t stepTime = stepTimeOfSpeed(speed);
   writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
-  engineer_.edt_StepTime = decimalFieldText(stepTime);
+  engineer_.showStepTime(stepTime);
 }
 
 void LightingPageState::slider_MCULEDStepMouseUp(int clickX) {
@@ -81,16 +79,13 @@ void LightingPageState::slider_MCULEDStepMouseUp(int clickX) {
 void LightingPageState::chooseFlowSpeed(int step) {
   if (handlersBlocked() || step < 0 || step >= kFlowSpeedSteps) return;
   flowSpeed = step;
-  engineer_.cb_MCULEDStep = step;
-  engineer_.LEDParameterChange(EngineerLedState::LedParameter::SpeedStep);
+  engineer_.sendFlowSpeed(step);
 }
 
 void LightingPageState::chooseBrightness(bool full) {
   if (handlersBlocked()) return;
   fullBrightness = full;
-  engineer_.cb_MCULEDCtrl =
-      full ? EngineerLedState::kFullBrightness : EngineerLedState::kHalfBrightness;
-  engineer_.LEDParameterChange(EngineerLedState::LedParameter::Brightness);
+  engineer_.sendFlowBrightness(full);
 }
 
 void LightingPageState::lbl_ColClick(int slot) {
@@ -102,8 +97,7 @@ void LightingPageState::lbl_ColClick(int slot) {
 }
 
 void LightingPageState::refreshFromImage() {
-  const bool wasRefreshing = link_.refreshingFlag;
-  link_.refreshingFlag = true;
+  const auto refreshing = link_.holdRefreshing();
   breathingSpeed = speedOfStepTime(link_.image.vendor[kBreathingStepTimeOffset]);
   const std::optional<int> effect =
       ledEffectOf(link_.image.user[kUserLedEffect], link_.connection.ledType);
@@ -113,7 +107,6 @@ void LightingPageState::refreshFromImage() {
       std::span(link_.image.patchRecord).subspan<kFlowingLedInRecord, kFlowingLedLength>());
   flowSpeed = flow.speedStep;
   fullBrightness = flow.fullBrightness;
-  link_.refreshingFlag = wasRefreshing;
 }
 
 }  // namespace mousecfg

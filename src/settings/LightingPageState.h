@@ -10,7 +10,7 @@
 namespace mousecfg {
 
 class DeviceLink;
-class EngineerLedState;
+class LightingControlsMirror;
 struct ProgramOptions;
 
 // The Breathing Light page (page 3): the effect, the breathing speed, the flow speed,
@@ -27,7 +27,8 @@ class LightingPageState {
   static constexpr const char* kSpeedLit = "Bar1_E";
   static constexpr const char* kSpeedUnlit = "Bar1_D";
 
-  LightingPageState(DeviceLink& link, const ProgramOptions& options, EngineerLedState& engineer);
+  LightingPageState(DeviceLink& link, const ProgramOptions& options,
+                    LightingControlsMirror& engineer);
   LightingPageState(const LightingPageState&) = delete;
   LightingPageState& operator=(const LightingPageState&) = delete;
 
@@ -63,7 +64,7 @@ class LightingPageState {
 
   DeviceLink& link_;
   const ProgramOptions& options_;
-  EngineerLedState& engineer_;
+  LightingControlsMirror& engineer_;
 };
 
 }  // namespace mousecfg

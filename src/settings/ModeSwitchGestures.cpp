@@ -1,9 +1,9 @@
-#include "ModeSwitchGestures.h"
+#include "settings/ModeSwitchGestures.h"
 
 #include "device/DeviceLink.h"
-#include "engineer/ModeSwitchOptions.h"
 #include "settings/EditedProfile.h"
 #include "settings/KeyTables.h"
+#include "settings/ModeSwitchOptions.h"
 
 namespace mousecfg {
 
@@ -54,7 +54,7 @@ bool ModeSwitchGestures::editedProfileHasButtonFor(int gesture) const {
 }
 
 void ModeSwitchGestures::comboKeyClick(int gesture) {
-  if (gesture < 1 || gesture > kGestureCount || link_.refreshingFlag) return;
+  if (gesture < 1 || gesture > kGestureCount || link_.refreshingFlag()) return;
   if (gesture == kGunGesture && !comboKey8Visible()) return;
   if (!editedProfileHasButtonFor(gesture)) return;
   if (gesture == kLedGesture) {

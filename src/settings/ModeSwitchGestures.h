@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ProgramOptions.h"
+#include "base/ProgramOptions.h"
 
 namespace mousecfg {
 

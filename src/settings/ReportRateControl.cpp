@@ -1,7 +1,7 @@
-#include "ReportRateControl.h"
+#include "settings/ReportRateControl.h"
 
-#include "SectionFieldWrite.h"
 #include "device/DeviceLink.h"
+#include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
 
@@ -25,7 +25,7 @@ bool ReportRateControl::change(int rateCode) {
   rememberedRate = rateCode;
   // A second change while the mouse is restarting is stored by the write above; the
   // restart already under way brings the mouse back with it.
-  if (!differs || restartPending || link_.batchFlag || !link_.channel.isOpen()) return false;
+  if (!differs || restartPending || link_.batchFlag() || !link_.channel.isOpen()) return false;
   restartPending = true;
   link_.discovery.RestartAndReFind();
   restartPending = false;

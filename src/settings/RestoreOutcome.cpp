@@ -1,25 +1,24 @@
-#include "RestoreOutcome.h"
+#include "settings/RestoreOutcome.h"
 
 #include "device/DeviceLink.h"
 
 namespace mousecfg {
 
-void beginRestoreBatch(DeviceLink& link) {
-  link.batchFlag = true;
+RestoreBatch::RestoreBatch(DeviceLink& link)
+    : link_(link), batch_(link.holdBatch()), monitor_(link.holdMonitor()) {
   link.observer().hideMenus();
   link.observer().showFirstPage();
-  link.monitorTimerEnabled = false;
 }
 
-RestoreOutcome endRestoreBatch(DeviceLink& link) {
+RestoreBatch::~RestoreBatch() {
+  if (!link_.batchFlag()) return;
+  link_.host.hideProgress();
+  link_.host.setOverlaysVisible(false);
+}
+
+RestoreOutcome RestoreBatch::outcome() const {
   // The configuration read that follows an accepted re-find clears the batch flag.
-  const bool readBack = !link.batchFlag && !link.errorFlag && link.channel.isOpen();
-  if (link.batchFlag) {
-    link.batchFlag = false;
-    link.monitorTimerEnabled = true;
-    link.host.hideProgress();
-    link.host.setOverlaysVisible(false);
-  }
+  const bool readBack = !link_.batchFlag() && !link_.errorFlag() && link_.channel.isOpen();
   return readBack ? RestoreOutcome::ReadBack : RestoreOutcome::NotReadBack;
 }
 

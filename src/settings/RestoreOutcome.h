@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ScopedFlag.h"
+
 namespace mousecfg {
 
 class DeviceLink;
@@ -13,10 +15,23 @@ enum class RestoreOutcome {
 };
 
 // A restore runs as one batch: the batch flag is set, the menus hidden, the key page
-// shown and the connection monitor stopped.
-void beginRestoreBatch(DeviceLink& link);
-// After the restart: the re-find's configuration read ends the batch. When the mouse
-// did not come back the batch is ended here, so the pages do not stay silent for good.
-RestoreOutcome endRestoreBatch(DeviceLink& link);
+// shown and the connection monitor stopped. After the restart the re-find's
+// configuration read ends the batch; when the mouse did not come back the batch ends
+// with this scope, so the pages do not stay silent for good.
+class RestoreBatch {
+ public:
+  explicit RestoreBatch(DeviceLink& link);
+  ~RestoreBatch();
+  RestoreBatch(const RestoreBatch&) = delete;
+  RestoreBatch& operator=(const RestoreBatch&) = delete;
+
+  // Whether the mouse was found and read again since the batch began.
+  RestoreOutcome outcome() const;
+
+ private:
+  DeviceLink& link_;
+  ScopedFlag batch_;
+  ScopedFlag monitor_;
+};
 
 }  // namespace mousecfg

@@ -1,4 +1,4 @@
-#include "SectionFieldWrite.h"
+#include "settings/SectionFieldWrite.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ void storeInto(std::array<uint8_t, N>& section, size_t offset, std::span<const u
 template <size_t N>
 bool sendFrom(DeviceLink& link, const std::array<uint8_t, N>& section, size_t sectionOffset,
               size_t offset, size_t length) {
-  if (link.batchFlag || offset + length > N) return false;
+  if (link.batchFlag() || offset + length > N) return false;
   return link.transfer.writeField(static_cast<uint8_t>(sectionOffset + offset),
                                   std::span(section).subspan(offset, length));
 }

@@ -1,4 +1,4 @@
-#include "SystemMouseLevels.h"
+#include "settings/SystemMouseLevels.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SystemMouseSettings.h"
+#include "settings/SystemMouseSettings.h"
 
 #include <charconv>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "SystemMouseStore.h"
+#include "settings/SystemMouseStore.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 #include <span>
 
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 #include "settings/SystemMouseLevels.h"
 
 namespace mousecfg {

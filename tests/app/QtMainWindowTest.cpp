@@ -25,8 +25,9 @@ class QtMainWindowTest : public ::testing::Test {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
   }
   bool waitForConnection() {
-    return QTest::qWaitFor([this] { return !shell.link.errorFlag && shell.link.channel.isOpen(); },
-                           kConnectTimeoutMs);
+    return QTest::qWaitFor(
+        [this] { return !shell.link.errorFlag() && shell.link.channel.isOpen(); },
+        kConnectTimeoutMs);
   }
   bool pageShown(Page page) { return window().page(page)->isVisible(); }
 
@@ -124,7 +125,7 @@ TEST(QtMainWindowProfileButton, TheMouseProfileButtonSwitchesTheShownTable) {
   mouse.setStoredBlock(stored);
   QtShell shell(mouse);
   shell.show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.link.errorFlag; }, kConnectTimeoutMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.link.errorFlag(); }, kConnectTimeoutMs));
   EXPECT_EQ(shell.window.keyLabel(0)->caption(), "Left Key");
   mouse.pressProfileButton();
   EXPECT_TRUE(

@@ -36,16 +36,16 @@ TEST_F(DiscoveryTest, FirstTickFindsTheMouseAndReadsItsConfiguration) {
   auto stored = mouse.storedBlock();
   stored[1000] = 0x42;  // something the built-in defaults do not hold
   mouse.setStoredBlock(stored);
-  link.monitorTimerEnabled = true;
+  link.startMonitor();
 
   link.discovery.DevTimerTimer();
 
   EXPECT_EQ(host.sleptMs, 2100) << "the settling wait before the search";
   EXPECT_TRUE(link.channel.isOpen());
   EXPECT_EQ(link.connection.interfaceType, "I2C");
-  EXPECT_FALSE(link.errorFlag);
-  EXPECT_FALSE(link.batchFlag);
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_FALSE(link.errorFlag());
+  EXPECT_FALSE(link.batchFlag());
+  EXPECT_TRUE(link.monitorTimerEnabled());
   EXPECT_EQ(link.image.buffer[1000], 0x42);
   EXPECT_EQ(link.discovery.previousCount(), 3);
   EXPECT_FALSE(link.discovery.busy());
@@ -104,7 +104,7 @@ TEST_F(DiscoveryTest, UnplugClearsTheDeviceAndKeepsTheShownSettings) {
   EXPECT_EQ(link.channel.notificationHandle(), nullptr);
   EXPECT_EQ(link.channel.vendorId, 0);
   EXPECT_EQ(link.connection.interfaceType, "");
-  EXPECT_FALSE(link.errorFlag);
+  EXPECT_FALSE(link.errorFlag());
   EXPECT_EQ(hexBytes(link.image.profile1), hexBytes(shown));
   EXPECT_EQ(link.discovery.previousCount(), 0) << "the mouse's three collections are gone";
 }
@@ -182,7 +182,7 @@ TEST_F(DiscoveryTest, Kv204ChipOnAnI2cConfigurationIsRejectedWithStr102) {
   mouse.setChip(SimulatedMouse::Chip::Kv204);
   EXPECT_EQ(link.discovery.ReadDevInfo(), DevInfoOutcome::MemoryTypeMismatch);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str102"});
-  EXPECT_TRUE(link.errorFlag);
+  EXPECT_TRUE(link.errorFlag());
   EXPECT_EQ(link.connection.interfaceType, "KV204");
   EXPECT_EQ(test::hexRange(link.image.buffer, 0, 300),
             test::hexRange(link.defaults.store[0], 0, 300))
@@ -231,11 +231,11 @@ TEST_F(IdCodesTest, TheReservePairZeroZeroIsAccepted) {
 TEST_F(IdCodesTest, ForeignCodesGetStr107AndNothingIsRead) {
   giveMouseCodes(3, 7);
   openChannel();
-  link.monitorTimerEnabled = true;
+  link.startMonitor();
   EXPECT_EQ(link.discovery.ReadDevInfo(), DevInfoOutcome::ForeignIds);
   EXPECT_EQ(host.confirmations, std::vector<std::string>{"Str107"});
   EXPECT_TRUE(framesStartingWith("S 40 09 00 00 08").empty());
-  EXPECT_TRUE(link.monitorTimerEnabled) << "closing the box with OK re-enables the monitor";
+  EXPECT_TRUE(link.monitorTimerEnabled()) << "closing the box with OK re-enables the monitor";
 }
 
 TEST_F(IdCodesTest, ALayoutReservePairIsAccepted) {
@@ -261,18 +261,18 @@ TEST_F(DiscoveryTest, RestartWaitsAboutSeventeenSecondsAndFindsTheMouseAgain) {
   EXPECT_EQ(frames().front(), "S 40 0E 00 00 00 00 00 00");
   EXPECT_TRUE(link.channel.isOpen()) << "new handles after the re-enumeration";
   EXPECT_FALSE(framesStartingWith("S 40 09 00 00 08").empty()) << "the configuration is read";
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_TRUE(link.monitorTimerEnabled());
 }
 
 TEST_F(DiscoveryTest, MouseThatDoesNotComeBackLeavesTheMonitorRunning) {
   link.discovery.DevTimerTimer();
-  link.monitorTimerEnabled = false;
+  const auto monitor = link.holdMonitor();
   host.onSleep = [this] {
     if (host.clockMs > 2000) mouse.unplug();
   };
   link.discovery.RestartAndReFind();
   EXPECT_FALSE(link.channel.isOpen());
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_TRUE(link.monitorTimerEnabled());
 }
 
 }  // namespace

@@ -75,8 +75,8 @@ TEST_F(ImageTransferTest, ReadWithTheCommandRefusedKeepsTheImage) {
   mouse.refuseCommandFrames(true);
   link.transfer.Btn_Read();
   EXPECT_EQ(link.image.buffer[1500], 0x99);
-  EXPECT_FALSE(link.batchFlag);
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_FALSE(link.batchFlag());
+  EXPECT_TRUE(link.monitorTimerEnabled());
 }
 
 TEST_F(ImageTransferTest, UnplugMidReadFillsFFAndRepairsTheSections) {
@@ -202,7 +202,7 @@ TEST_F(ImageTransferTest, WholeImageWriteShowsItRestartsAndReadsBack) {
   EXPECT_EQ(mouse.storedBlock()[1100], 0x3C);
   EXPECT_EQ(link.image.buffer[1100], 0x3C) << "read back after the restart";
   EXPECT_EQ(observer.calls.front(), "hideMenus");
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_TRUE(link.monitorTimerEnabled());
   EXPECT_FALSE(host.overlaysVisible);
 }
 
@@ -213,8 +213,8 @@ TEST(InitNoDevice, ShowsTheDefaultsWithTheProgramsGunTable) {
   link.deriveFromBuiltInImage();
   link.image.committedGunTable.fill(0x11);
   link.RefreshErrorAP();
-  EXPECT_TRUE(link.errorFlag);
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_TRUE(link.errorFlag());
+  EXPECT_FALSE(link.batchFlag());
   EXPECT_EQ(hexRange(link.image.buffer, 0, 304), hexRange(link.defaults.store[0], 0, 304));
   EXPECT_EQ(hexRange(link.image.buffer, 304, 168), test::hexRepeat(0x11, 168));
   EXPECT_EQ(hexBytes(link.image.workingGunTable), test::hexRepeat(0x11, 168));

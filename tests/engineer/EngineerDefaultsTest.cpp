@@ -62,7 +62,7 @@ TEST_F(EngineerDefaultsTest, TheBuildersSectionsGoOutAsOneImageAndAreReadBack) {
   EXPECT_EQ(stored[1030], 0x77);
   EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(stored)) << "read back";
   EXPECT_EQ(link.macros.macroCount(), 0u);
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_FALSE(link.batchFlag());
 }
 
 TEST_F(EngineerDefaultsTest, WithoutADeviceItSaysStr022) {
@@ -71,7 +71,7 @@ TEST_F(EngineerDefaultsTest, WithoutADeviceItSaysStr022) {
   EXPECT_EQ(defaults.TLDefaultParameter(), RestoreOutcome::NoDevice);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str022"});
   EXPECT_EQ(host.progressShows, progressShows);
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_FALSE(link.batchFlag());
   EXPECT_EQ(mouse.restartCount(), 0);
 }
 

@@ -100,7 +100,7 @@ TEST_F(EngineerKeyButtonsTest, GunListReplacesOnlyByte3OfGunEntries) {
 }
 
 TEST_F(EngineerKeyButtonsTest, ListChangesWhileRefreshingStoreOnlyTheChoice) {
-  link.refreshingFlag = true;
+  const auto refreshing = link.holdRefreshing();
   buttons.comboEnableChange(ComboEnableList::Back, 2);
   EXPECT_EQ(assignment.parameters.comboEnable.of(ComboEnableList::Back), 0x02);
   EXPECT_EQ(entryHex(1, 2), "01 08 00 02") << "default entry kept";

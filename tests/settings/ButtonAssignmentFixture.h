@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
 #include "settings/ButtonAssignment.h"
 #include "support/HexBytes.h"
 #include "support/SimulatedLinkFixture.h"

@@ -100,7 +100,7 @@ TEST_F(ButtonAssignmentTest, ALeftKeyMayMoveWhileAnotherRemains) {
 }
 
 TEST_F(ButtonAssignmentTest, DuringABatchTheEntryIsStoredButNotSent) {
-  link.batchFlag = true;
+  const auto batch = link.holdBatch();
   choose(9, menu_id::kMute);
   EXPECT_EQ(entryHex(1, 9), "03 00 E2 00");
   EXPECT_TRUE(frames().empty());

@@ -50,7 +50,7 @@ class DefaultRestoreTest : public SimulatedLinkFixture {
 
 TEST_F(DefaultRestoreTest, ConfirmWritesTheWholeDefaultImageRestartsAndReadsItBack) {
   bool batchDuringRestart = false;
-  host.onSleep = [&] { batchDuringRestart = batchDuringRestart || link.batchFlag; };
+  host.onSleep = [&] { batchDuringRestart = batchDuringRestart || link.batchFlag(); };
 
   EXPECT_EQ(restore.Btn_Reset_0Click(), RestoreOutcome::ReadBack);
 
@@ -70,9 +70,9 @@ TEST_F(DefaultRestoreTest, ConfirmWritesTheWholeDefaultImageRestartsAndReadsItBa
   EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(builtInDefaultImage())) << "read back";
   EXPECT_EQ(hexBytes(link.image.profile1), hexRange(builtInDefaultImage(), 192, 49));
   EXPECT_EQ(link.codes.keys[4], "01100000");
-  EXPECT_FALSE(link.batchFlag);
-  EXPECT_FALSE(link.errorFlag);
-  EXPECT_TRUE(link.monitorTimerEnabled);
+  EXPECT_FALSE(link.batchFlag());
+  EXPECT_FALSE(link.errorFlag());
+  EXPECT_TRUE(link.monitorTimerEnabled());
 }
 
 TEST_F(DefaultRestoreTest, TheWindowShowsTheDefaultsBeforeTheyAreWritten) {
@@ -99,7 +99,7 @@ TEST_F(DefaultRestoreTest, WithoutADeviceItSaysStr022AndChangesNothing) {
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str022"});
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(hexBytes(link.image.buffer), before);
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_FALSE(link.batchFlag());
   EXPECT_EQ(mouse.restartCount(), 0);
 }
 
@@ -107,7 +107,7 @@ TEST_F(DefaultRestoreTest, AnUnknownStoreIsRefused) {
   EXPECT_EQ(restore.DefaultParameterConfirm(0), RestoreOutcome::BadChoice);
   EXPECT_EQ(restore.DefaultParameterConfirm(4), RestoreOutcome::BadChoice);
   EXPECT_TRUE(frames().empty());
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_FALSE(link.batchFlag());
 }
 
 TEST_F(DefaultRestoreTest, WithoutAStoredWriteInterfaceOnlyTheRestartIsSent) {
@@ -127,8 +127,8 @@ TEST_F(DefaultRestoreTest, AMouseThatDoesNotComeBackEndsTheBatchAnyway) {
 
   EXPECT_EQ(restore.DefaultParameterConfirm(2), RestoreOutcome::NotReadBack);
 
-  EXPECT_FALSE(link.batchFlag) << "the pages must not stay silent";
-  EXPECT_TRUE(link.monitorTimerEnabled) << "a later plug-in must be noticed";
+  EXPECT_FALSE(link.batchFlag()) << "the pages must not stay silent";
+  EXPECT_TRUE(link.monitorTimerEnabled()) << "a later plug-in must be noticed";
   EXPECT_FALSE(host.progressVisible);
   EXPECT_FALSE(host.overlaysVisible);
   EXPECT_EQ(hexBytes(mouse.storedBlock()), hexBytes(builtInDefaultImage()))
@@ -138,7 +138,7 @@ TEST_F(DefaultRestoreTest, AMouseThatDoesNotComeBackEndsTheBatchAnyway) {
 TEST_F(DefaultRestoreTest, AMouseUnpluggedDuringTheWriteIsNotReportedAsReadBack) {
   mouse.unplugAfterFrames(100);
   EXPECT_EQ(restore.DefaultParameterConfirm(1), RestoreOutcome::NotReadBack);
-  EXPECT_FALSE(link.batchFlag);
+  EXPECT_FALSE(link.batchFlag());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/ConfigImage.h"
-#include "settings/SettingsPagesFixture.h"
+#include "support/SettingsPagesFixture.h"
 
 namespace mousecfg::test {
 namespace {
@@ -140,15 +140,17 @@ TEST_F(DpiPageStateTest, DisabledLevelsAndOutOfRangeLevelsIgnoreTheirControls) {
 }
 
 TEST_F(DpiPageStateTest, DuringABatchOrARefreshNothingIsSentOrChanged) {
-  link.batchFlag = true;
-  dpi.chooseLevelStep(1, 5);
-  dpi.DPILevel_OnClick(7);
-  dpi.CurrentDPI_OnClick(3);
-  dpi.ReportRate_OnClick(1);
-  link.batchFlag = false;
-  link.refreshingFlag = true;
-  dpi.slider_DPIChange(1, 900);
-  link.refreshingFlag = false;
+  {
+    const auto batch = link.holdBatch();
+    dpi.chooseLevelStep(1, 5);
+    dpi.DPILevel_OnClick(7);
+    dpi.CurrentDPI_OnClick(3);
+    dpi.ReportRate_OnClick(1);
+  }
+  {
+    const auto refreshing = link.holdRefreshing();
+    dpi.slider_DPIChange(1, 900);
+  }
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(dpi.enabledLevels, 6);
   EXPECT_EQ(dpi.activeLevel, 2);
@@ -252,9 +254,10 @@ TEST_F(DpiPageStateTest, RefreshCurrentDpiStatusRunsOnlyForSupportedInterfacesAn
   link.connection.interfaceType.clear();
   dpi.RefreshCurrentDPIStatus();
   link.connection.interfaceType = "I2C";
-  link.batchFlag = true;
-  dpi.RefreshCurrentDPIStatus();
-  link.batchFlag = false;
+  {
+    const auto batch = link.holdBatch();
+    dpi.RefreshCurrentDPIStatus();
+  }
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(dpi.activeLevel, 2);
 }

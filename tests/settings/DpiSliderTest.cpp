@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/LanguageTables.h"
-#include "app/ProgramOptions.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
 
 namespace mousecfg {
 namespace {

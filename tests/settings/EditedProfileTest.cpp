@@ -131,9 +131,10 @@ TEST_F(EditedProfileTest, ThirdModeIsWrittenButTheEditedProfileStays) {
 }
 
 TEST_F(EditedProfileTest, ModeButtonsSendNothingDuringABatchOrForAnUnknownMode) {
-  link.batchFlag = true;
-  EXPECT_FALSE(edited.selectMode(EditedProfile::kGameMode));
-  link.batchFlag = false;
+  {
+    const auto batch = link.holdBatch();
+    EXPECT_FALSE(edited.selectMode(EditedProfile::kGameMode));
+  }
   EXPECT_FALSE(edited.selectMode(0));
   EXPECT_FALSE(edited.selectMode(4));
   EXPECT_TRUE(frames().empty());

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/LanguageTables.h"
-#include "macros/DeviceMacroBlock.h"
+#include "base/LanguageTables.h"
+#include "device/DeviceMacroBlock.h"
 
 namespace mousecfg {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/LanguageTables.h"
+#include "base/LanguageTables.h"
 
 namespace mousecfg {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/ConfigImage.h"
-#include "settings/SettingsPagesFixture.h"
+#include "support/SettingsPagesFixture.h"
 
 namespace mousecfg::test {
 namespace {
@@ -88,9 +88,10 @@ TEST_F(LightingPageStateTest, Effects6And7GreyOutTheSpeedPictures) {
 }
 
 TEST_F(LightingPageStateTest, EffectDuringABatchIsMarkedButNotSent) {
-  link.batchFlag = true;
-  lighting.RGBMode_OnClick(4);
-  link.batchFlag = false;
+  {
+    const auto batch = link.holdBatch();
+    lighting.RGBMode_OnClick(4);
+  }
   EXPECT_EQ(lighting.effectChoice, 4);
   EXPECT_TRUE(frames().empty());
 }
@@ -153,11 +154,12 @@ TEST_F(LightingPageStateTest, BreathingFieldsIgnoreTextThatIsNotANumber) {
 }
 
 TEST_F(LightingPageStateTest, EngineerHandlersDoNothingWhileTheWindowIsRefreshed) {
-  link.refreshingFlag = true;
-  engineerLed.edt_UpperChange("1");
-  engineerLed.cb_MCULEDStepChange(4);
-  engineerLed.edt_ColRChange(1, "1");
-  link.refreshingFlag = false;
+  {
+    const auto refreshing = link.holdRefreshing();
+    engineerLed.edt_UpperChange("1");
+    engineerLed.cb_MCULEDStepChange(4);
+    engineerLed.edt_ColRChange(1, "1");
+  }
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(engineerLed.cb_MCULEDStep, 2);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engineer/ModeSwitchOptions.h"
 #include "settings/EditedProfile.h"
+#include "settings/ModeSwitchOptions.h"
 #include "support/HexBytes.h"
 #include "support/SimulatedLinkFixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/ConfigImage.h"
-#include "settings/SettingsPagesFixture.h"
+#include "support/SettingsPagesFixture.h"
 
 namespace mousecfg::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "device/Host.h"
+#include "base/Host.h"
 
 namespace mousecfg::test {
 

@@ -11,22 +11,12 @@
 
 namespace mousecfg::test {
 
-// The simulated mouse on a virtual clock, a fake host and the device link as the
-// window sets it up at start. Tests read the frames the mouse saw from its trace.
-class SimulatedLinkFixture : public ::testing::Test {
+// The simulated mouse on the fake host's virtual clock. Tests read the frames the mouse
+// saw from its trace.
+class SimulatedMouseFixture : public ::testing::Test {
  protected:
-  explicit SimulatedLinkFixture(SimulatedMouse::Options options = {})
-      : mouse(options, [this] { return host.nowMs(); }), link(mouse, host) {
-    link.deriveFromBuiltInImage();
-  }
-
-  // Opens the channel the way discovery does and forgets the frames of the probe.
-  void openChannel() {
-    uint16_t version = 0;
-    ASSERT_TRUE(link.discovery.OpenDevice(link.deviceTable[0].vendorId,
-                                          link.deviceTable[0].productId, version));
-    mouse.clearTrace();
-  }
+  explicit SimulatedMouseFixture(SimulatedMouse::Options options = {})
+      : mouse(options, [this] { return host.nowMs(); }) {}
 
   std::vector<std::string> frames() const { return mouse.trace(); }
 
@@ -38,8 +28,28 @@ class SimulatedLinkFixture : public ::testing::Test {
     return matching;
   }
 
+  // Opens the channel the way discovery does and forgets the frames of the probe.
+  void openChannel(DeviceLink& link) {
+    uint16_t version = 0;
+    ASSERT_TRUE(link.discovery.OpenDevice(link.deviceTable[0].vendorId,
+                                          link.deviceTable[0].productId, version));
+    mouse.clearTrace();
+  }
+
   FakeHost host;
   SimulatedMouse mouse;
+};
+
+// The device link alone, as the window sets it up at start.
+class SimulatedLinkFixture : public SimulatedMouseFixture {
+ protected:
+  explicit SimulatedLinkFixture(SimulatedMouse::Options options = {})
+      : SimulatedMouseFixture(options), link(mouse, host) {
+    link.deriveFromBuiltInImage();
+  }
+
+  void openChannel() { SimulatedMouseFixture::openChannel(link); }
+
   DeviceLink link;
 };
 

@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
   mouse.plug();
   QElapsedTimer waited;
   waited.start();
-  while (shell.link.errorFlag && waited.elapsed() < kConnectTimeoutMs) settle(50);
-  if (shell.link.errorFlag) {
+  while (shell.link.errorFlag() && waited.elapsed() < kConnectTimeoutMs) settle(50);
+  if (shell.link.errorFlag()) {
     std::fprintf(stderr, "the simulated mouse was not read\n");
     return 1;
   }

@@ -1,0 +1,45 @@
+#include "cli/ArgumentValues.h"
+
+#include <cstdio>
+
+#include "settings/DecimalField.h"
+#include "settings/DpiSlider.h"
+
+namespace mousecfg {
+
+std::optional<uint32_t> parseColourArgument(std::string_view text) {
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if (text.size() != 6) return std::nullopt;
+  uint32_t rgb = 0;
+  for (char c : text) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return std::nullopt;
+    rgb = rgb << 4 | static_cast<uint32_t>(digit);
+  }
+  return rgb;
+}
+
+std::optional<int> parseNumberArgument(std::string_view text, int low, int high) {
+  if (text.empty()) return std::nullopt;
+  const std::optional<int64_t> value = readDecimalField(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+std::optional<int> parseStepArgument(std::string_view text, int count,
+                                     const LanguageTables& texts) {
+  for (int step = 0; step < count; ++step)
+    if (!text.empty() && stepText(step, texts) == text) return step;
+  return parseNumberArgument(text, 0, count - 1);
+}
+
+std::string colourText(uint32_t rgb) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%06X", rgb & 0xFFFFFF);
+  return text;
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/LanguageTables.h"
+
+namespace mousecfg {
+
+// "FF7F00" or "#FF7F00" as 0xFF7F00.
+std::optional<uint32_t> parseColourArgument(std::string_view text);
+// A whole decimal number within [low, high].
+std::optional<int> parseNumberArgument(std::string_view text, int low, int high);
+// A DPI step given as its number (0..count-1) or as its DPI text ("1600").
+std::optional<int> parseStepArgument(std::string_view text, int count, const LanguageTables& texts);
+// "FF7F00".
+std::string colourText(uint32_t rgb);
+
+}  // namespace mousecfg

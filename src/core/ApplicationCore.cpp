@@ -1,0 +1,112 @@
+#include "core/ApplicationCore.h"
+
+#include "base/LayoutSet.h"
+
+namespace mousecfg {
+
+namespace {
+
+bool comboKey8Enabled(int language) {
+  const std::optional<LayoutFile> layout = builtInLayout(language);
+  return layout && layout->enabled("ComboKey8_Enable");
+}
+
+}  // namespace
+
+ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup setup)
+    : host(programHost),
+      link(backend, programHost),
+      languages(LanguageTables::builtIn()),
+      options(std::move(setup.options)),
+      assignment(link, languages, options),
+      keyPage(assignment, options),
+      engineerKeys(assignment),
+      reportRate(link),
+      engineerDpi(link, reportRate),
+      dpi(link, languages, options, engineerDpi, reportRate),
+      engineerLed(link),
+      lighting(link, options, engineerLed),
+      editedProfile(link, options),
+      modeSwitch(link),
+      gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
+      restore(link),
+      engineerDefaults(link),
+      mouseStore(SystemMouseStore::defaultPath(setup.environment)),
+      desktop(selectDesktopMouseBackend(processRunner, setup.environment)),
+      systemMouse(mouseStore, desktop.get()),
+      shell(*this, std::move(setup.pictureSizes)) {
+  link.setObserver(this);
+  link.deriveFromBuiltInImage();
+  link.connection.reserveIds = {options.revManuId, options.revProId};
+  engineerDpi.valuesChanged = [this] { dpi.refreshFromImage(); };
+  engineerLed.valuesChanged = [this] { lighting.refreshFromImage(); };
+  editedProfile.showKeyPage = [this](int profile) {
+    keyPage.setEditedProfile(profile);
+    shell.showEditedProfile(profile);
+  };
+  // New AIM key entries take the AIM step the DPI page shows.
+  assignment.updateParameters = [this](EntryParameters& parameters) {
+    parameters.aimStepNumber = dpi.aimStepNumber;
+  };
+}
+
+ApplicationCore::~ApplicationCore() {
+  link.listener.stop();
+  link.setObserver(nullptr);
+}
+
+void ApplicationCore::refreshFromImage() {
+  const auto refreshing = link.holdRefreshing();
+  keyPage.refreshFromImage();
+  reportRate.refreshFromImage();
+  engineerDpi.refreshFromImage();
+  dpi.refreshFromImage();
+  engineerLed.refreshFromImage();
+  lighting.refreshFromImage();
+  editedProfile.refreshFromImage();
+  modeSwitch.refreshFromImage();
+  gestures.refreshFromImage();
+}
+
+void ApplicationCore::languageChanged(int language) {
+  assignment.applyLanguage();
+  gestures.setComboKey8Enable(comboKey8Enabled(language));
+}
+
+void ApplicationCore::refreshPages() {
+  refreshFromImage();
+}
+
+void ApplicationCore::hideMenus() {
+  shell.closeMenus();
+  assignment.HideAllMenu();
+}
+
+void ApplicationCore::deviceGone() {
+  reportRate.deviceGone();
+  dpi.deviceGone();
+}
+
+void ApplicationCore::refreshSystemMouseGroups() {
+  systemMouse.refreshFromStore();
+}
+
+void ApplicationCore::showFirstPage() {
+  shell.showFirstPage();
+}
+
+void ApplicationCore::errorStateEntered() {
+  shell.showFirstPage();
+}
+
+void ApplicationCore::dpiButtonReleased() {
+  dpi.RefreshCurrentDPIStatus();
+  host.refreshWindow();
+}
+
+void ApplicationCore::profileButtonReleased() {
+  editedProfile.RefreshCurrentProfileStatus();
+  host.refreshWindow();
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/Environment.h"
+#include "base/Host.h"
+#include "base/LanguageTables.h"
+#include "base/ProgramOptions.h"
+#include "base/WindowLayout.h"
+#include "core/MainWindowState.h"
+#include "device/DeviceLink.h"
+#include "device/HidBackend.h"
+#include "device/LinkObserver.h"
+#include "engineer/EngineerDefaults.h"
+#include "engineer/EngineerDpiState.h"
+#include "engineer/EngineerKeyButtons.h"
+#include "engineer/EngineerLedState.h"
+#include "settings/ButtonAssignment.h"
+#include "settings/DefaultRestore.h"
+#include "settings/DesktopMouseBackend.h"
+#include "settings/DpiPageState.h"
+#include "settings/EditedProfile.h"
+#include "settings/KeyPageState.h"
+#include "settings/LightingPageState.h"
+#include "settings/ModeSwitchGestures.h"
+#include "settings/ModeSwitchOptions.h"
+#include "settings/ProcessRunner.h"
+#include "settings/ReportRateControl.h"
+#include "settings/SystemMouseSettings.h"
+#include "settings/SystemMouseStore.h"
+
+namespace mousecfg {
+
+// The whole program without its window: the device link, the language tables and layout
+// options, the window shell's state and every page state, created in dependency order
+// and wired to each other here and nowhere else. The window adds views over it,
+// mousectl a console host, the tests a fake host with a virtual clock. A new page is
+// added as a member here, and to refreshFromImage / deviceGone when it shows the image.
+class ApplicationCore : public LinkObserver {
+ public:
+  struct Setup {
+    EnvironmentLookup environment = processEnvironment;
+    // The sizes of the skin's pictures; the window passes its skin, others none.
+    PictureSizes pictureSizes = [](std::string_view) { return Size{}; };
+    ProgramOptions options = builtInProgramOptions();
+  };
+
+  ApplicationCore(HidBackend& backend, Host& host, Setup setup);
+  ApplicationCore(HidBackend& backend, Host& host) : ApplicationCore(backend, host, Setup{}) {}
+  ~ApplicationCore() override;
+  ApplicationCore(const ApplicationCore&) = delete;
+  ApplicationCore& operator=(const ApplicationCore&) = delete;
+
+  Host& host;
+  DeviceLink link;
+  LanguageTables languages;
+  ProgramOptions options;
+
+  ButtonAssignment assignment;
+  KeyPageState keyPage;
+  EngineerKeyButtons engineerKeys;
+  ReportRateControl reportRate;
+  EngineerDpiState engineerDpi;
+  DpiPageState dpi;
+  EngineerLedState engineerLed;
+  LightingPageState lighting;
+  EditedProfile editedProfile;
+  ModeSwitchOptions modeSwitch;
+  ModeSwitchGestures gestures;
+  DefaultRestore restore;
+  EngineerDefaults engineerDefaults;
+  SystemMouseStore mouseStore;
+  PosixProcessRunner processRunner;
+  std::unique_ptr<DesktopMouseBackend> desktop;
+  SystemMouseSettings systemMouse;
+  MainWindowState shell;
+
+  std::string text(std::string_view languageKey) const { return languages.text(languageKey); }
+
+  // Every page re-reads its controls from the working copies.
+  void refreshFromImage();
+  // After a language button: captions that depend on the language.
+  void languageChanged(int language);
+
+  // LinkObserver: what the device link's steps mean for the pages and the shell.
+  void refreshPages() override;
+  void hideMenus() override;
+  void deviceGone() override;
+  void refreshSystemMouseGroups() override;
+  void showFirstPage() override;
+  void errorStateEntered() override;
+  void dpiButtonReleased() override;
+  void profileButtonReleased() override;
+};
+
+}  // namespace mousecfg

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <functional>
+#include <span>
+
+#include "app/QtAdvancedPageView.h"
+#include "app/QtLightingPageView.h"
+#include "app/QtShell.h"
+#include "app/QtSkinSlider.h"
+#include "app/QtTickOption.h"
+#include "device/ConfigImage.h"
+#include "device/ImageMap.h"
+#include "device/SimulatedMouse.h"
+
+namespace mousecfg::test {
+
+// Keeps the pointer settings of the tests away from the desktop and the user's files:
+// set before the shell reads the environment.
+struct PrivateDesktop {
+  PrivateDesktop()
+      : desktop_(qgetenv("MOUSECFG_DESKTOP")),
+        configHome_(qgetenv("XDG_CONFIG_HOME")),
+        hadDesktop_(qEnvironmentVariableIsSet("MOUSECFG_DESKTOP")),
+        hadConfigHome_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+    qputenv("MOUSECFG_DESKTOP", "none");
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+  }
+  ~PrivateDesktop() {
+    restore("MOUSECFG_DESKTOP", hadDesktop_, desktop_);
+    restore("XDG_CONFIG_HOME", hadConfigHome_, configHome_);
+  }
+  QTemporaryDir folder;
+
+ private:
+  static void restore(const char* name, bool had, const QByteArray& value) {
+    if (had)
+      qputenv(name, value);
+    else
+      qunsetenv(name);
+  }
+  QByteArray desktop_;
+  QByteArray configHome_;
+  bool hadDesktop_;
+  bool hadConfigHome_;
+};
+
+// The window over a simulated mouse with the Advanced and lighting views on their pages
+// (the shell's own when it has them).
+class QtSettingsPageFixture : public ::testing::Test {
+ protected:
+  static constexpr int kConnectTimeoutMs = 8000;
+
+  QtSettingsPageFixture() : shell(mouse) {
+    advanced = existingView<QtAdvancedPageView>(Page::Advanced);
+    if (!advanced) {
+      advanced = new QtAdvancedPageView(shell.window, shell.core.dpi, shell.core.systemMouse,
+                                        shell.window.page(Page::Advanced));
+      shell.window.addPageView(advanced);
+    }
+    lighting = existingView<QtLightingPageView>(Page::Lighting);
+    if (!lighting) {
+      lighting = new QtLightingPageView(shell.window, shell.core.lighting,
+                                        shell.window.page(Page::Lighting));
+      shell.window.addPageView(lighting);
+    }
+  }
+
+  template <typename View>
+  View* existingView(Page page) {
+    return shell.window.page(page)->findChild<View*>(QString(), Qt::FindDirectChildrenOnly);
+  }
+
+  // Changes the mouse's stored vendor section before the window reads it.
+  void editStoredVendor(const std::function<void(std::span<uint8_t>)>& edit) {
+    std::array<uint8_t, 2048> block = mouse.storedBlock();
+    const std::span<uint8_t> vendor(block.data() + image::kVendorOffset, image::kVendorLength);
+    edit(vendor);
+    storeChecksum(vendor);
+    mouse.setStoredBlock(block);
+  }
+
+  // Shows the window, waits until the mouse was read, then opens a page by its button.
+  void connectAndOpen(const char* pageButton) {
+    shell.show();
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !shell.link.errorFlag() && shell.link.channel.isOpen(); },
+                        kConnectTimeoutMs));
+    QtPictureButton* button = shell.window.button(pageButton);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  }
+
+  template <typename Widget>
+  Widget* widget(const char* name) {
+    auto* found = shell.window.findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  void click(QWidget* target) {
+    ASSERT_NE(target, nullptr);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+  }
+  void clickTrack(QtSkinSlider* slider, int trackPixel) {
+    ASSERT_NE(slider, nullptr);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointOnTrack(trackPixel));
+  }
+  QString picture(const char* name) {
+    QtTickOption* option = widget<QtTickOption>(name);
+    return option ? option->pictureName() : QString();
+  }
+  uint8_t stored(size_t offset) const { return mouse.storedBlock()[offset]; }
+
+  PrivateDesktop desktop;
+  SimulatedMouse mouse;
+  QtShell shell;
+  QtAdvancedPageView* advanced = nullptr;
+  QtLightingPageView* lighting = nullptr;
+};
+
+}  // namespace mousecfg::test

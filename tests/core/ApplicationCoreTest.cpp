@@ -1,0 +1,86 @@
+#include "core/ApplicationCore.h"
+
+#include <gtest/gtest.h>
+
+#include "core/MainWindowState.h"
+#include "support/SimulatedCoreFixture.h"
+
+namespace mousecfg::test {
+namespace {
+
+Size skinSizes(std::string_view picture) {
+  if (picture.ends_with("BackGround")) return {900, 600};
+  return {150, 40};
+}
+
+// The application core as the window runs it, on the simulated mouse.
+class ApplicationCoreTest : public SimulatedCoreFixture {
+ protected:
+  ApplicationCoreTest() : SimulatedCoreFixture({processEnvironment, skinSizes}) {
+    state.FormCreate();
+  }
+  void connectMouse() {
+    state.startMonitor();
+    link.discovery.DevTimerTimer();
+    ASSERT_TRUE(link.channel.isOpen());
+    mouse.clearTrace();
+  }
+
+  MainWindowState& state = core.shell;
+  ApplicationCore& pages = core;
+};
+
+TEST_F(ApplicationCoreTest, TheDefaultsAreShownByNameBeforeAnyMouseIsFound) {
+  EXPECT_EQ(state.keyCaption(0), "Left Key");
+  EXPECT_EQ(state.keyCaption(3), "Right Key");
+}
+
+TEST_F(ApplicationCoreTest, AReadRefreshesEveryPageFromTheMouse) {
+  auto stored = mouse.storedBlock();
+  stored[192] = 0x01;  // button 1: Right Key
+  stored[193] = 0x02;
+  stored[240] = sectionChecksum(std::span(stored).subspan(192, 49));
+  mouse.setStoredBlock(stored);
+  connectMouse();
+  EXPECT_EQ(state.keyCaption(0), "Right Key");
+  EXPECT_FALSE(link.refreshingFlag()) << "the refresh ends its guard";
+}
+
+TEST_F(ApplicationCoreTest, GameModeButtonWritesTheModeAndEditsProfileTwo) {
+  connectMouse();
+  state.Btn_Switch_0Click();
+  EXPECT_EQ(pages.editedProfile.profile, 2);
+  EXPECT_EQ(state.checkedRadio, 2);
+  EXPECT_EQ(mouse.workingParameters()[164] & 0x0F, 1);
+  EXPECT_FALSE(framesStartingWith("S 40 05 00 A4").empty()) << "the mode byte went to the mouse";
+}
+
+TEST_F(ApplicationCoreTest, TheMouseProfileButtonSwitchesTheShownTable) {
+  connectMouse();
+  state.Btn_Adv_0Click();
+  mouse.pressProfileButton();
+  core.profileButtonReleased();
+  EXPECT_EQ(pages.editedProfile.profile, 2);
+  EXPECT_EQ(state.visiblePage, Page::Keys);
+  EXPECT_EQ(state.checkedRadio, 2);
+}
+
+TEST_F(ApplicationCoreTest, TheMouseDpiButtonMovesTheActiveLevel) {
+  connectMouse();
+  const int before = pages.dpi.activeLevel;
+  mouse.pressDpiButton();
+  core.dpiButtonReleased();
+  EXPECT_EQ(pages.dpi.activeLevel, mouse.storedBlock()[166] + 1);
+  EXPECT_NE(pages.dpi.activeLevel, before);
+}
+
+TEST_F(ApplicationCoreTest, LanguageTwoRenamesTheButtonsFromTheirEntries) {
+  connectMouse();
+  EXPECT_EQ(pages.assignment.comboCaptions[2], "Office Mode");
+  state.languageButtonClick(2);
+  EXPECT_EQ(pages.assignment.comboCaptions[2], "Mode A");
+  EXPECT_EQ(state.keyCaption(0), "Left Key");
+}
+
+}  // namespace
+}  // namespace mousecfg::test
