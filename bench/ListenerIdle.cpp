@@ -15,7 +15,7 @@ using namespace mousecfg;
 
 class QuietHost : public Host {
  public:
-  int64_t nowMs() override { return 0; }
+  Clock& clock() override { return steadyClock(); }
   void sleepProcessing(int) override {}
   void processMessages() override {}
   void postToUi(std::function<void()>) override {}

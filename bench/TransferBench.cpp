@@ -11,7 +11,7 @@ using namespace mousecfg;
 
 class NullHost : public Host {
  public:
-  int64_t nowMs() override { return 0; }
+  Clock& clock() override { return steadyClock(); }
   void sleepProcessing(int) override {}
   void processMessages() override {}
   void postToUi(std::function<void()> work) override { work(); }

@@ -1,9 +1,7 @@
 #include "app/QtHost.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
+#include <algorithm>
 
 #include "app/QtMainWindow.h"
 #include "app/QtMessageDialog.h"
@@ -16,19 +14,14 @@ void QtHost::attach(QtMainWindow* window, QtProgressWindow* progress) {
   progress_ = progress;
 }
 
-int64_t QtHost::nowMs() {
-  static QElapsedTimer clock = [] {
-    QElapsedTimer started;
-    started.start();
-    return started;
-  }();
-  return clock.elapsed();
-}
-
 void QtHost::sleepProcessing(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
+  const int64_t until = clock_.nowMs() + ms;
+  for (;;) {
+    QCoreApplication::processEvents();
+    const int64_t left = until - clock_.nowMs();
+    if (left <= 0) return;
+    clock_.sleepMs(static_cast<int>(std::min<int64_t>(left, kEventSliceMs)));
+  }
 }
 
 void QtHost::processMessages() {

@@ -10,13 +10,13 @@ class QtMainWindow;
 class QtProgressWindow;
 
 // The core's host on Qt: waits that keep the window alive, the UI thread, the progress
-// window, the overlays and the dialogs.
+// window, the overlays and the dialogs. Its time comes from the clock it is given.
 class QtHost : public Host {
  public:
-  QtHost() = default;
+  explicit QtHost(Clock& clock) : clock_(clock) {}
   void attach(QtMainWindow* window, QtProgressWindow* progress);
 
-  int64_t nowMs() override;
+  Clock& clock() override { return clock_; }
   void sleepProcessing(int ms) override;
   void processMessages() override;
   void postToUi(std::function<void()> work) override;
@@ -28,6 +28,10 @@ class QtHost : public Host {
   void refreshWindow() override;
 
  private:
+  // The longest stretch a wait leaves the window's events unprocessed.
+  static constexpr int kEventSliceMs = 10;
+
+  Clock& clock_;
   QtMainWindow* window_ = nullptr;
   QtProgressWindow* progress_ = nullptr;
 };

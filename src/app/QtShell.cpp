@@ -10,8 +10,9 @@
 
 namespace mousecfg {
 
-QtShell::QtShell(HidBackend& backend)
-    : core(backend, host, ApplicationCore::Setup{processEnvironment, &QtSkin::size}),
+QtShell::QtShell(HidBackend& backend, Clock& clock)
+    : host(clock),
+      core(backend, host, ApplicationCore::Setup{processEnvironment, &QtSkin::size}),
       link(core.link),
       state(core.shell),
       window(state) {

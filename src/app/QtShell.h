@@ -13,7 +13,8 @@ namespace mousecfg {
 // window with the page views and the progress window, created in start-up order.
 class QtShell {
  public:
-  explicit QtShell(HidBackend& backend);
+  // Time comes from `clock`: the steady clock in the program, a virtual one in tests.
+  explicit QtShell(HidBackend& backend, Clock& clock = steadyClock());
   ~QtShell();
 
   // Shows the window centred on the screen, then creates the progress window, which

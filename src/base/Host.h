@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "base/Clock.h"
+
 namespace mousecfg {
 
 // Everything the core needs from the program around it: waiting while the window
@@ -13,9 +15,10 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Milliseconds on the host's clock (virtual in tests).
-  virtual int64_t nowMs() = 0;
-  // Waits ms milliseconds while the window keeps processing its events.
+  // The clock the host waits on: the steady clock in the program, a virtual one in tests.
+  virtual Clock& clock() = 0;
+  int64_t nowMs() { return clock().nowMs(); }
+  // Waits ms milliseconds of the host's clock while the window keeps processing its events.
   virtual void sleepProcessing(int ms) = 0;
   // Lets the window process pending events once.
   virtual void processMessages() = 0;

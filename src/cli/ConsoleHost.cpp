@@ -5,10 +5,6 @@ namespace mousecfg {
 ConsoleHost::ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf)
     : messages_(messages), clock_(clock), textOf_(std::move(textOf)) {}
 
-int64_t ConsoleHost::nowMs() {
-  return clock_.nowMs();
-}
-
 void ConsoleHost::sleepProcessing(int ms) {
   clock_.sleepMs(ms);
   processMessages();

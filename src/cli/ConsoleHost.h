@@ -19,7 +19,7 @@ class ConsoleHost : public Host {
 
   ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf);
 
-  int64_t nowMs() override;
+  Clock& clock() override { return clock_; }
   void sleepProcessing(int ms) override;
   void processMessages() override;
   void postToUi(std::function<void()> work) override;

@@ -268,7 +268,7 @@ TEST_F(DiscoveryTest, MouseThatDoesNotComeBackLeavesTheMonitorRunning) {
   link.discovery.DevTimerTimer();
   const auto monitor = link.holdMonitor();
   host.onSleep = [this] {
-    if (host.clockMs > 2000) mouse.unplug();
+    if (host.nowMs() > 2000) mouse.unplug();
   };
   link.discovery.RestartAndReFind();
   EXPECT_FALSE(link.channel.isOpen());

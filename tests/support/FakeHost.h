@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/Host.h"
+#include "support/VirtualClock.h"
 
 namespace mousecfg::test {
 
@@ -14,9 +15,9 @@ namespace mousecfg::test {
 // seventeen seconds cost nothing. It records what the core asked of the window.
 class FakeHost : public Host {
  public:
-  int64_t nowMs() override { return clockMs; }
+  Clock& clock() override { return virtualClock; }
   void sleepProcessing(int ms) override {
-    clockMs += ms;
+    virtualClock.advance(ms);
     sleptMs += ms;
     runPosted();
     if (onSleep) onSleep();
@@ -56,7 +57,7 @@ class FakeHost : public Host {
     return posted.size();
   }
 
-  int64_t clockMs = 0;
+  VirtualClock virtualClock;
   int64_t sleptMs = 0;
   int messagePumps = 0;
   int progressShows = 0;
