@@ -27,21 +27,17 @@ void CommandChannel::setNotificationHandle(std::shared_ptr<HidHandle> handle) {
     std::lock_guard lock(notificationMutex_);
     notificationHandle_ = std::move(handle);
   }
-  notificationChanged_.notify_all();
+  host_.clock().wakeWaiters();
 }
 
 std::shared_ptr<HidHandle> CommandChannel::waitForNotificationHandle(
     int timeoutMs, const std::atomic<bool>& stop) {
-  std::unique_lock lock(notificationMutex_);
-  notificationChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                [&] { return notificationHandle_ != nullptr || stop; });
-  return notificationHandle_;
+  host_.clock().waitFor(timeoutMs, [&] { return notificationHandle() != nullptr || stop; });
+  return notificationHandle();
 }
 
 void CommandChannel::wakeNotificationWaiters() {
-  // Taking the lock orders the wake-up after a waiter's check of its stop flag.
-  std::lock_guard lock(notificationMutex_);
-  notificationChanged_.notify_all();
+  host_.clock().wakeWaiters();
 }
 
 std::shared_ptr<HidHandle> CommandChannel::notificationHandle() const {

@@ -37,7 +37,7 @@ class CommandChannel {
   void setNotificationHandle(std::shared_ptr<HidHandle> handle);
   std::shared_ptr<HidHandle> notificationHandle() const;
   // Waits until a notification handle is set, `stop` is raised (and the waiters woken)
-  // or the time is up, without spinning.
+  // or the time is up on the host's clock, without spinning.
   std::shared_ptr<HidHandle> waitForNotificationHandle(int timeoutMs,
                                                        const std::atomic<bool>& stop);
   // Wakes every waiter (used when the listener stops).
@@ -80,7 +80,6 @@ class CommandChannel {
   Host& host_;
   Payload reply_{};
   mutable std::mutex notificationMutex_;
-  std::condition_variable notificationChanged_;
   std::shared_ptr<HidHandle> notificationHandle_;
 };
 

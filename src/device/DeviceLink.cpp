@@ -30,7 +30,7 @@ DeviceLink::DeviceLink(HidBackend& backend, Host& host)
     : backend(backend),
       host(host),
       channel(host),
-      listener(channel, host,
+      listener(channel, host, host.clock(),
                {[this] { observer().dpiButtonReleased(); },
                 [this] { observer().profileButtonReleased(); }}),
       observer_(&silentObserver()) {}

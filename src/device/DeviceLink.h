@@ -63,7 +63,8 @@ class DeviceLink {
 
   Discovery discovery{*this};
   ImageTransfer transfer{*this};
-  // Started by the window; its re-reads reach the observer on the UI thread.
+  // Started by the window; its re-reads reach the observer on the UI thread. It waits
+  // on the host's clock.
   NotificationListener listener;
 
   void setObserver(LinkObserver* observer);

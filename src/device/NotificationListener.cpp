@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "base/Clock.h"
 #include "base/Host.h"
 #include "device/CommandChannel.h"
 #include "device/Protocol.h"
@@ -14,8 +15,9 @@ namespace mousecfg {
 
 using namespace protocol;
 
-NotificationListener::NotificationListener(CommandChannel& channel, Host& host, Actions actions)
-    : channel_(channel), host_(host), actions_(std::move(actions)) {}
+NotificationListener::NotificationListener(CommandChannel& channel, Host& host, Clock& clock,
+                                           Actions actions)
+    : channel_(channel), host_(host), clock_(clock), actions_(std::move(actions)) {}
 
 NotificationListener::~NotificationListener() {
   stop();
@@ -32,7 +34,7 @@ void NotificationListener::start() {
 
 void NotificationListener::stop() {
   stopping_ = true;
-  wake_.notify_all();
+  clock_.wakeWaiters();
   channel_.wakeNotificationWaiters();
   if (thread_.joinable()) thread_.join();
 }
@@ -51,8 +53,7 @@ bool NotificationListener::dpiPending(uint8_t code) const {
 }
 
 void NotificationListener::waitInterruptibly(int ms) {
-  std::unique_lock lock(waitMutex_);
-  wake_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_.load(); });
+  clock_.waitFor(ms, [this] { return stopping_.load(); });
 }
 
 void NotificationListener::run() {

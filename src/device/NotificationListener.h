@@ -1,22 +1,22 @@
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <span>
 #include <thread>
 
 namespace mousecfg {
 
+class Clock;
 class CommandChannel;
 class Host;
 
 // Listens for the mouse's own button notifications (input report 0x42) on a thread
 // of its own and, 200 ms after the buttons are released, hands the re-read of the
 // active DPI level or profile to the UI thread. It blocks on the device or, while no
-// device is open, on the channel's condition; it never spins.
+// device is open, on the channel's condition; it never spins. Its own waits run on the
+// clock it is given.
 class NotificationListener {
  public:
   static constexpr int kReadTimeoutMs = 500;
@@ -28,7 +28,7 @@ class NotificationListener {
     std::function<void()> profileButtonReleased;  // run on the UI thread
   };
 
-  NotificationListener(CommandChannel& channel, Host& host, Actions actions);
+  NotificationListener(CommandChannel& channel, Host& host, Clock& clock, Actions actions);
   ~NotificationListener();
 
   void start();
@@ -46,11 +46,10 @@ class NotificationListener {
 
   CommandChannel& channel_;
   Host& host_;
+  Clock& clock_;
   Actions actions_;
   std::thread thread_;
   std::atomic<bool> stopping_{false};
-  std::mutex waitMutex_;
-  std::condition_variable wake_;
   // Single-byte flags shared with the UI thread, as the mouse reports them.
   std::atomic<bool> dpiPending1_{false};
   std::atomic<bool> dpiPending2_{false};

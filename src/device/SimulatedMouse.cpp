@@ -98,6 +98,7 @@ struct SimulatedMouse::State {
   uint64_t session = 0;                  // bumped whenever the mouse leaves the bus
   int restarts = 0;
   std::deque<Frame> inputQueue;
+  int blockedReaders = 0;  // readInput calls waiting for a report
 
   bool refuseAll = false;
   bool refuseCommands = false;
@@ -267,11 +268,14 @@ class SimulatedHandle final : public HidHandle {
       return !state_->alive(role_, session_) ||
              (speaksProtocol(role_) && !state_->inputQueue.empty());
     };
+    ++state_->blockedReaders;
+    state_->inputChanged.notify_all();
     if (timeoutMs < 0) {
       state_->inputChanged.wait(lock, ready);
     } else {
       state_->inputChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
     }
+    --state_->blockedReaders;
     if (!state_->alive(role_, session_)) return -1;
     if (!speaksProtocol(role_) || state_->inputQueue.empty()) return 0;
     const Frame report = state_->inputQueue.front();
@@ -474,6 +478,12 @@ std::vector<std::string> SimulatedMouse::trace() const {
 void SimulatedMouse::clearTrace() {
   std::lock_guard lock(state_->mutex);
   state_->traceEntries.clear();
+}
+
+bool SimulatedMouse::waitForBlockedReaders(int count, std::chrono::milliseconds timeout) {
+  std::unique_lock lock(state_->mutex);
+  return state_->inputChanged.wait_for(lock, timeout,
+                                       [&] { return state_->blockedReaders >= count; });
 }
 
 void SimulatedMouse::setTraceSink(std::function<void(const std::string&)> sink) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -109,6 +110,8 @@ class SimulatedMouse : public HidBackend {
   // Called with each trace line as it happens (for MOUSECFG_TRACE), under the mouse's
   // lock so lines arrive in trace order; the sink must not call back into the mouse.
   void setTraceSink(std::function<void(const std::string&)> sink);
+  // Blocks until `count` readers wait in readInput; false when they did not in time.
+  bool waitForBlockedReaders(int count, std::chrono::milliseconds timeout);
 
   struct State;  // shared with the handles
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
+#include <future>
 
 #include "support/SimulatedLinkFixture.h"
 
@@ -22,16 +22,24 @@ class NotificationListenerTest : public SimulatedLinkFixture {
   void SetUp() override { link.setObserver(&observer); }
   void TearDown() override { link.listener.stop(); }
 
-  // Runs the UI thread's posted work until `done` or two seconds have passed.
+  // Lets the listener's re-read delay pass, then runs the UI thread's posted work until
+  // `done`.
   template <typename Done>
-  bool pumpUntil(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < deadline) {
+  bool reReadArrives(Done done) {
+    if (!host.virtualClock.advanceToNextDeadline()) return false;
+    while (!done()) {
+      if (!host.awaitPosted()) return false;
       host.runPosted();
-      if (done()) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return false;
+    return true;
+  }
+
+  // Stops the listener. Should it still be waiting on the clock after the guard, the
+  // clock is moved on so that the stop ends and the time it took shows.
+  void stopListener() {
+    auto stopped = std::async(std::launch::async, [this] { link.listener.stop(); });
+    while (stopped.wait_for(VirtualClock::kWaiterGuard) != std::future_status::ready)
+      host.virtualClock.advanceToNextDeadline();
   }
 
   CountingObserver observer;
@@ -50,9 +58,13 @@ TEST_F(NotificationListenerTest, PressSetsAFlagAndReleaseHandsTheReReadToTheUiTh
   EXPECT_TRUE(listener.profilePending());
   EXPECT_EQ(host.postedCount(), 0u);
 
-  const auto start = std::chrono::steady_clock::now();
+  auto timePasses = std::async(std::launch::async, [this] {
+    return host.virtualClock.advanceToNextDeadline() && host.virtualClock.advanceToNextDeadline();
+  });
+  const auto start = std::chrono::milliseconds(host.nowMs());
   listener.handleReport(report(0x42, 0x00));
-  const auto waited = std::chrono::steady_clock::now() - start;
+  const auto waited = std::chrono::milliseconds(host.nowMs()) - start;
+  ASSERT_TRUE(timePasses.get()) << "the release waits on the clock";
   EXPECT_GE(waited, std::chrono::milliseconds(400)) << "200 ms before each re-read";
   EXPECT_FALSE(listener.dpiPending(0x02));
   EXPECT_FALSE(listener.profilePending());
@@ -80,26 +92,28 @@ TEST_F(NotificationListenerTest, TheMouseButtonsReachTheWindowThroughTheListener
   ASSERT_NE(link.channel.notificationHandle(), nullptr);
   link.listener.start();
   mouse.pressDpiButton();
-  EXPECT_TRUE(pumpUntil([&] { return observer.dpi == 1; }));
+  EXPECT_TRUE(reReadArrives([&] { return observer.dpi == 1; }));
   mouse.pressProfileButton();
-  EXPECT_TRUE(pumpUntil([&] { return observer.profile == 1; }));
+  EXPECT_TRUE(reReadArrives([&] { return observer.profile == 1; }));
   EXPECT_EQ(observer.dpi, 1);
 }
 
 TEST_F(NotificationListenerTest, StopsPromptlyWithAndWithoutADevice) {
+  const auto now = [this] { return std::chrono::milliseconds(host.nowMs()); };
   link.listener.start();
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  auto start = std::chrono::steady_clock::now();
-  link.listener.stop();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  ASSERT_TRUE(host.virtualClock.awaitWaiters(1)) << "no device: the listener idles on the clock";
+  auto start = now();
+  stopListener();
+  EXPECT_LT(now() - start, std::chrono::milliseconds(500));
 
   link.discovery.DevTimerTimer();
   link.listener.start();
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(mouse.waitForBlockedReaders(1, VirtualClock::kWaiterGuard))
+      << "the listener blocks in its read";
+  start = now();
   mouse.unplug();  // a blocked read must end when the device goes
-  link.listener.stop();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+  stopListener();
+  EXPECT_LT(now() - start, std::chrono::milliseconds(1000));
 }
 
 }  // namespace

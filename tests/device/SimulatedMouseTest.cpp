@@ -8,7 +8,6 @@
 #include <fstream>
 #include <future>
 #include <initializer_list>
-#include <thread>
 
 #include "DefaultImage.h"
 #include "device/ImageMap.h"
@@ -358,7 +357,7 @@ TEST_F(SimulatedMouseTest, DpiButtonCyclesOverTheEnabledLevelsAndNotifiesAnother
     const std::string press = readReport(*vendor);
     return press + " / " + readReport(*vendor);
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the reader block
+  ASSERT_TRUE(mouse.waitForBlockedReaders(1, test::VirtualClock::kWaiterGuard));
   mouse.pressDpiButton();
   EXPECT_EQ(reader.get(), "42 00 00 01 00 00 00 00 / 42 00 00 00 00 00 00 00");
   EXPECT_EQ(mouse.workingParameters()[kActiveDpiByte], 2);
@@ -395,7 +394,7 @@ TEST_F(SimulatedMouseTest, UnplugWakesABlockedReader) {
     Frame report{};
     return vendor->readInput(report, 10'000);
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ASSERT_TRUE(mouse.waitForBlockedReaders(1, test::VirtualClock::kWaiterGuard));
   mouse.unplug();
   ASSERT_EQ(reader.wait_for(std::chrono::seconds(2)), std::future_status::ready);
   EXPECT_LT(reader.get(), 0);

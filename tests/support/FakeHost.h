@@ -1,5 +1,6 @@
 #pragma once
 
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -27,8 +28,11 @@ class FakeHost : public Host {
     runPosted();
   }
   void postToUi(std::function<void()> work) override {
-    std::lock_guard lock(postedMutex);
-    posted.push_back(std::move(work));
+    {
+      std::lock_guard lock(postedMutex);
+      posted.push_back(std::move(work));
+    }
+    workPosted.notify_all();
   }
   void showProgress() override {
     ++progressShows;
@@ -56,6 +60,13 @@ class FakeHost : public Host {
     std::lock_guard lock(postedMutex);
     return posted.size();
   }
+  // Blocks until another thread has posted work; false when none came within the
+  // clock's guard.
+  bool awaitPosted() {
+    std::unique_lock lock(postedMutex);
+    return workPosted.wait_for(lock, VirtualClock::kWaiterGuard,
+                               [this] { return !posted.empty(); });
+  }
 
   VirtualClock virtualClock;
   int64_t sleptMs = 0;
@@ -70,6 +81,7 @@ class FakeHost : public Host {
 
  private:
   std::mutex postedMutex;
+  std::condition_variable workPosted;
   std::deque<std::function<void()>> posted;
 };
 
