@@ -65,7 +65,7 @@ QtMainWindow::QtMainWindow(MainWindowState& state)
   overlay_->setObjectName("Disable_All");
   overlay_->hide();
   devTimer_.setInterval(Discovery::kMonitorIntervalMs);
-  connect(&devTimer_, &QTimer::timeout, this, &QtMainWindow::onDevTimer);
+  connect(&devTimer_, &QTimer::timeout, this, &QtMainWindow::tickMonitor);
 }
 
 void QtMainWindow::createPages() {
@@ -321,7 +321,7 @@ void QtMainWindow::setOverlaysVisible(bool visible) {
   overlay_->raise();
 }
 
-void QtMainWindow::onDevTimer() {
+void QtMainWindow::tickMonitor() {
   if (!state_.link().monitorTimerEnabled()) return;
   state_.link().discovery.DevTimerTimer();
   render();

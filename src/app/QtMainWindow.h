@@ -32,6 +32,8 @@ class QtMainWindow : public QWidget {
 
   // The connection monitor's timer (1500 ms); it ticks the monitor while enabled.
   QTimer& devTimer() { return devTimer_; }
+  // One tick of the connection monitor, as each timeout of devTimer runs it.
+  void tickMonitor();
   QWidget* page(Page page) const { return pages_[static_cast<size_t>(page) - 1]; }
   QtPictureButton* button(const QString& name) const { return buttons_.value(name); }
   QtPictureButton* keyLabel(int index) const { return keyLabels_[static_cast<size_t>(index)]; }
@@ -58,7 +60,6 @@ class QtMainWindow : public QWidget {
   QFont groupFont(char group) const;
   QColor groupColour(char group) const;
 
-  void onDevTimer();
   void onPageButton(PageButton button);
   void onWeb();
 

@@ -8,17 +8,18 @@
 #include "app/QtAssemblyKeyDialog.h"
 #include "app/QtFunctionMenu.h"
 #include "app/QtKeyPageView.h"
+#include "app/QtMonitorTicks.h"
 #include "app/QtShell.h"
 #include "app/QtTickOption.h"
 #include "device/SimulatedMouse.h"
 #include "support/HexBytes.h"
 #include "support/QtDialogCatcher.h"
 #include "support/QtPrinters.h"
+#include "support/VirtualClock.h"
 
 namespace mousecfg::test {
 namespace {
 
-constexpr int kConnectTimeoutMs = 8000;
 constexpr size_t kProfile1Button1 = 192;
 constexpr size_t kProfile1Button2 = 196;
 constexpr size_t kProfile1Button6 = 212;
@@ -26,23 +27,19 @@ constexpr size_t kComboKey2 = 131;
 
 class QtKeyPageViewTest : public ::testing::Test {
  protected:
-  QtKeyPageViewTest() : shell(mouse) {
+  QtKeyPageViewTest() : mouse({}, [this] { return clock.nowMs(); }), shell(mouse, clock) {
     view = shell.window.page(Page::Keys)->findChild<QtKeyPageView*>();
     if (!view) {  // until the shell builds the view itself
       view = new QtKeyPageView(shell.window, shell.core);
       shell.window.addPageView(view);
     }
     shell.window.render();
-    shell.show();
+    showWithoutMonitorTimer(shell);
   }
 
   void SetUp() override { ASSERT_TRUE(waitForConnection()); }
 
-  bool waitForConnection() {
-    return QTest::qWaitFor(
-        [this] { return !shell.link.errorFlag() && shell.link.channel.isOpen(); },
-        kConnectTimeoutMs);
-  }
+  bool waitForConnection() { return tickMonitorUntilConnected(shell); }
 
   QtPictureButton* key(int k) { return shell.window.keyLabel(k - 1); }
   QWidget* panel(MenuPanel id) { return view->functionMenu().panel(id); }
@@ -85,6 +82,7 @@ class QtKeyPageViewTest : public ::testing::Test {
     return nullptr;
   }
 
+  VirtualClock clock;
   SimulatedMouse mouse;
   QtShell shell;
   QtKeyPageView* view = nullptr;

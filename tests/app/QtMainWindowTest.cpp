@@ -3,20 +3,22 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/QtMonitorTicks.h"
 #include "app/QtShell.h"
 #include "app/QtSingleInstance.h"
 #include "device/SimulatedMouse.h"
 #include "support/QtDialogCatcher.h"
 #include "support/QtPrinters.h"
+#include "support/VirtualClock.h"
 
 namespace mousecfg::test {
 namespace {
 
-constexpr int kConnectTimeoutMs = 8000;
-
 class QtMainWindowTest : public ::testing::Test {
  protected:
-  QtMainWindowTest() : shell(mouse) { shell.show(); }
+  QtMainWindowTest() : mouse({}, [this] { return clock.nowMs(); }), shell(mouse, clock) {
+    showWithoutMonitorTimer(shell);
+  }
 
   QtMainWindow& window() { return shell.window; }
   void click(const QString& name) {
@@ -24,13 +26,10 @@ class QtMainWindowTest : public ::testing::Test {
     ASSERT_NE(button, nullptr) << name.toStdString();
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
   }
-  bool waitForConnection() {
-    return QTest::qWaitFor(
-        [this] { return !shell.link.errorFlag() && shell.link.channel.isOpen(); },
-        kConnectTimeoutMs);
-  }
+  bool waitForConnection() { return tickMonitorUntilConnected(shell); }
   bool pageShown(Page page) { return window().page(page)->isVisible(); }
 
+  VirtualClock clock;
   SimulatedMouse mouse;
   QtShell shell;
 };
@@ -74,7 +73,7 @@ TEST_F(QtMainWindowTest, UnpluggedMouseIsNotFoundAndPluggedAgainIsReadAgain) {
   ASSERT_TRUE(waitForConnection());
   click("Btn_Adv");
   mouse.unplug();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return !shell.link.channel.isOpen(); }, kConnectTimeoutMs));
+  ASSERT_TRUE(tickMonitorUntil(shell, [this] { return !shell.link.channel.isOpen(); }));
   QtDialogCatcher dialogs;
   click("Btn_Main");
   EXPECT_EQ(dialogs.texts, QStringList{"Not find the specified device"});
@@ -117,17 +116,20 @@ namespace mousecfg::test {
 namespace {
 
 TEST(QtMainWindowProfileButton, TheMouseProfileButtonSwitchesTheShownTable) {
-  SimulatedMouse mouse;
+  VirtualClock clock;
+  SimulatedMouse mouse({}, [&] { return clock.nowMs(); });
   auto stored = mouse.storedBlock();
   stored[241] = 0x01;  // profile 2, button 1: Middle Key
   stored[242] = 0x04;
   stored[289] = sectionChecksum(std::span(stored).subspan(241, 49));
   mouse.setStoredBlock(stored);
-  QtShell shell(mouse);
-  shell.show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.link.errorFlag(); }, kConnectTimeoutMs));
+  QtShell shell(mouse, clock);
+  showWithoutMonitorTimer(shell);
+  ASSERT_TRUE(tickMonitorUntil(shell, [&] { return !shell.link.errorFlag(); }));
   EXPECT_EQ(shell.window.keyLabel(0)->caption(), "Left Key");
+  ASSERT_TRUE(mouse.waitForBlockedReaders(1, VirtualClock::kWaiterGuard));
   mouse.pressProfileButton();
+  ASSERT_TRUE(clock.advanceToNextDeadline()) << "the listener waits on the clock";
   EXPECT_TRUE(
       QTest::qWaitFor([&] { return shell.window.keyLabel(0)->caption() == "Middle Key"; }, 3000));
   EXPECT_EQ(shell.state.checkedRadio, 2) << "the game-mode page button is the selected one";

@@ -10,12 +10,14 @@
 
 #include "app/QtAdvancedPageView.h"
 #include "app/QtLightingPageView.h"
+#include "app/QtMonitorTicks.h"
 #include "app/QtShell.h"
 #include "app/QtSkinSlider.h"
 #include "app/QtTickOption.h"
 #include "device/ConfigImage.h"
 #include "device/ImageMap.h"
 #include "device/SimulatedMouse.h"
+#include "support/VirtualClock.h"
 
 namespace mousecfg::test {
 
@@ -50,12 +52,12 @@ struct PrivateDesktop {
 };
 
 // The window over a simulated mouse with the Advanced and lighting views on their pages
-// (the shell's own when it has them).
+// (the shell's own when it has them), both on one virtual clock.
 class QtSettingsPageFixture : public ::testing::Test {
  protected:
   static constexpr int kConnectTimeoutMs = 8000;
 
-  QtSettingsPageFixture() : shell(mouse) {
+  QtSettingsPageFixture() : mouse({}, [this] { return clock.nowMs(); }), shell(mouse, clock) {
     advanced = existingView<QtAdvancedPageView>(Page::Advanced);
     if (!advanced) {
       advanced = new QtAdvancedPageView(shell.window, shell.core.dpi, shell.core.systemMouse,
@@ -84,12 +86,11 @@ class QtSettingsPageFixture : public ::testing::Test {
     mouse.setStoredBlock(block);
   }
 
-  // Shows the window, waits until the mouse was read, then opens a page by its button.
+  // Shows the window, ticks the monitor until the mouse was read, then opens a page by
+  // its button.
   void connectAndOpen(const char* pageButton) {
-    shell.show();
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return !shell.link.errorFlag() && shell.link.channel.isOpen(); },
-                        kConnectTimeoutMs));
+    showWithoutMonitorTimer(shell);
+    ASSERT_TRUE(tickMonitorUntilConnected(shell));
     QtPictureButton* button = shell.window.button(pageButton);
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
@@ -116,6 +117,7 @@ class QtSettingsPageFixture : public ::testing::Test {
   uint8_t stored(size_t offset) const { return mouse.storedBlock()[offset]; }
 
   PrivateDesktop desktop;
+  VirtualClock clock;
   SimulatedMouse mouse;
   QtShell shell;
   QtAdvancedPageView* advanced = nullptr;
