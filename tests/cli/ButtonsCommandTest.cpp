@@ -1,32 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
+
+#include "cli/InProcessMousectl.h"
 
 namespace mousecfg {
 namespace {
 
-struct CommandRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using test::CommandRun;
 
-std::string readText(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs the built mousectl against a simulated mouse that keeps its stored block in a
-// file of this test, so one run sees what the one before stored.
+// Runs mousectl against a simulated mouse that keeps its stored block in a file of this
+// test, so one run sees what the one before stored.
 class ButtonsCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -35,24 +21,14 @@ class ButtonsCommandTest : public ::testing::Test {
              (std::string("mousectl-buttons-") + info->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
+    runner = std::make_unique<test::InProcessMousectl>(folder / "mouse.bin", folder);
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
-  CommandRun mousectl(const std::string& arguments) {
-    const auto out = folder / "out.txt";
-    const auto err = folder / "err.txt";
-    const std::string command = "MOUSECFG_BACKEND=sim MOUSECFG_SIM_FILE='" +
-                                (folder / "mouse.bin").string() + "' '" MOUSECTL_PATH "' " +
-                                arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    CommandRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = readText(out);
-    run.err = readText(err);
-    return run;
-  }
+  CommandRun mousectl(const std::string& arguments) { return runner->run(arguments); }
 
   std::filesystem::path folder;
+  std::unique_ptr<test::InProcessMousectl> runner;
 };
 
 TEST_F(ButtonsCommandTest, ListsBothProfilesAndTheComboKeys) {

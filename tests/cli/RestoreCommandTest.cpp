@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 
 #include "DefaultImage.h"
+#include "cli/InProcessMousectl.h"
 #include "device/StoredBlockFile.h"
 #include "support/HexBytes.h"
 
@@ -20,21 +19,6 @@ struct RunResult {
   int status = -1;
   std::string output;  // standard output and standard error together
 };
-
-// Runs the built mousectl on the simulated mouse whose stored block lives in simFile.
-RunResult runMousectl(const std::string& arguments, const fs::path& simFile) {
-  const std::string command = "MOUSECFG_BACKEND=sim MOUSECFG_SIM_FILE='" + simFile.string() +
-                              "' '" MOUSECTL_PATH "' " + arguments + " 2>&1";
-  RunResult result;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 512> chunk;
-  while (size_t read = std::fread(chunk.data(), 1, chunk.size(), pipe))
-    result.output.append(chunk.data(), read);
-  const int status = ::pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 class RestoreCommandTest : public ::testing::Test {
  protected:
@@ -51,6 +35,13 @@ class RestoreCommandTest : public ::testing::Test {
     changed[240] ^= 0x07;  // and the table's checksum no longer fits
     changed[600] = 0xAB;
     ASSERT_TRUE(saveStoredBlockFile(simFile.string(), changed));
+    mousectl = std::make_unique<InProcessMousectl>(simFile, folder);
+  }
+
+  // Runs mousectl on the simulated mouse whose stored block lives in simFile.
+  RunResult run(const std::string& arguments) {
+    const CommandRun merged = mousectl->runMerged(arguments);
+    return {merged.status, merged.out};
   }
   void TearDown() override { fs::remove_all(folder); }
 
@@ -61,11 +52,12 @@ class RestoreCommandTest : public ::testing::Test {
 
   fs::path folder;
   fs::path simFile;
+  std::unique_ptr<InProcessMousectl> mousectl;
   std::array<uint8_t, 2048> changed{};
 };
 
 TEST_F(RestoreCommandTest, WithoutYesItOnlySaysWhatItWouldDo) {
-  const RunResult result = runMousectl("restore 2", simFile);
+  const RunResult result = run("restore 2");
   EXPECT_EQ(result.status, 2);
   EXPECT_NE(result.output.find("would overwrite"), std::string::npos) << result.output;
   EXPECT_NE(result.output.find("restore 2 --yes"), std::string::npos) << result.output;
@@ -74,7 +66,7 @@ TEST_F(RestoreCommandTest, WithoutYesItOnlySaysWhatItWouldDo) {
 
 TEST_F(RestoreCommandTest, WrongArgumentsGiveTheUsage) {
   for (const char* arguments : {"restore", "restore 4", "restore 1 2", "restore one --yes"}) {
-    const RunResult result = runMousectl(arguments, simFile);
+    const RunResult result = run(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_NE(result.output.find("usage: mousectl restore 1|2|3 --yes"), std::string::npos)
         << arguments << ": " << result.output;
@@ -83,18 +75,19 @@ TEST_F(RestoreCommandTest, WrongArgumentsGiveTheUsage) {
 }
 
 TEST_F(RestoreCommandTest, HelpExplainsTheCommand) {
-  const RunResult result = runMousectl("restore --help", simFile);
+  const RunResult result = run("restore --help");
   EXPECT_EQ(result.status, 0);
   EXPECT_NE(result.output.find("Confirm1"), std::string::npos) << result.output;
 }
 
-// Takes about 17 seconds: mousectl really waits for the restart.
+// The restart's 17 seconds pass on the virtual clock.
 TEST_F(RestoreCommandTest, YesRestoresTheDefaultsRestartsAndReadsBack) {
-  const RunResult result = runMousectl("restore 1 --yes", simFile);
+  const RunResult result = run("restore 1 --yes");
   EXPECT_EQ(result.status, 0) << result.output;
   EXPECT_NE(result.output.find("restored default configuration 1"), std::string::npos)
       << result.output;
   EXPECT_EQ(simBlock(), hexBytes(builtInDefaultImage()));
+  EXPECT_GE(mousectl->clock.nowMs(), 17000) << "the restart was waited out";
 }
 
 }  // namespace

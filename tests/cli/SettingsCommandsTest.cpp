@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <unistd.h>
 #include <atomic>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 
 #include "DefaultImage.h"
+#include "cli/InProcessMousectl.h"
 #include "device/ConfigImage.h"
 #include "device/StoredBlockFile.h"
 #include "support/HexBytes.h"
@@ -17,25 +16,6 @@ namespace mousecfg::test {
 namespace {
 
 using namespace image;
-
-struct CommandRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string readText(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string quoted(const std::string& word) {
-  std::string text = "'";
-  for (char c : word) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return text + "'";
-}
 
 // mousectl dpi, rate and led run as a user runs them, on the simulated mouse whose
 // stored block lives in a temporary file.
@@ -47,24 +27,14 @@ class SettingsCommandsTest : public ::testing::Test {
              ("mousectl-settings-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(folder);
     simFile = folder / "stored.bin";
+    mousectl = std::make_unique<InProcessMousectl>(simFile, folder);
     block = builtInDefaultImage();
     ASSERT_TRUE(saveStoredBlockFile(simFile.string(), block));
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
   CommandRun run(const std::string& args, const std::string& backend = "sim") const {
-    const auto out = folder / "out.txt";
-    const auto err = folder / "err.txt";
-    const std::string command = "MOUSECFG_BACKEND=" + backend +
-                                " MOUSECFG_SIM_FILE=" + quoted(simFile.string()) + " " +
-                                quoted(MOUSECTL_PATH) + " " + args + " >" + quoted(out.string()) +
-                                " 2>" + quoted(err.string()) + " </dev/null";
-    const int raw = std::system(command.c_str());
-    CommandRun result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = readText(out);
-    result.err = readText(err);
-    return result;
+    return mousectl->run(args, backend);
   }
 
   StoredBlock stored() const {
@@ -79,6 +49,7 @@ class SettingsCommandsTest : public ::testing::Test {
 
   std::filesystem::path folder;
   std::filesystem::path simFile;
+  std::unique_ptr<InProcessMousectl> mousectl;
   StoredBlock block{};
 };
 
@@ -183,6 +154,7 @@ TEST_F(SettingsCommandsTest, ANewRateRestartsTheMouseAndIsKept) {
   const CommandRun changed = run("rate 500Hz");
   ASSERT_EQ(changed.status, 0) << changed.err;
   EXPECT_EQ(changed.out, "report rate: 500Hz (the mouse was restarted)\n");
+  EXPECT_GE(mousectl->clock.nowMs(), 17000) << "the restart was waited out";
   EXPECT_EQ(stored()[4], 0xEF);
   EXPECT_TRUE(storedSectionsValid());
   EXPECT_EQ(run("rate").out, "report rate: 500Hz\n");
