@@ -1,7 +1,6 @@
 #include "cli/ArgumentValues.h"
 
-#include <cstdio>
-
+#include "base/HexText.h"
 #include "settings/DecimalField.h"
 #include "settings/DpiSlider.h"
 
@@ -37,9 +36,11 @@ std::optional<int> parseStepArgument(std::string_view text, int count,
 }
 
 std::string colourText(uint32_t rgb) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06X", rgb & 0xFFFFFF);
-  return text;
+  return hexDigits(rgb & 0xFFFFFF, 6);
+}
+
+std::string usbIdText(int id) {
+  return hexDigits(static_cast<uint32_t>(id), 4, HexLetters::Lower);
 }
 
 }  // namespace mousecfg

@@ -17,5 +17,7 @@ std::optional<int> parseNumberArgument(std::string_view text, int low, int high)
 std::optional<int> parseStepArgument(std::string_view text, int count, const LanguageTables& texts);
 // "FF7F00".
 std::string colourText(uint32_t rgb);
+// "3a7e": a USB vendor id, product id or device version as four lower-case digits.
+std::string usbIdText(int id);
 
 }  // namespace mousecfg

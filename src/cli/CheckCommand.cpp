@@ -2,6 +2,7 @@
 #include <ostream>
 #include <span>
 
+#include "base/HexText.h"
 #include "base/WholeFile.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
@@ -24,11 +25,6 @@ constexpr CheckedSection kSections[] = {
     {"profile 1", image::kProfile1Offset, image::kProfileLength},
     {"profile 2", image::kProfile2Offset, image::kProfileLength},
 };
-
-std::string hexByte(uint8_t value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  return {kDigits[value >> 4], kDigits[value & 0x0F]};
-}
 
 }  // namespace
 
@@ -66,8 +62,8 @@ int runCheck(const Arguments& args, const CliContext& context) {
     if (!ok) ++broken;
     out << std::left << std::setw(10) << section.name << std::right << " bytes " << std::setw(4)
         << section.offset << ".." << std::setw(4) << section.offset + section.length - 1
-        << "  checksum " << hexByte(stored) << (ok ? "  ok" : "  BROKEN (should be ")
-        << (ok ? "" : hexByte(computed) + "; would be rebuilt from the defaults)") << '\n';
+        << "  checksum " << hexDigits(stored, 2) << (ok ? "  ok" : "  BROKEN (should be ")
+        << (ok ? "" : hexDigits(computed, 2) + "; would be rebuilt from the defaults)") << '\n';
   }
   DeviceMacroBlock macros;
   ImageBuffer image{};

@@ -1,10 +1,10 @@
 #include "cli/CliSession.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <iomanip>
 #include <ostream>
 
+#include "base/HexText.h"
+#include "cli/ArgumentValues.h"
 #include "device/BackendSelection.h"
 
 namespace mousecfg {
@@ -34,8 +34,8 @@ bool CliSession::open() {
   uint16_t version = 0;
   if (link.discovery.OpenDevice(entry.vendorId, entry.productId, version) && link.channel.isOpen())
     return true;
-  err_ << "mousectl: " << text("Str022") << " (" << std::hex << std::setfill('0') << std::setw(4)
-       << entry.vendorId << ':' << std::setw(4) << entry.productId << std::dec << std::setfill(' ')
+  err_ << "mousectl: " << text("Str022") << " (" << usbIdText(entry.vendorId) << ':'
+       << usbIdText(entry.productId)
        << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes:\n"
           "install packaging/70-mousecfg.rules into /etc/udev/rules.d and plug it in again.\n";
   return false;
@@ -91,10 +91,8 @@ int CliSession::verifyWritten() {
   }
   for (size_t at = 0; at < now.size(); ++at) {
     if (now[at] == connected_[at] || stored[at] == now[at]) continue;
-    char detail[96];
-    std::snprintf(detail, sizeof detail, "byte %zu holds 0x%02X instead of 0x%02X", at, stored[at],
-                  now[at]);
-    err_ << "mousectl: the mouse did not take the change: " << detail << '\n';
+    err_ << "mousectl: the mouse did not take the change: byte " << at << " holds 0x"
+         << hexDigits(stored[at], 2) << " instead of 0x" << hexDigits(now[at], 2) << '\n';
     return kExitNoDevice;
   }
   return kExitOk;

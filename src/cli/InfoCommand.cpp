@@ -1,9 +1,9 @@
-#include <iomanip>
 #include <ostream>
 
+#include "base/HexText.h"
+#include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
-#include "device/CodeStrings.h"
 
 namespace mousecfg {
 
@@ -31,13 +31,13 @@ int runInfo(const Arguments& args, const CliContext& context) {
   CliSession session(context);
   if (!session.open()) return kExitNoDevice;
   DeviceLink& link = session.link();
-  out << std::hex << std::setfill('0') << "device:            " << std::setw(4)
-      << link.channel.vendorId << ':' << std::setw(4) << link.channel.productId << " version "
-      << std::setw(4) << link.discovery.lastVersion() << std::dec << std::setfill(' ') << '\n';
+  out << "device:            " << usbIdText(link.channel.vendorId) << ':'
+      << usbIdText(link.channel.productId) << " version " << usbIdText(link.discovery.lastVersion())
+      << '\n';
   const int status = session.connect(false);
   const auto& reply = link.discovery.lastInfoReply();
   out << "information reply:";
-  for (uint8_t byte : reply) out << ' ' << entryCode(std::span(&byte, 1));
+  for (uint8_t byte : reply) out << ' ' << hexDigits(byte, 2);
   out << '\n';
   const std::string& type = link.connection.interfaceType;
   out << "interface type:    " << (type.empty() ? "(none)" : type) << '\n';

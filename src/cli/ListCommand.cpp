@@ -1,6 +1,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "device/Protocol.h"
@@ -32,8 +33,7 @@ int runList(const Arguments& args, const CliContext& context) {
   for (const HidCollectionInfo& c : collections) {
     const bool ours = c.vendorId == wanted.vendorId && c.productId == wanted.productId &&
                       c.featureReportLength == static_cast<int>(protocol::kFrameLength);
-    out << std::hex << std::setfill('0') << std::setw(4) << c.vendorId << ':' << std::setw(4)
-        << c.productId << "  " << std::setw(4) << c.version << std::dec << std::setfill(' ')
+    out << usbIdText(c.vendorId) << ':' << usbIdText(c.productId) << "  " << usbIdText(c.version)
         << "    " << std::setw(7) << c.featureReportLength << std::setw(6) << c.inputReportLength
         << "  " << c.path << (ours ? "  <- mouse" : "") << '\n';
   }

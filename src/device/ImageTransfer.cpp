@@ -1,8 +1,8 @@
 #include "device/ImageTransfer.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "base/HexText.h"
 #include "device/DeviceLink.h"
 
 namespace mousecfg {
@@ -17,9 +17,7 @@ void copyFromImage(const ImageBuffer& buffer, size_t offset, std::array<uint8_t,
 }
 
 std::string fourHexDigits(uint16_t value) {
-  char text[5];
-  std::snprintf(text, sizeof text, "%04X", value);
-  return text;
+  return hexDigits(value, 4);
 }
 
 }  // namespace

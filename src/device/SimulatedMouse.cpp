@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "DefaultImage.h"
+#include "base/HexText.h"
 #include "device/SimulatedFirmware.h"
 #include "device/StoredBlockFile.h"
 
@@ -492,13 +493,8 @@ void SimulatedMouse::setTraceSink(std::function<void(const std::string&)> sink) 
 }
 
 std::string formatTraceLine(char direction, std::span<const uint8_t> frame) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string line(1 + frame.size() * 3, ' ');
-  line[0] = direction;
-  for (size_t i = 0; i < frame.size(); ++i) {
-    line[2 + i * 3] = kHex[frame[i] >> 4];
-    line[3 + i * 3] = kHex[frame[i] & 0x0F];
-  }
+  std::string line(1, direction);
+  if (!frame.empty()) line += ' ' + hexBytes(frame);
   return line;
 }
 

@@ -1,9 +1,9 @@
 #include "settings/AssemblyKeyDialog.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <utility>
 
+#include "settings/ButtonEntry.h"
 #include "settings/KeyCodes.h"
 
 namespace mousecfg {
@@ -16,12 +16,6 @@ void appendJoined(std::string& text, const std::string& part) {
   if (part.empty()) return;
   if (!text.empty()) text += '+';
   text += part;
-}
-
-std::string hexByte(uint8_t value) {
-  char digits[3];
-  std::snprintf(digits, sizeof digits, "%02X", value);
-  return digits;
 }
 
 bool isWindowsKey(int virtualKey) {
@@ -133,7 +127,7 @@ void AssemblyKeyDialog::rebuildEditText() {
 
 std::string AssemblyKeyDialog::codeString() const {
   if (editText.empty()) return kNoEntryCode;
-  return hexByte(kKeyboardEntryCategory) + hexByte(modifierByte()) + hexByte(key1) + hexByte(key2);
+  return codeOfEntry({kKeyboardEntryCategory, modifierByte(), key1, key2});
 }
 
 }  // namespace mousecfg

@@ -1,14 +1,12 @@
 #include "settings/ComboEnable.h"
 
-#include <cstdio>
+#include "base/HexText.h"
 
 namespace mousecfg {
 
 std::string comboEnableItemText(int item) {
   if (item < 0 || item >= static_cast<int>(kComboEnableValues.size())) return {};
-  char text[5];
-  std::snprintf(text, sizeof text, "0x%02X", kComboEnableValues[static_cast<size_t>(item)]);
-  return text;
+  return "0x" + hexDigits(kComboEnableValues[static_cast<size_t>(item)], 2);
 }
 
 std::optional<int> comboEnableItemOfValue(uint8_t value) {
