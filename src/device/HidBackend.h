@@ -34,6 +34,9 @@ class HidHandle {
   // Waits up to timeoutMs for an input report. Returns its length, 0 on time-out,
   // a negative value when the device is gone or the handle cannot be read.
   virtual int readInput(std::span<uint8_t> buffer, int timeoutMs) = 0;
+  // Makes the read blocked in another thread, or else the next one, return 0 at once,
+  // where the backend can; elsewhere the read ends at its time-out.
+  virtual void cancelRead() {}
 };
 
 // The operating system's list of HID collections. Implementations must allow

@@ -36,6 +36,7 @@ void NotificationListener::stop() {
   stopping_ = true;
   clock_.wakeWaiters();
   channel_.wakeNotificationWaiters();
+  if (auto handle = channel_.notificationHandle()) handle->cancelRead();
   if (thread_.joinable()) thread_.join();
 }
 

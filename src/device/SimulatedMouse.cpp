@@ -4,6 +4,7 @@
 #include <chrono>
 #include <random>
 #include <thread>
+#include <utility>
 
 #include "DefaultImage.h"
 #include "base/HexText.h"
@@ -266,7 +267,7 @@ class SimulatedHandle final : public HidHandle {
     if (buffer.empty() || access_ != HidAccess::ReadWrite) return -1;
     std::unique_lock lock(state_->mutex);
     auto ready = [&] {
-      return !state_->alive(role_, session_) ||
+      return !state_->alive(role_, session_) || readCancelled_ ||
              (speaksProtocol(role_) && !state_->inputQueue.empty());
     };
     ++state_->blockedReaders;
@@ -277,6 +278,7 @@ class SimulatedHandle final : public HidHandle {
       state_->inputChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
     }
     --state_->blockedReaders;
+    if (std::exchange(readCancelled_, false)) return 0;
     if (!state_->alive(role_, session_)) return -1;
     if (!speaksProtocol(role_) || state_->inputQueue.empty()) return 0;
     const Frame report = state_->inputQueue.front();
@@ -285,6 +287,12 @@ class SimulatedHandle final : public HidHandle {
     const size_t length = std::min(buffer.size(), report.size());
     std::copy_n(report.begin(), length, buffer.begin());
     return static_cast<int>(length);
+  }
+
+  void cancelRead() override {
+    std::lock_guard lock(state_->mutex);
+    readCancelled_ = true;
+    state_->inputChanged.notify_all();
   }
 
  private:
@@ -305,6 +313,7 @@ class SimulatedHandle final : public HidHandle {
   Role role_;
   HidAccess access_;
   uint64_t session_;
+  bool readCancelled_ = false;  // guarded by the state's mutex
 };
 
 SimulatedFirmware::Block initialBlock(const std::string& persistPath) {

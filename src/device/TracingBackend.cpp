@@ -33,6 +33,8 @@ class TracingHandle final : public HidHandle {
     return length;
   }
 
+  void cancelRead() override { inner_->cancelRead(); }
+
  private:
   std::shared_ptr<HidHandle> inner_;
   std::shared_ptr<const TracingBackend::Sink> sink_;

@@ -400,6 +400,27 @@ TEST_F(SimulatedMouseTest, UnplugWakesABlockedReader) {
   EXPECT_LT(reader.get(), 0);
 }
 
+TEST_F(SimulatedMouseTest, ACancelledReadReturnsNothingAndTheNextReadsAgain) {
+  auto reader = std::async(std::launch::async, [&] {
+    Frame report{};
+    return vendor->readInput(report, -1);  // no time-out: only the cancel ends it
+  });
+  ASSERT_TRUE(mouse.waitForBlockedReaders(1, test::VirtualClock::kWaiterGuard));
+  vendor->cancelRead();
+  ASSERT_EQ(reader.wait_for(test::VirtualClock::kWaiterGuard), std::future_status::ready);
+  EXPECT_EQ(reader.get(), 0);
+  mouse.pressProfileButton();
+  EXPECT_EQ(readReport(*vendor), "42 00 00 08 00 00 00 00") << "the cancel is spent";
+}
+
+TEST_F(SimulatedMouseTest, ACancelBeforeTheReadEndsTheNextReadAtOnce) {
+  vendor->cancelRead();
+  mouse.pressProfileButton();
+  Frame report{};
+  EXPECT_EQ(vendor->readInput(report, -1), 0) << "the cancel comes before the queued report";
+  EXPECT_EQ(readReport(*vendor), "42 00 00 08 00 00 00 00");
+}
+
 TEST_F(SimulatedMouseTest, TraceRecordsEveryAcceptedFrameInOrderAndFeedsTheSink) {
   std::vector<std::string> sunk;
   mouse.setTraceSink([&](const std::string& line) { sunk.push_back(line); });
