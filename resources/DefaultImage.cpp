@@ -26,6 +26,9 @@ struct ImageWriter {
   constexpr void put(size_t offset, std::initializer_list<uint8_t> values) {
     for (uint8_t value : values) bytes[offset++] = value;
   }
+  constexpr void putBigEndian(size_t offset, uint16_t value) {
+    put(offset, {uint8_t(value >> 8), uint8_t(value)});
+  }
   constexpr void fill(size_t offset, size_t length, uint8_t value) {
     for (size_t i = 0; i < length; ++i) bytes[offset + i] = value;
   }
@@ -47,8 +50,8 @@ struct ImageWriter {
 // ---- Vendor section (0..163) ----
 
 constexpr void writeVendorIdentity(ImageWriter& w) {
-  w.put(kVendorIdsOffset, {0x3A, 0x7E,    // USB vendor id 0x3A7E
-                           0x05, 0xED});  // USB product id 0x05ED
+  w.putBigEndian(kUsbVendorIdOffset, kDefaultVendorId);
+  w.putBigEndian(kUsbProductIdOffset, kDefaultProductId);
   w.putText(kProductStringOffset, kProductStringLength, "USB Gaming Mouse");
 }
 
@@ -177,8 +180,8 @@ constexpr void writeProfileTable(ImageWriter& w, size_t table) {
 constexpr void writeFireKeyBlock(ImageWriter& w) {
   // Manufacturer and product code: not fixed elsewhere; chosen 255, 255 (generic), the
   // id pair the identity record expects, so a mouse holding this image is accepted.
-  w.put(kFireKeyOffset + kFireKeyManufacturer, {0xFF});
-  w.put(kFireKeyOffset + kFireKeyProduct, {0xFF});
+  w.put(kFireKeyOffset + kFireKeyManufacturer, {kDefaultManufacturerCode});
+  w.put(kFireKeyOffset + kFireKeyProduct, {kDefaultProductCode});
   constexpr size_t kKeys = kFireKeyOffset + kFireKeyParamsOffset;
   w.put(kKeys + 0 * kFireKeyParamsLength, {0x02, 0x00, 0x1E});  // key 1: count 3, 30 ms
   w.put(kKeys + 1 * kFireKeyParamsLength, {0x04, 0x00, 0x1E});  // key 2: count 5, 30 ms
@@ -250,10 +253,10 @@ constexpr void writeGunPresets(ImageWriter& w) {
 constexpr void writeIdentityRecord(ImageWriter& w) {
   w.put(kGunTrailerOffset,
         {0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-  w.put(kExpectedManufacturerOffset, {0xFF});
-  w.put(kExpectedProductOffset, {0xFF});
+  w.put(kExpectedManufacturerOffset, {kDefaultManufacturerCode});
+  w.put(kExpectedProductOffset, {kDefaultProductCode});
   w.put(kExpectedProductOffset + 1, {0x02, 0x00, 0x32, 0x04, 0x00, 0x32, 0x07, 0x00, 0x32});
-  w.put(kMemoryTypeOffset, {kMemoryI2c});
+  w.put(kMemoryTypeOffset, {kDefaultMemoryType});
 }
 
 // ---- Macro block (496..1151), patch record (1008..1023), patch code (1024..2047) ----

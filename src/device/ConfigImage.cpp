@@ -32,6 +32,10 @@ void put(std::span<uint8_t> target, size_t offset, std::initializer_list<uint8_t
   for (uint8_t value : values) target[offset++] = value;
 }
 
+void putBigEndian(std::span<uint8_t> target, size_t offset, uint16_t value) {
+  put(target, offset, {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)});
+}
+
 template <typename Array>
 void copyOut(const ImageBuffer& buffer, size_t offset, Array& copy) {
   std::copy_n(buffer.begin() + offset, copy.size(), copy.begin());
@@ -154,7 +158,8 @@ void storeChecksum(std::span<uint8_t> section) {
 
 void BuildDefaultVendorSection(VendorSection& vendor, const BuilderInputs& in) {
   const LedKind led = ledKindOf(in.ledType);
-  put(vendor, kVendorIdsOffset, {0x3A, 0x7E, 0x05, 0xED});
+  putBigEndian(vendor, kUsbVendorIdOffset, kDefaultVendorId);
+  putBigEndian(vendor, kUsbProductIdOffset, kDefaultProductId);
   if (auto option0 = optionRegister0For(in.interfaceType)) vendor[kOptionRegister0] = *option0;
   buildOptionRegisters(vendor, led);
   buildSensorRegisters(vendor);

@@ -2,14 +2,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 
-// Interface and memory type names as the device information and the built-in image give them.
-inline constexpr const char* kInterfaceI2c = "I2C";
-inline constexpr const char* kInterfaceKv204 = "KV204";
-inline constexpr const char* kMemoryFlash = "Flash";
+// Interface and memory type names as the device information and the built-in image give
+// them: a device reports its interface by the name of the memory type.
+inline constexpr std::string_view kInterfaceI2c = image::kMemoryNameI2c;
+inline constexpr std::string_view kInterfaceKv204 = image::kMemoryNameKv204;
+inline constexpr std::string_view kMemoryFlash = image::kMemoryNameFlash;
 
 // A manufacturer code and a product code (0..255 each).
 using IdPair = std::pair<int, int>;

@@ -14,11 +14,11 @@ LinkObserver& silentObserver() {
 std::string memoryTypeName(uint8_t code) {
   switch (code) {
     case image::kMemoryI2c:
-      return kInterfaceI2c;
+      return std::string(kInterfaceI2c);
     case image::kMemoryKv204:
-      return kInterfaceKv204;
+      return std::string(kInterfaceKv204);
     case image::kMemoryFlash:
-      return kMemoryFlash;
+      return std::string(kMemoryFlash);
     default:
       return {};
   }
@@ -46,9 +46,9 @@ BuilderInputs DeviceLink::builderInputs() const {
 void DeviceLink::deriveFromBuiltInImage() {
   const auto& builtIn = builtInDefaultImage();
   deviceTable[0].vendorId =
-      builtIn[image::kVendorIdsOffset] << 8 | builtIn[image::kVendorIdsOffset + 1];
+      builtIn[image::kUsbVendorIdOffset] << 8 | builtIn[image::kUsbVendorIdOffset + 1];
   deviceTable[0].productId =
-      builtIn[image::kVendorIdsOffset + 2] << 8 | builtIn[image::kVendorIdsOffset + 3];
+      builtIn[image::kUsbProductIdOffset] << 8 | builtIn[image::kUsbProductIdOffset + 1];
   const uint8_t memory = builtIn[image::kMemoryTypeOffset];
   connection.configuredMemoryType = memoryTypeName(memory);
   if (memory == image::kMemoryI2c || memory == image::kMemoryKv204)

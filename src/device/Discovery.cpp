@@ -169,8 +169,8 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
   // A refused read would leave 0xFF codes, which look like the generic 255/255 pair.
   if (!channel.BlockRead(static_cast<uint16_t>(idAddress), link_.image.fireKey))
     return DevInfoOutcome::IdReadFailed;
-  const int manufacturer = link_.image.fireKey[0];
-  const int product = link_.image.fireKey[1];
+  const int manufacturer = link_.image.fireKey[image::kFireKeyManufacturer];
+  const int product = link_.image.fireKey[image::kFireKeyProduct];
   connection.deviceIds = IdPair{manufacturer, product};
 
   if (!idsAccepted(manufacturer, product)) {

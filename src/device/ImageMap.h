@@ -56,6 +56,8 @@ inline constexpr size_t kIdRecordLength = 12;
 // Within the vendor section.
 inline constexpr size_t kVendorIdsOffset = 0;  // vendor id, product id, big-endian
 inline constexpr size_t kVendorIdsLength = 4;
+inline constexpr size_t kUsbVendorIdOffset = kVendorIdsOffset;
+inline constexpr size_t kUsbProductIdOffset = kVendorIdsOffset + 2;
 inline constexpr size_t kOptionRegister0 = 4;        // IC type, report rate (bits 4..5), enhance
 inline constexpr size_t kOptionRegistersOffset = 5;  // option registers 4..7
 inline constexpr size_t kOptionRegistersLength = 4;
@@ -108,6 +110,16 @@ inline constexpr uint8_t kMemoryFlash = 0xF0;
 inline constexpr std::string_view kMemoryNameI2c = "I2C";
 inline constexpr std::string_view kMemoryNameKv204 = "KV204";
 inline constexpr std::string_view kMemoryNameFlash = "Flash";
+
+// The identities the built-in image carries: the USB vendor and product id the program
+// looks for (vendor section bytes 0..3), the manufacturer and product codes a mouse must
+// carry to be accepted (bytes 484 and 485; 255, 255 is the generic pair) and the memory
+// the configuration is made for (byte 495).
+inline constexpr uint16_t kDefaultVendorId = 0x3A7E;
+inline constexpr uint16_t kDefaultProductId = 0x05ED;
+inline constexpr uint8_t kDefaultManufacturerCode = 0xFF;
+inline constexpr uint8_t kDefaultProductCode = 0xFF;
+inline constexpr uint8_t kDefaultMemoryType = kMemoryI2c;
 
 // Section checksum: sum of the other bytes modulo 256, XOR this value, in the last byte.
 inline constexpr uint8_t kChecksumXor = 0x5A;

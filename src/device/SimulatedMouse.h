@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "device/HidBackend.h"
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 
@@ -42,8 +43,9 @@ class SimulatedMouse : public HidBackend {
   enum class Chip { I2c, Kv204 };
 
   struct Options {
-    uint16_t vendorId = 0x3A7E;
-    uint16_t productId = 0x05ED;
+    // The ids the built-in image makes the program look for.
+    uint16_t vendorId = image::kDefaultVendorId;
+    uint16_t productId = image::kDefaultProductId;
     uint16_t version = 0x0100;
     Chip chip = Chip::I2c;
     bool splitCommandAndData = false;  // command on one collection, data on another
