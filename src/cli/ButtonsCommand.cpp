@@ -116,7 +116,8 @@ void printRow(std::ostream& out, int number, const std::string& code, const std:
 }
 
 int activeProfile(const DeviceLink& link) {
-  return (link.image.user[image::kUserActiveProfile] & 0x0F) == 0 ? 1 : 2;
+  const uint8_t code = image::activeProfileCode(link.image.user[image::kUserActiveProfile]);
+  return code == image::kProfile1Code ? 1 : 2;
 }
 
 void printProfile(std::ostream& out, ApplicationCore& state, int profile) {

@@ -90,6 +90,25 @@ inline constexpr size_t kUserButtonEffect = 3;
 inline constexpr size_t kUserFireMacroCount = 10;  // X offsets from byte 7, Y offsets from 17
 inline constexpr size_t kUserXOffsets = 7;
 inline constexpr size_t kUserYOffsets = 17;
+// The low nibbles of bytes 0 and 1; the high nibbles belong to others and are kept.
+inline constexpr uint8_t kActiveProfileMask = 0x0F;
+inline constexpr uint8_t kLedEffectMask = 0x0F;
+// Active profile codes; code 2 is the third mode, which has no table of its own.
+inline constexpr uint8_t kProfile1Code = 0;
+inline constexpr uint8_t kProfile2Code = 1;
+
+constexpr uint8_t activeProfileCode(uint8_t userByte0) {
+  return userByte0 & kActiveProfileMask;
+}
+constexpr uint8_t withActiveProfileCode(uint8_t userByte0, uint8_t code) {
+  return static_cast<uint8_t>((userByte0 & ~kActiveProfileMask) | (code & kActiveProfileMask));
+}
+constexpr uint8_t ledEffectCodeOf(uint8_t userByte1) {
+  return userByte1 & kLedEffectMask;
+}
+constexpr uint8_t withLedEffectCode(uint8_t userByte1, uint8_t code) {
+  return static_cast<uint8_t>((userByte1 & ~kLedEffectMask) | (code & kLedEffectMask));
+}
 
 // Within the fire-key block.
 inline constexpr size_t kFireKeyManufacturer = 0;

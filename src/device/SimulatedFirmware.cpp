@@ -177,8 +177,10 @@ void SimulatedFirmware::nextDpiLevel() {
 
 void SimulatedFirmware::toggleProfile() {
   const uint8_t value = working_[kProfileByte];
-  const uint8_t profile = (value & 0x0F) == 0 ? 1 : 0;
-  writeParameter(kProfileByte, static_cast<uint8_t>((value & 0xF0) | profile));
+  const uint8_t other = image::activeProfileCode(value) == image::kProfile1Code
+                            ? image::kProfile2Code
+                            : image::kProfile1Code;
+  writeParameter(kProfileByte, image::withActiveProfileCode(value, other));
   storedChanged_ = true;
 }
 

@@ -47,7 +47,7 @@ std::string ButtonAssignment::refreshedName(std::string_view code) {
   if (name.fireKey)
     parameters.fireKeys[static_cast<size_t>(*name.fireKey - 1)].continuous = name.fireKeyContinuous;
   if (name.profileTarget) {
-    const auto item = colourItemOfCode(static_cast<uint8_t>(name.profileColourByte & 0xF0));
+    const auto item = colourItemOfCode(switchColourCode(name.profileColourByte));
     if (item)
       parameters.profileSwitch.colourItems[static_cast<size_t>(*name.profileTarget)] = *item;
   }

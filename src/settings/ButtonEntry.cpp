@@ -54,6 +54,18 @@ ButtonEntry fireKeyEntry(int count, int intervalMs, bool continuous) {
   return {kCategoryFireKey, countByte, high(interval), low(interval)};
 }
 
+int fireKeyCountOf(const ButtonEntry& entry) {
+  return (entry[1] & kFireCountMask) + 1;
+}
+
+int fireKeyIntervalOf(const ButtonEntry& entry) {
+  return entry[2] << 8 | entry[3];
+}
+
+bool fireKeyContinuousOf(const ButtonEntry& entry) {
+  return (entry[1] & kFireContinuous) != 0;
+}
+
 ButtonEntry lightingEntry(uint8_t action) {
   return {kCategoryLighting, action, 0x00, 0x00};
 }

@@ -99,6 +99,10 @@ ButtonEntry powerEntry(uint8_t action);
 ButtonEntry aimEntry(int stepIndex);
 // count 1..15 and interval 0..65535 ms; values outside are clamped.
 ButtonEntry fireKeyEntry(int count, int intervalMs, bool continuous);
+// What a fire-key entry holds: the count (1..16), the interval in ms and the flag.
+int fireKeyCountOf(const ButtonEntry& entry);
+int fireKeyIntervalOf(const ButtonEntry& entry);
+bool fireKeyContinuousOf(const ButtonEntry& entry);
 ButtonEntry lightingEntry(uint8_t action);
 ButtonEntry dpiEntry(uint8_t action, uint8_t comboEnable);
 ButtonEntry adjustXyEntry(uint8_t action);

@@ -205,7 +205,8 @@ void DpiPageState::RefreshCurrentDPIStatus() {
 }
 
 void DpiPageState::RefreshAIMKey() {
-  const bool secondProfile = (link_.image.user[kUserActiveProfile] & 0x0F) == 1;
+  const bool secondProfile =
+      activeProfileCode(link_.image.user[kUserActiveProfile]) == kProfile2Code;
   const ProfileSection& profile = secondProfile ? link_.image.profile2 : link_.image.profile1;
   showAimStep(aimStepOfProfile(profile).value_or(0));
 }

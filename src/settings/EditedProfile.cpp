@@ -40,7 +40,7 @@ void EditedProfile::refreshFromImage() {
 // Only modes 0 and 1 have a table of their own; another value leaves the edited
 // profile as it is.
 void EditedProfile::showActiveProfile(uint8_t userByte0) {
-  const int mode = userByte0 & kModeMask;
+  const int mode = image::activeProfileCode(userByte0);
   if (mode == kOfficeMode - 1) selectEditedProfile(kOfficeMode);
   if (mode == kGameMode - 1) selectEditedProfile(kGameMode);
 }
@@ -58,8 +58,8 @@ bool EditedProfile::selectMode(int mode) {
   if (mode < kOfficeMode || mode > kThirdMode) return false;
   if (link_.batchFlag() || link_.errorFlag() || link_.refreshingFlag()) return false;
   UserSection& user = link_.image.user;
-  user[image::kUserActiveProfile] = static_cast<uint8_t>(
-      (user[image::kUserActiveProfile] & ~kModeMask) | static_cast<uint8_t>(mode - 1));
+  user[image::kUserActiveProfile] =
+      image::withActiveProfileCode(user[image::kUserActiveProfile], static_cast<uint8_t>(mode - 1));
   if (gdEnable_) {
     if (mode == kGameMode)
       user[image::kUserButtonEffect] |= kGunModeFlag;

@@ -19,8 +19,6 @@ class EditedProfile {
   static constexpr int kOfficeMode = 1;
   static constexpr int kGameMode = 2;
   static constexpr int kThirdMode = 3;
-  // User-section byte 0: the low nibble is the active mode (0, 1, 2).
-  static constexpr uint8_t kModeMask = 0x0F;
   // User-section byte 3: set while game mode is active and the gun presets are offered.
   static constexpr uint8_t kGunModeFlag = 0x04;
 

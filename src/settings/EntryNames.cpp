@@ -83,13 +83,13 @@ std::optional<std::string_view> dpiName(const ButtonEntry& entry) {
 
 // A fire-key entry names the first fire key with its count and interval.
 void nameFireKey(const ButtonEntry& entry, const NamingContext& context, EntryName& name) {
-  const int count = (entry[1] & kFireCountMask) + 1;
-  const int interval = entry[2] << 8 | entry[3];
+  const int count = fireKeyCountOf(entry);
+  const int interval = fireKeyIntervalOf(entry);
   for (size_t j = 0; j < context.fireKeys.size(); ++j) {
     const FireKeySetting& key = context.fireKeys[j];
     if (key.count != count || key.intervalMs != interval) continue;
     name.fireKey = static_cast<int>(j + 1);
-    name.fireKeyContinuous = (entry[1] & kFireContinuous) != 0;
+    name.fireKeyContinuous = fireKeyContinuousOf(entry);
     name.text = context.languages.text("Str23" + std::to_string(j + 1));
     return;
   }

@@ -25,6 +25,9 @@ inline constexpr uint16_t kDefaultOffset = 0x18;
 inline constexpr int kColourItemCount = 11;
 inline constexpr int kFixedColourItem = 10;
 inline constexpr uint8_t kFixedColourCode = 0xF0;
+// Byte 2 of the combo-key form: the colour code in the high nibble, the offset's high
+// bits added into the low nibble.
+inline constexpr uint8_t kColourCodeMask = 0xF0;
 
 }  // namespace profile_switch
 
@@ -44,6 +47,10 @@ struct ProfileSwitchOptions {
 uint8_t profileColourCode(const ProfileSwitchOptions& options, int target);
 // The colour list item a colour code byte stands for; nullopt when no item gives it.
 std::optional<int> colourItemOfCode(uint8_t code);
+// The colour code byte 2 of a switch entry carries.
+constexpr uint8_t switchColourCode(uint8_t byte2) {
+  return byte2 & profile_switch::kColourCodeMask;
+}
 
 // 07, 0x80 + p + RTZ/AXY/CC bits, colour code + offset div 256, offset mod 256.
 ButtonEntry comboKeyProfileEntry(const ProfileSwitchOptions& options, int target);

@@ -36,6 +36,25 @@ TEST(ButtonEntryBuildersTest, FireKeyCountsAndIntervals) {
   EXPECT_EQ(hexOf(fireKeyEntry(40, 70000, true)), "06 9E FF FF") << "clamped to 15, 65535 ms";
 }
 
+TEST(ButtonEntryBuildersTest, FireKeyEntriesReadBackWhatTheyWereBuiltFrom) {
+  struct Setting {
+    int count;
+    int interval;
+    bool continuous;
+  };
+  for (const Setting& s : {Setting{3, 30, true}, Setting{1, 0, false}, Setting{15, 4094, false},
+                           Setting{8, 65535, true}}) {
+    const ButtonEntry entry = fireKeyEntry(s.count, s.interval, s.continuous);
+    EXPECT_EQ(fireKeyCountOf(entry), s.count);
+    EXPECT_EQ(fireKeyIntervalOf(entry), s.interval);
+    EXPECT_EQ(fireKeyContinuousOf(entry), s.continuous);
+  }
+  const ButtonEntry stored{0x06, 0x0F, 0x01, 0x00};  // no count base, count nibble 15
+  EXPECT_EQ(fireKeyCountOf(stored), 16);
+  EXPECT_EQ(fireKeyIntervalOf(stored), 256);
+  EXPECT_FALSE(fireKeyContinuousOf(stored));
+}
+
 TEST(ButtonEntryBuildersTest, OtherCategories) {
   EXPECT_EQ(hexOf(mouseButtonEntry(entry::kBackwardButton, 0x02)), "01 08 00 02");
   EXPECT_EQ(hexOf(keyboardEntry(0x03, 0x04, 0x05)), "02 03 04 05");
@@ -120,6 +139,13 @@ TEST(ProfileSwitchEntryTest, ColourItemsOfCodes) {
   EXPECT_EQ(colourItemOfCode(0xF0), 10);
   EXPECT_FALSE(colourItemOfCode(0xA0).has_value());
   EXPECT_FALSE(colourItemOfCode(0x18).has_value());
+}
+
+TEST(ProfileSwitchEntryTest, TheColourCodeOfByte2LeavesTheOffsetBitsOut) {
+  EXPECT_EQ(switchColourCode(0x31), 0x30);
+  EXPECT_EQ(switchColourCode(0xF1), 0xF0);
+  EXPECT_EQ(switchColourCode(0x0F), 0x00);
+  EXPECT_EQ(colourItemOfCode(switchColourCode(0x92)), 9);
 }
 
 TEST(KeyTablesTest, OffsetsOfEntries) {
