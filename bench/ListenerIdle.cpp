@@ -23,6 +23,7 @@ class QuietHost : public Host {
   void hideProgress() override {}
   void setOverlaysVisible(bool) override {}
   void showMessage(const std::string&) override {}
+  void showText(const std::string&) override {}
   bool confirmMessage(const std::string&) override { return false; }
 };
 

@@ -49,6 +49,11 @@ void QtHost::showMessage(const std::string& languageKey) {
   RefreshFormMessagDialog(window_, window_->text(languageKey), window_->fontName());
 }
 
+void QtHost::showText(const std::string& text) {
+  if (!window_) return;
+  RefreshFormMessagDialog(window_, QString::fromStdString(text), window_->fontName());
+}
+
 bool QtHost::confirmMessage(const std::string& languageKey) {
   if (!window_) return false;
   return standardMessageBox(window_, window_->text(languageKey));

@@ -24,6 +24,7 @@ class QtHost : public Host {
   void hideProgress() override;
   void setOverlaysVisible(bool visible) override;
   void showMessage(const std::string& languageKey) override;
+  void showText(const std::string& text) override;
   bool confirmMessage(const std::string& languageKey) override;
   void refreshWindow() override;
 

@@ -33,6 +33,9 @@ class Host {
 
   // The program's message dialog (modal, no icon, one OK) with the text of a language key.
   virtual void showMessage(const std::string& languageKey) = 0;
+  // The same dialog with a text of the program's own rather than the language tables'
+  // (a file that could not be written, with the reason).
+  virtual void showText(const std::string& text) = 0;
   // A standard message box with an empty caption; true when it was closed with OK.
   virtual bool confirmMessage(const std::string& languageKey) = 0;
 

@@ -179,7 +179,7 @@ int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOu
         << link.connection.interfaceType << "\"); nothing was changed\n";
     return kExitUsage;
   }
-  if (!state.assignment.lastWriteOk || !tablesReadBack(link)) {
+  if (!state.assignment.lastWrite || !tablesReadBack(link)) {
     err << "mousectl: the mouse did not store the new key tables\n";
     return kExitNoDevice;
   }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/Clock.h"
 #include "base/Environment.h"
+#include "device/HidBackend.h"
 
 namespace mousecfg {
 
@@ -13,12 +16,25 @@ using Arguments = std::vector<std::string>;
 
 // What one run of mousectl is given: its output streams, the environment that chooses
 // the backend, and the clock its waits run on. The program passes the process's own;
-// tests run commands in-process with a private environment and a virtual clock.
+// tests run commands in-process with a private environment and a virtual clock, and may
+// hand in the backend themselves (a simulated mouse with a fault).
 struct CliContext {
+  using BackendFactory = std::function<std::unique_ptr<HidBackend>()>;
+
+  CliContext(std::ostream& output, std::ostream& errors,
+             EnvironmentLookup lookup = processEnvironment, Clock& waits = steadyClock(),
+             BackendFactory backend = {})
+      : out(output),
+        err(errors),
+        environment(std::move(lookup)),
+        clock(waits),
+        makeBackend(std::move(backend)) {}
+
   std::ostream& out;
   std::ostream& err;
-  EnvironmentLookup environment = processEnvironment;
-  Clock& clock = steadyClock();
+  EnvironmentLookup environment;
+  Clock& clock;
+  BackendFactory makeBackend;  // empty: chosen by the environment
 };
 
 // Exit statuses of mousectl.

@@ -14,7 +14,8 @@ using namespace image;
 CliSession::CliSession(const CliContext& context)
     : err_(context.err),
       host_(context.err, context.clock, [this](const std::string& key) { return text(key); }) {
-  backend_ = selectBackend(context.environment, context.clock).backend;
+  backend_ = context.makeBackend ? context.makeBackend()
+                                 : selectBackend(context.environment, context.clock).backend;
   ApplicationCore::Setup setup;
   setup.environment = context.environment;
   core_ = std::make_unique<ApplicationCore>(*backend_, host_, std::move(setup));
@@ -48,7 +49,8 @@ int CliSession::connect(bool readConfiguration) {
   // Str102 and Str107 have been shown through the host already.
   if (outcome != DevInfoOutcome::MemoryTypeMismatch && outcome != DevInfoOutcome::ForeignIds)
     err_ << "mousectl: " << describe(outcome) << '\n';
-  if (outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed)
+  if (outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed ||
+      outcome == DevInfoOutcome::ReadIncomplete)
     return kExitNoDevice;
   return kExitRejected;
 }

@@ -28,6 +28,10 @@ void ConsoleHost::showMessage(const std::string& languageKey) {
   messages_ << "mousectl: " << textOf_(languageKey) << '\n';
 }
 
+void ConsoleHost::showText(const std::string& text) {
+  messages_ << "mousectl: " << text << '\n';
+}
+
 bool ConsoleHost::confirmMessage(const std::string& languageKey) {
   showMessage(languageKey);
   return false;

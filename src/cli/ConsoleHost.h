@@ -27,6 +27,7 @@ class ConsoleHost : public Host {
   void hideProgress() override {}
   void setOverlaysVisible(bool) override {}
   void showMessage(const std::string& languageKey) override;
+  void showText(const std::string& text) override;
   bool confirmMessage(const std::string& languageKey) override;
 
  private:

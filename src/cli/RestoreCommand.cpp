@@ -80,8 +80,13 @@ int runRestore(const Arguments& args, const CliContext& context) {
   out << "writing default configuration " << parsed->store
       << " and restarting the mouse (about 17 s)...\n"
       << std::flush;
-  const RestoreOutcome outcome = DefaultRestore(link).DefaultParameterConfirm(parsed->store);
+  const RestoreOutcome outcome = session.core().restore.DefaultParameterConfirm(parsed->store);
   if (outcome == RestoreOutcome::NoDevice) return kExitNoDevice;
+  if (outcome == RestoreOutcome::WriteFailed) {
+    err << "mousectl: the mouse refused part of the default configuration; it was restarted\n"
+           "and may hold a mix of old and new settings. Run the restore again.\n";
+    return kExitNoDevice;
+  }
   if (outcome != RestoreOutcome::ReadBack) {
     err << "mousectl: the mouse did not come back after the restart; plug it in again and run\n"
            "\"mousectl info\" to see whether it answers\n";

@@ -44,6 +44,9 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
     keyPage.setEditedProfile(profile);
     shell.showEditedProfile(profile);
   };
+  systemMouse.saveFailed = [this](const std::string& reason) {
+    host.showText("The pointer settings could not be saved: " + reason);
+  };
   // New AIM key entries take the AIM step the DPI page shows.
   assignment.updateParameters = [this](EntryParameters& parameters) {
     parameters.aimStepNumber = dpi.aimStepNumber;

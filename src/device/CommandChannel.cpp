@@ -57,32 +57,35 @@ Frame CommandChannel::deviceInfoProbe() {
   return {kCommandReport, kCmdDeviceInfo};
 }
 
-bool CommandChannel::sendCommandFrame(const Frame& frame) {
-  if (!commandHandle) return false;
-  return commandHandle->setFeature(frame);
+TransferResult CommandChannel::sendCommandFrame(const Frame& frame) {
+  if (!commandHandle) return TransferResult::notStarted();
+  return TransferResult::ofFrame(commandHandle->setFeature(frame));
 }
 
-bool CommandChannel::SendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4) {
+TransferResult CommandChannel::SendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3,
+                                           uint8_t p4) {
   return sendCommandFrame({kCommandReport, code, p1, p2, p3, p4, 0, 0});
 }
 
-bool CommandChannel::SendDataFrame(const Payload& data) {
-  if (!dataHandle) return false;
+TransferResult CommandChannel::SendDataFrame(const Payload& data) {
+  if (!dataHandle) return TransferResult::notStarted();
   Frame frame{kDataReport};
   std::copy(data.begin(), data.end(), frame.begin() + 1);
   const bool sent = dataHandle->setFeature(frame);
   if (!sent) ++failedDataFrames;
-  return sent;
+  return TransferResult::ofFrame(sent);
 }
 
-void CommandChannel::ReceiveDataFrame() {
+TransferResult CommandChannel::ReceiveDataFrame() {
   reply_.fill(0xFF);
-  if (!dataHandle) return;
+  if (!dataHandle) return TransferResult::notStarted();
   Frame frame{kDataReport};
-  if (dataHandle->getFeature(frame))
+  const bool answered = dataHandle->getFeature(frame);
+  if (answered)
     std::copy(frame.begin() + 1, frame.end(), reply_.begin());
   else
     ++failedDataFrames;
+  return TransferResult::ofFrame(answered);
 }
 
 void CommandChannel::showProgressAndPump() {
@@ -92,72 +95,77 @@ void CommandChannel::showProgressAndPump() {
 
 // Long writes reuse one staging buffer, filled with 0xFF once: a short last frame
 // therefore repeats the tail of the frame before it, as the mouse has always seen.
-bool CommandChannel::BlockWrite(uint16_t address, std::span<const uint8_t> data) {
-  if (!commandHandle || !dataHandle || data.size() > 0xFFFF) return false;
+TransferResult CommandChannel::BlockWrite(uint16_t address, std::span<const uint8_t> data) {
+  if (!commandHandle || !dataHandle || data.size() > 0xFFFF) return TransferResult::notStarted();
   Payload staging;
   staging.fill(0xFF);
   const auto length = static_cast<uint16_t>(data.size());
-  if (!SendCommand(kCmdBlockWrite, high(address), low(address), high(length), low(length)))
-    return false;
+  TransferResult result =
+      SendCommand(kCmdBlockWrite, high(address), low(address), high(length), low(length));
+  if (!result) return result;
   for (size_t offset = 0; offset < data.size(); offset += kPayloadLength) {
     showProgressAndPump();
     const size_t count = std::min(kPayloadLength, data.size() - offset);
     std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), count, staging.begin());
-    SendDataFrame(staging);
+    result += SendDataFrame(staging);
   }
-  return true;
+  return result;
 }
 
-bool CommandChannel::readFrames(std::span<uint8_t> out, bool withProgress) {
+TransferResult CommandChannel::readFrames(std::span<uint8_t> out, bool withProgress) {
+  TransferResult result;
   for (size_t offset = 0; offset < out.size(); offset += kPayloadLength) {
     if (withProgress) showProgressAndPump();
-    ReceiveDataFrame();
+    result += ReceiveDataFrame();
     const size_t count = std::min(kPayloadLength, out.size() - offset);
     std::copy_n(reply_.begin(), count, out.begin() + static_cast<std::ptrdiff_t>(offset));
   }
-  return true;
+  return result;
 }
 
-bool CommandChannel::BlockRead(uint16_t address, std::span<uint8_t> out) {
+TransferResult CommandChannel::BlockRead(uint16_t address, std::span<uint8_t> out) {
   std::fill(out.begin(), out.end(), 0xFF);
-  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return false;
+  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return TransferResult::notStarted();
   const auto length = static_cast<uint16_t>(out.size());
-  if (!SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length)))
-    return false;
-  return readFrames(out, false);
+  TransferResult result =
+      SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length));
+  if (!result) return result;
+  return result + readFrames(out, false);
 }
 
-bool CommandChannel::BlockReadWithProgress(uint16_t address, std::span<uint8_t> out) {
-  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return false;
+TransferResult CommandChannel::BlockReadWithProgress(uint16_t address, std::span<uint8_t> out) {
+  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return TransferResult::notStarted();
   const auto length = static_cast<uint16_t>(out.size());
-  if (!SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length)))
-    return false;
-  return readFrames(out, true);
+  TransferResult result =
+      SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length));
+  if (!result) return result;
+  return result + readFrames(out, true);
 }
 
-bool CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
-                                      uint8_t count) {
-  if (!commandHandle) return false;
+TransferResult CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
+                                                uint8_t count) {
+  if (!commandHandle) return TransferResult::notStarted();
   showProgressAndPump();
-  const bool sent = sendCommandFrame(
+  const TransferResult sent = sendCommandFrame(
       {kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address, count > 0 ? d0 : uint8_t{0},
        count > 1 ? d1 : uint8_t{0}, count > 2 ? d2 : uint8_t{0}, count});
   host_.hideProgress();
   return sent;
 }
 
-bool CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
-                                     uint8_t d3) {
-  if (!commandHandle) return false;
+TransferResult CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
+                                               uint8_t d3) {
+  if (!commandHandle) return TransferResult::notStarted();
   showProgressAndPump();
-  const bool sent = sendCommandFrame(
+  const TransferResult sent = sendCommandFrame(
       {kCommandReport, kCmdDirectWrite, kDirectWriteFour, address, d0, d1, d2, d3});
   host_.hideProgress();
   return sent;
 }
 
-bool CommandChannel::DirectWriteRange(uint8_t start, std::span<const uint8_t> data) {
-  if (!commandHandle) return false;
+TransferResult CommandChannel::DirectWriteRange(uint8_t start, std::span<const uint8_t> data) {
+  if (!commandHandle) return TransferResult::notStarted();
+  TransferResult result;
   std::array<uint8_t, kDirectWriteMaxShort> staging;
   staging.fill(0xFF);
   const size_t frames = frameCount(data.size(), kDirectWriteMaxShort);
@@ -167,33 +175,34 @@ bool CommandChannel::DirectWriteRange(uint8_t start, std::span<const uint8_t> da
     const size_t count = std::min<size_t>(kDirectWriteMaxShort, data.size() - offset);
     std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), count, staging.begin());
     const auto address = static_cast<uint8_t>(start + offset);  // one-byte address wraps
-    sendCommandFrame({kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address, staging[0],
-                      staging[1], staging[2], static_cast<uint8_t>(count)});
+    result += sendCommandFrame({kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address,
+                                staging[0], staging[1], staging[2], static_cast<uint8_t>(count)});
   }
-  return true;
+  return result;
 }
 
-bool CommandChannel::DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out) {
+TransferResult CommandChannel::DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out) {
   std::fill(out.begin(), out.end(), 0xFF);
-  if (!commandHandle || !dataHandle || out.size() > 0xFF) return false;
+  if (!commandHandle || !dataHandle || out.size() > 0xFF) return TransferResult::notStarted();
   const auto length = static_cast<uint8_t>(out.size());
-  if (!sendCommandFrame({kCommandReport, kCmdDirectRead, space, address, 0, length, 0, 0}))
-    return false;
-  return readFrames(out, false);
+  TransferResult result =
+      sendCommandFrame({kCommandReport, kCmdDirectRead, space, address, 0, length, 0, 0});
+  if (!result) return result;
+  return result + readFrames(out, false);
 }
 
-bool CommandChannel::ExtendedWrite(uint16_t address, uint8_t value) {
+TransferResult CommandChannel::ExtendedWrite(uint16_t address, uint8_t value) {
   return SendCommand(kCmdExtendedWrite, high(address), low(address), value);
 }
 
 std::optional<uint8_t> CommandChannel::ExtendedRead(uint16_t address) {
   if (!commandHandle || !dataHandle) return std::nullopt;
   if (!SendCommand(kCmdExtendedRead, high(address), low(address), 0, 1)) return std::nullopt;
-  ReceiveDataFrame();
+  if (!ReceiveDataFrame()) return std::nullopt;
   return reply_[0];
 }
 
-bool CommandChannel::Restart() {
+TransferResult CommandChannel::Restart() {
   return SendCommand(kCmdRestart);
 }
 

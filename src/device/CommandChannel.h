@@ -12,6 +12,7 @@
 #include "base/Host.h"
 #include "device/HidBackend.h"
 #include "device/Protocol.h"
+#include "device/TransferResult.h"
 
 namespace mousecfg {
 
@@ -20,7 +21,9 @@ using Payload = std::array<uint8_t, protocol::kPayloadLength>;
 
 // The byte-level channel to the mouse: the open handles and every frame the program
 // sends. It knows nothing of what the bytes mean. Every operation tests its handle
-// first and returns false at once, touching nothing, when no device is open.
+// first and fails at once, touching nothing, when no device is open; otherwise it sends
+// every frame it has and reports how many the mouse refused (the mouse may answer the
+// next frame, and the frames it is sent do not depend on the answers).
 class CommandChannel {
  public:
   explicit CommandChannel(Host& host) : host_(host) {}
@@ -51,30 +54,33 @@ class CommandChannel {
   // that needs a complete copy can tell.
   int failedDataFrames = 0;
 
-  bool SendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0, uint8_t p4 = 0);
-  bool SendDataFrame(const Payload& data);
+  TransferResult SendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0,
+                             uint8_t p4 = 0);
+  TransferResult SendDataFrame(const Payload& data);
   // Fills the reply buffer with 0xFF, then with the device's data frame when it answers.
-  void ReceiveDataFrame();
+  TransferResult ReceiveDataFrame();
   const Payload& reply() const { return reply_; }
 
-  bool BlockWrite(uint16_t address, std::span<const uint8_t> data);
-  bool BlockRead(uint16_t address, std::span<uint8_t> out);
-  bool BlockReadWithProgress(uint16_t address, std::span<uint8_t> out);
-  bool DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t count);
-  bool DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3);
-  bool DirectWriteRange(uint8_t start, std::span<const uint8_t> data);
-  bool DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out);
-  bool ExtendedWrite(uint16_t address, uint8_t value);
+  TransferResult BlockWrite(uint16_t address, std::span<const uint8_t> data);
+  // A read whose command was refused leaves `out` as 0xFF.
+  TransferResult BlockRead(uint16_t address, std::span<uint8_t> out);
+  TransferResult BlockReadWithProgress(uint16_t address, std::span<uint8_t> out);
+  TransferResult DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
+                                  uint8_t count);
+  TransferResult DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3);
+  TransferResult DirectWriteRange(uint8_t start, std::span<const uint8_t> data);
+  TransferResult DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out);
+  TransferResult ExtendedWrite(uint16_t address, uint8_t value);
   // Byte 0 of the answering data frame; nullopt when the command was refused.
   std::optional<uint8_t> ExtendedRead(uint16_t address);
-  bool Restart();
+  TransferResult Restart();
 
   // The device-information probe sent while opening a collection.
   static Frame deviceInfoProbe();
 
  private:
-  bool sendCommandFrame(const Frame& frame);
-  bool readFrames(std::span<uint8_t> out, bool withProgress);
+  TransferResult sendCommandFrame(const Frame& frame);
+  TransferResult readFrames(std::span<uint8_t> out, bool withProgress);
   void showProgressAndPump();
 
   Host& host_;

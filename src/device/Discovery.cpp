@@ -20,6 +20,8 @@ const char* describe(DevInfoOutcome outcome) {
       return "the mouse's manufacturer and product codes could not be read";
     case DevInfoOutcome::ForeignIds:
       return "the mouse carries manufacturer and product codes this program does not accept";
+    case DevInfoOutcome::ReadIncomplete:
+      return "the mouse stopped answering while its configuration was read";
     case DevInfoOutcome::Accepted:
       return "accepted";
   }
@@ -78,7 +80,9 @@ bool Discovery::searchDeviceTable(SearchKind kind) {
     if (OpenDevice(entry.vendorId, entry.productId, version_)) {
       link_.channel.vendorId = entry.vendorId;
       link_.channel.productId = entry.productId;
-      ReadDevInfo();
+      // The window shows whatever the outcome left: the read configuration, or the
+      // error state, and the next tick notices a mouse that went away.
+      (void)ReadDevInfo();
       return true;
     }
     if (kind == SearchKind::MonitorTick) DeviceGone();
@@ -118,7 +122,9 @@ bool Discovery::ReFindDev() {
 
 void Discovery::RestartAndReFind() {
   waitSteps(kStepsBeforeRestart, kRestartStepMs);
-  link_.channel.Restart();
+  // The mouse leaves the bus as it takes the command, so the frame may be reported as
+  // refused although it was taken: the re-find below tells whether it came back.
+  (void)link_.channel.Restart();
   waitSteps(kStepsAfterRestart1, kRestartStepMs);
   waitSteps(kStepsAfterRestart2, kRestartStepMs);
   // A mouse that does not come back must not leave the monitor switched off, or a
@@ -135,7 +141,8 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
   CommandChannel& channel = link_.channel;
   ConnectionValues& connection = link_.connection;
   if (!channel.SendCommand(kCmdDeviceInfo)) return DevInfoOutcome::CommandRefused;
-  channel.ReceiveDataFrame();
+  // An unanswered frame leaves the reply 0xFF, which the state check below rejects.
+  (void)channel.ReceiveDataFrame();
   const Payload& info = channel.reply();
   std::copy(info.begin(), info.end(), infoReply_.begin());
   if (!isAcceptedInfoState(info[kInfoState]) || info[kInfoSignature] != kInfoSignatureValue)
@@ -178,7 +185,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
     if (link_.host.confirmMessage("Str107")) link_.startMonitor();
     return DevInfoOutcome::ForeignIds;
   }
-  if (readConfiguration) link_.transfer.Btn_Read();
+  if (readConfiguration && !link_.transfer.Btn_Read()) return DevInfoOutcome::ReadIncomplete;
   return DevInfoOutcome::Accepted;
 }
 

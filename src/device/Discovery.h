@@ -22,6 +22,7 @@ enum class DevInfoOutcome {
   Kv204CheckFailed,    // a KV204 chip whose reply bytes 4..5 are not 00 1A
   IdReadFailed,        // the manufacturer and product codes could not be read
   ForeignIds,          // codes neither expected nor reserve ("Str107")
+  ReadIncomplete,      // codes accepted, but frames of the configuration read were lost
   Accepted,            // codes accepted (and, when asked, the configuration read)
 };
 
@@ -55,7 +56,7 @@ class Discovery {
   void RestartAndReFind();
   // Asks the opened device for its information and, when its codes are accepted and
   // readConfiguration is set, reads the configuration.
-  DevInfoOutcome ReadDevInfo(bool readConfiguration = true);
+  [[nodiscard]] DevInfoOutcome ReadDevInfo(bool readConfiguration = true);
   void DeviceGone();
 
   int previousCount() const { return previousCount_; }

@@ -37,12 +37,13 @@ void ImageTransfer::splitImage(SplitOrder order) {
   link_.patchCodeText = fourHexDigits(image.patchCheckValue());
 }
 
-void ImageTransfer::Btn_Read() {
-  readInBatch();
+TransferResult ImageTransfer::Btn_Read() {
+  const TransferResult read = readInBatch();
   link_.host.refreshWindow();
+  return read;
 }
 
-void ImageTransfer::readInBatch() {
+TransferResult ImageTransfer::readInBatch() {
   const auto batch = link_.holdBatch();
   const auto monitor = link_.holdMonitor();
   link_.host.setOverlaysVisible(true);
@@ -50,7 +51,7 @@ void ImageTransfer::readInBatch() {
   link_.observer().refreshPcMacroNames();
   // Whatever the device reported, from here on it is handled as an I2C device.
   link_.connection.interfaceType = kInterfaceI2c;
-  link_.channel.BlockReadWithProgress(0, link_.image.buffer);
+  const TransferResult read = link_.channel.BlockReadWithProgress(0, link_.image.buffer);
   splitImage(SplitOrder::GunTableFirst);
   DataBufToUI();
   link_.observer().refreshSystemMouseGroups();
@@ -59,6 +60,7 @@ void ImageTransfer::readInBatch() {
   link_.host.processMessages();
   link_.host.hideProgress();
   link_.host.setOverlaysVisible(false);
+  return read;
 }
 
 void ImageTransfer::DataBufToUI() {
@@ -75,7 +77,7 @@ void ImageTransfer::DataBufToUI() {
   link_.observer().refreshPages();
 }
 
-void ImageTransfer::MemoToDataBuf_OnClick() {
+TransferResult ImageTransfer::MemoToDataBuf_OnClick() {
   link_.observer().hideMenus();
   // The re-find after the restart starts the monitor again.
   link_.monitorTimerEnabled_ = false;
@@ -84,8 +86,10 @@ void ImageTransfer::MemoToDataBuf_OnClick() {
   if (supported) splitImage(SplitOrder::MacroBlockFirst);
   DataBufToUI();
   link_.host.showProgress();
-  if (supported) link_.channel.BlockWrite(0, link_.image.buffer);
+  TransferResult written;
+  if (supported) written = link_.channel.BlockWrite(0, link_.image.buffer);
   link_.discovery.RestartAndReFind();
+  return written;
 }
 
 void ImageTransfer::InitNoDevice() {
@@ -106,8 +110,8 @@ void ImageTransfer::InitNoDevice() {
   DataBufToUI();
 }
 
-bool ImageTransfer::writeProfiles(bool withFireKeys) {
-  bool written = true;
+TransferResult ImageTransfer::writeProfiles(bool withFireKeys) {
+  TransferResult written = TransferResult::notStarted();
   if (link_.connection.supportsStoredWrites()) {
     ConfigImage& image = link_.image;
     image.UpdateProfileChecksum();
@@ -115,66 +119,66 @@ bool ImageTransfer::writeProfiles(bool withFireKeys) {
     std::copy(image.profile1.begin(), image.profile1.end(), tables.begin());
     std::copy(image.profile2.begin(), image.profile2.end(), tables.begin() + kProfileLength);
     written = link_.channel.BlockWrite(kKeyTablesOffset, tables);
-    if (withFireKeys) written = link_.channel.BlockWrite(kFireKeyOffset, image.fireKey) && written;
+    if (withFireKeys) written += link_.channel.BlockWrite(kFireKeyOffset, image.fireKey);
   }
-  reloadUserSection();
-  return written;
+  return written + reloadUserSection();
 }
 
-bool ImageTransfer::WriteKeyTables() {
+TransferResult ImageTransfer::WriteKeyTables() {
   return writeProfiles(false);
 }
 
-bool ImageTransfer::WriteKeyTablesAndFireKeys() {
+TransferResult ImageTransfer::WriteKeyTablesAndFireKeys() {
   return writeProfiles(true);
 }
 
 // The mouse re-applies its working copy of the user section when its first byte is
 // written as 0x0F and then as its own value.
-void ImageTransfer::reloadUserSection() {
+TransferResult ImageTransfer::reloadUserSection() {
   CommandChannel& channel = link_.channel;
   UserSection scratch;
   // A failed read-back keeps the previous copy rather than filling it with 0xFF.
-  if (channel.DirectRead(kDirectSpace, kUserOffset, scratch)) link_.image.user = scratch;
-  channel.DirectWriteBytes(kUserOffset, kReloadTrigger, 0, 0, 1);
-  channel.DirectWriteBytes(kUserOffset, link_.image.user[0], 0, 0, 1);
+  const TransferResult readBack = channel.DirectRead(kDirectSpace, kUserOffset, scratch);
+  if (readBack) link_.image.user = scratch;
+  const TransferResult trigger = channel.DirectWriteBytes(kUserOffset, kReloadTrigger, 0, 0, 1);
+  return readBack + trigger + channel.DirectWriteBytes(kUserOffset, link_.image.user[0], 0, 0, 1);
 }
 
-bool ImageTransfer::writeUserSection() {
+TransferResult ImageTransfer::writeUserSection() {
   link_.image.UpdateUserChecksum();
   return link_.channel.DirectWriteRange(kUserOffset, link_.image.user);
 }
 
-bool ImageTransfer::writeVendorSection() {
+TransferResult ImageTransfer::writeVendorSection() {
   link_.image.UpdateVendorChecksum();
-  const bool sent = link_.channel.DirectWriteRange(kVendorOffset, link_.image.vendor);
-  return WriteKeyTables() && sent;
+  const TransferResult sent = link_.channel.DirectWriteRange(kVendorOffset, link_.image.vendor);
+  return sent + WriteKeyTables();
 }
 
-bool ImageTransfer::writeGunTable() {
-  if (!link_.connection.supportsStoredWrites()) return false;
+TransferResult ImageTransfer::writeGunTable() {
+  if (!link_.connection.supportsStoredWrites()) return TransferResult::notStarted();
   return link_.channel.BlockWrite(kGunTableOffset, link_.image.committedGunTable);
 }
 
-bool ImageTransfer::writeMacroBlock() {
-  if (!link_.connection.supportsStoredWrites()) return false;
+TransferResult ImageTransfer::writeMacroBlock() {
+  if (!link_.connection.supportsStoredWrites()) return TransferResult::notStarted();
   const auto& block = link_.macros.block();
   constexpr size_t kHalf = kMacroBlockLength / 2;
-  const bool first = link_.channel.BlockWrite(kMacroBlockOffset, std::span(block).first(kHalf));
-  const bool second =
-      link_.channel.BlockWrite(kMacroBlockOffset + kHalf, std::span(block).subspan(kHalf));
-  return first && second;
+  const TransferResult first =
+      link_.channel.BlockWrite(kMacroBlockOffset, std::span(block).first(kHalf));
+  return first +
+         link_.channel.BlockWrite(kMacroBlockOffset + kHalf, std::span(block).subspan(kHalf));
 }
 
-bool ImageTransfer::writePatchRecord() {
-  if (!link_.connection.supportsStoredWrites()) return false;
+TransferResult ImageTransfer::writePatchRecord() {
+  if (!link_.connection.supportsStoredWrites()) return TransferResult::notStarted();
   return link_.channel.BlockWrite(kPatchRecordOffset, link_.image.patchRecord);
 }
 
-bool ImageTransfer::writeField(uint8_t address, std::span<const uint8_t> bytes) {
+TransferResult ImageTransfer::writeField(uint8_t address, std::span<const uint8_t> bytes) {
   const auto at = [&](size_t i) { return i < bytes.size() ? bytes[i] : uint8_t{0}; };
   if (bytes.size() == 4) return link_.channel.DirectWriteFour(address, at(0), at(1), at(2), at(3));
-  if (bytes.empty() || bytes.size() > 3) return false;
+  if (bytes.empty() || bytes.size() > 3) return TransferResult::notStarted();
   return link_.channel.DirectWriteBytes(address, at(0), at(1), at(2),
                                         static_cast<uint8_t>(bytes.size()));
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "device/TransferResult.h"
+
 namespace mousecfg {
 
 class DeviceLink;
@@ -18,32 +20,36 @@ class ImageTransfer {
 
   explicit ImageTransfer(DeviceLink& link) : link_(link) {}
 
-  // Reads the whole stored block and shows it.
-  void Btn_Read();
+  // Reads the whole stored block and shows it; the result tells whether every frame of
+  // the read was answered.
+  TransferResult Btn_Read();
   // Rebuilds the code strings from the working copies and refreshes every page.
   void DataBufToUI();
-  // Writes the whole image buffer to the mouse and restarts it.
-  void MemoToDataBuf_OnClick();
+  // Writes the whole image buffer to the mouse and restarts it; the write's result.
+  TransferResult MemoToDataBuf_OnClick();
   // Fills the image buffer from default store 1 and shows it.
   void InitNoDevice();
 
-  bool WriteKeyTables();
-  bool WriteKeyTablesAndFireKeys();
-  bool writeUserSection();
-  bool writeVendorSection();
-  bool writeGunTable();
-  bool writeMacroBlock();
-  bool writePatchRecord();
+  // The key tables (and fire keys) as one block write, then the reload sequence. Without
+  // a supported interface only the reload sequence is sent, and the result fails.
+  TransferResult WriteKeyTables();
+  TransferResult WriteKeyTablesAndFireKeys();
+  TransferResult writeUserSection();
+  TransferResult writeVendorSection();
+  // These three need a supported interface; without one nothing is sent and they fail.
+  TransferResult writeGunTable();
+  TransferResult writeMacroBlock();
+  TransferResult writePatchRecord();
   // One register write of 1..3 bytes or of four bytes at a field's image offset.
-  bool writeField(uint8_t address, std::span<const uint8_t> bytes);
+  TransferResult writeField(uint8_t address, std::span<const uint8_t> bytes);
 
  private:
   enum class SplitOrder { GunTableFirst, MacroBlockFirst };
   void splitImage(SplitOrder order);
   void splitMacroBlock();
-  bool writeProfiles(bool withFireKeys);
-  void reloadUserSection();
-  void readInBatch();
+  TransferResult writeProfiles(bool withFireKeys);
+  TransferResult reloadUserSection();
+  TransferResult readInBatch();
 
   DeviceLink& link_;
 };

@@ -105,6 +105,7 @@ struct SimulatedMouse::State {
   bool refuseAll = false;
   bool refuseCommands = false;
   std::optional<int> framesBeforeUnplug;
+  std::optional<int> framesBeforeRefusal;
   bool garbage = false;
   std::minstd_rand garbageRng{kGarbageSeed};
   int latencyMicros = 0;
@@ -194,12 +195,22 @@ struct SimulatedMouse::State {
     --*framesBeforeUnplug;
     return true;
   }
+  // Counts a frame towards a pending single refusal; true for the frame that is refused.
+  bool refusesThisFrame() {
+    if (!framesBeforeRefusal) return false;
+    if (*framesBeforeRefusal > 0) {
+      --*framesBeforeRefusal;
+      return false;
+    }
+    framesBeforeRefusal.reset();
+    return true;
+  }
   void unplugIfDue() {
     if (framesBeforeUnplug && *framesBeforeUnplug <= 0) unplugNow();
   }
 
   bool setFeature(Role role, const Frame& frame) {
-    if (refuseAll) return false;
+    if (refuseAll || refusesThisFrame()) return false;
     if (frame[0] == kCommandReport) {
       if (refuseCommands || role == Role::VendorData) return false;
       if (!firmware.command(frame)) return false;
@@ -218,6 +229,7 @@ struct SimulatedMouse::State {
 
   std::optional<Frame> getFeature(Role role, uint8_t reportId) {
     if (refuseAll || reportId != kDataReport || role == Role::VendorCommand) return std::nullopt;
+    if (refusesThisFrame()) return std::nullopt;
     Frame reply = firmware.reply();
     if (garbage) {
       for (size_t i = 1; i < reply.size(); ++i) reply[i] = static_cast<uint8_t>(garbageRng());
@@ -447,6 +459,14 @@ void SimulatedMouse::refuseFrames(bool refuse) {
 void SimulatedMouse::refuseCommandFrames(bool refuse) {
   std::lock_guard lock(state_->mutex);
   state_->refuseCommands = refuse;
+}
+
+void SimulatedMouse::refuseOneFrameAfter(int frames) {
+  std::lock_guard lock(state_->mutex);
+  if (frames < 0)
+    state_->framesBeforeRefusal.reset();
+  else
+    state_->framesBeforeRefusal = frames;
 }
 
 void SimulatedMouse::unplugAfterFrames(int frames) {

@@ -96,6 +96,9 @@ class SimulatedMouse : public HidBackend {
   // Unplugs once this many further feature frames reached the mouse: frame n + 1 fails
   // and the mouse is no longer listed. 0 unplugs at once, a negative count cancels.
   void unplugAfterFrames(int frames);
+  // Refuses one frame, the one after this many further feature frames, and then answers
+  // again: a frame lost on the bus. A negative count cancels.
+  void refuseOneFrameAfter(int frames);
   void setGarbageReplies(bool garbage);     // get-feature replies carry random bytes
   void setLatencyMicroseconds(int micros);  // every frame takes this long
   // Count flicker: the next n enumerations report one collection too many ("sim:phantom",

@@ -29,9 +29,11 @@ RestoreOutcome EngineerDefaults::TLDefaultParameter() {
   link_.macros.loadFromImage(link_.image.buffer);
   link_.macros.ReadAndRefreshMacroBlock();
   link_.transfer.DataBufToUI();
-  if (link_.connection.supportsStoredWrites()) link_.channel.BlockWrite(0, link_.image.buffer);
+  TransferResult written;
+  if (link_.connection.supportsStoredWrites())
+    written = link_.channel.BlockWrite(0, link_.image.buffer);
   link_.discovery.RestartAndReFind();
-  return batch.outcome();
+  return batch.outcome(written);
 }
 
 void EngineerDefaults::rebuildSections() {

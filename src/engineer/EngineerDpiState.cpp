@@ -45,27 +45,28 @@ void EngineerDpiState::showLevelCount(int count) {
 void EngineerDpiState::cb_CPIStepsChange(int index) {
   if (handlersBlocked() || index < 0 || index >= kLevels) return;
   showLevelCount(index + 1);
-  writeLevelCount(link_, index + 1);
+  lastWrite = writeLevelCount(link_, index + 1);
   notifyChanged();
 }
 
 void EngineerDpiState::cb_CPIChange(int level, int index) {
   if (handlersBlocked() || !validLevel(level) || index < 0 || index > kLastStep) return;
   cb_CPI[level - 1] = index;
-  writeLevelStep(link_, level, static_cast<uint8_t>(index), cb_CurrentCPI);
+  lastWrite = writeLevelStep(link_, level, static_cast<uint8_t>(index), cb_CurrentCPI);
   notifyChanged();
 }
 
 void EngineerDpiState::cb_CurrentCPIChange(int index) {
   if (handlersBlocked() || index < 0 || index >= kLevels) return;
   cb_CurrentCPI = index;
-  writeActiveLevel(link_, index);
+  lastWrite = writeActiveLevel(link_, index);
   notifyChanged();
 }
 
 bool EngineerDpiState::cb_AIMChange(int index) {
   if (handlersBlocked() || index < 0 || index > kLastAimStep) return false;
-  if (reencodeAimEntries(link_, static_cast<uint8_t>(index)) == 0) {
+  lastWrite = {};
+  if (reencodeAimEntries(link_, static_cast<uint8_t>(index), lastWrite) == 0) {
     link_.host.showMessage("Str105");  // cb_AIM keeps the entry it had
     return false;
   }
@@ -86,7 +87,8 @@ void EngineerDpiState::colourEdited(int level, ColourPart part, std::string_view
   if (!typed) return;
   edt_CPI[level - 1][part] = typed->text;
   const size_t offset = kDpiColourOffset + kColourLength * (level - 1) + part;
-  writeVendorField(link_, offset, std::array<uint8_t, 1>{static_cast<uint8_t>(typed->value)});
+  lastWrite =
+      writeVendorField(link_, offset, std::array<uint8_t, 1>{static_cast<uint8_t>(typed->value)});
   notifyChanged();
 }
 

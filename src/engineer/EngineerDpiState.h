@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "device/ImageMap.h"
+#include "device/TransferResult.h"
 #include "settings/EngineerMirrors.h"
 
 namespace mousecfg {
@@ -57,6 +58,10 @@ class EngineerDpiState : public DpiControlsMirror {
   void showLevelStep(int level, int step) override;
   void showAimStep(int step) override { cb_AIM = step; }
   void refreshFromImage();
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   void colourEdited(int level, ColourPart part, std::string_view text);

@@ -43,7 +43,7 @@ void EngineerLedState::notifyChanged() {
 void EngineerLedState::cb_BreModeChange(int index) {
   if (link_.refreshingFlag() || index < 0 || index >= kLedEffectCount) return;
   cb_BreMode = index;
-  writeLedEffect(link_, index + 1);
+  lastWrite = writeLedEffect(link_, index + 1);
   notifyChanged();
 }
 
@@ -55,11 +55,12 @@ void EngineerLedState::breathingEdited(const BreathingField& field, std::string&
   edit = typed->text;
   const auto value = static_cast<uint16_t>(typed->value);
   if (field.width == 1) {
-    writeVendorField(link_, field.offset, std::array<uint8_t, 1>{static_cast<uint8_t>(value)});
+    lastWrite =
+        writeVendorField(link_, field.offset, std::array<uint8_t, 1>{static_cast<uint8_t>(value)});
   } else {
     const std::array<uint8_t, 2> bigEndian{static_cast<uint8_t>(value >> 8),
                                            static_cast<uint8_t>(value)};
-    writeVendorField(link_, field.offset, bigEndian);
+    lastWrite = writeVendorField(link_, field.offset, bigEndian);
   }
   notifyChanged();
 }
@@ -102,11 +103,11 @@ void EngineerLedState::LEDParameterChange(LedParameter changed) {
   if (link_.refreshingFlag()) return;
   const std::string& ledType = link_.connection.ledType;
   if (ledType == kFlowingLedType && link_.connection.interfaceType == kInterfaceI2c) {
-    sendFlowingLedBlock();
+    lastWrite = sendFlowingLedBlock();
   } else if (ledType == ledtype::kRgb && changed == LedParameter::SpeedStep) {
     const auto stepTime =
         static_cast<uint8_t>(kRgbStepTimeBase + kRgbStepTimePerStep * cb_MCULEDStep);
-    writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
+    lastWrite = writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
     edt_StepTime = decimalFieldText(stepTime);
   } else {
     return;  // nothing stored: the lists just show the choice
@@ -114,17 +115,17 @@ void EngineerLedState::LEDParameterChange(LedParameter changed) {
   notifyChanged();
 }
 
-void EngineerLedState::sendFlowingLedBlock() {
+TransferResult EngineerLedState::sendFlowingLedBlock() {
   const FlowingLedBlock block = encodeFlowingLed(
       {cb_MCULEDStep, cb_MCULEDCtrl == kFullBrightness, kFewestFlowLeds + cb_MCULEDNum});
   PatchRecord& record = link_.image.patchRecord;
   std::copy(block.begin(), block.end(), record.begin() + kFlowingLedInRecord);
-  if (link_.batchFlag()) return;
+  if (link_.batchFlag()) return {};
   CommandChannel& channel = link_.channel;
-  channel.BlockWrite(kPatchRecordOffset, record);
-  channel.ExtendedWrite(kXDataFlowSpeed, block[kFlowingLedSpeed]);
-  channel.ExtendedWrite(kXDataFlowControl, block[kFlowingLedControl]);
-  channel.ExtendedWrite(kXDataFlowEnable, kFlowEnableValue);
+  TransferResult sent = channel.BlockWrite(kPatchRecordOffset, record);
+  sent += channel.ExtendedWrite(kXDataFlowSpeed, block[kFlowingLedSpeed]);
+  sent += channel.ExtendedWrite(kXDataFlowControl, block[kFlowingLedControl]);
+  return sent + channel.ExtendedWrite(kXDataFlowEnable, kFlowEnableValue);
 }
 
 void EngineerLedState::colourEdited(int slot, ColourPart part, std::string_view text) {
@@ -133,7 +134,8 @@ void EngineerLedState::colourEdited(int slot, ColourPart part, std::string_view 
   if (!typed) return;
   edt_Col[slot - 1][part] = typed->text;
   const size_t offset = kColourTableOffset + kColourLength * (slot - 1) + part;
-  writeVendorField(link_, offset, std::array<uint8_t, 1>{static_cast<uint8_t>(typed->value)});
+  lastWrite =
+      writeVendorField(link_, offset, std::array<uint8_t, 1>{static_cast<uint8_t>(typed->value)});
   notifyChanged();
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "device/ImageMap.h"
+#include "device/TransferResult.h"
 #include "settings/EngineerMirrors.h"
 
 namespace mousecfg {
@@ -76,10 +77,14 @@ class EngineerLedState : public LightingControlsMirror {
   void sendFlowBrightness(bool full) override;
   void refreshFromImage();
 
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
+
  private:
   void breathingEdited(const BreathingField& field, std::string& edit, std::string_view text);
   void colourEdited(int slot, ColourPart part, std::string_view text);
-  void sendFlowingLedBlock();
+  TransferResult sendFlowingLedBlock();
   void notifyChanged();
 
   DeviceLink& link_;

@@ -25,10 +25,10 @@ int reencodeProfile(ProfileSection& profile, std::string* codes, uint8_t step) {
 
 }  // namespace
 
-int reencodeAimEntries(DeviceLink& link, uint8_t step) {
+int reencodeAimEntries(DeviceLink& link, uint8_t step, TransferResult& written) {
   int found = reencodeProfile(link.image.profile1, link.codes.keys.data(), step);
   found += reencodeProfile(link.image.profile2, link.codes.keys.data() + kButtonCount, step);
-  if (found > 0 && !link.batchFlag()) link.transfer.WriteKeyTables();
+  if (found > 0 && !link.batchFlag()) written = link.transfer.WriteKeyTables();
   return found;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/TransferResult.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -16,7 +18,7 @@ inline constexpr uint8_t kAimNoStep = 0xFF;
 // Sets every AIM-key entry of both profiles to 05 step 00 00 (profile 1 first) with its
 // code string and, unless a batch runs, writes the key tables when there was one.
 // Returns how many entries are AIM keys.
-int reencodeAimEntries(DeviceLink& link, uint8_t step);
+int reencodeAimEntries(DeviceLink& link, uint8_t step, TransferResult& written);
 
 // The AIM step of a profile table: byte 1 of its last AIM-key entry whose byte 1 is not
 // 0xFF; nullopt when it has none.

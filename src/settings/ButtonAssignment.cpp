@@ -136,8 +136,8 @@ void ButtonAssignment::applyLanguage() {
 }
 
 bool ButtonAssignment::applyKeyTables() {
-  lastWriteOk = link_.transfer.WriteKeyTables();
-  return lastWriteOk;
+  lastWrite = link_.transfer.WriteKeyTables();
+  return lastWrite.ok();
 }
 
 void ButtonAssignment::applyUnlessBatch() {

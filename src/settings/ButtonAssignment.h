@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/WindowLayout.h"
+#include "device/TransferResult.h"
 #include "settings/ButtonEntry.h"
 #include "settings/EntryBuilder.h"
 #include "settings/EntryNames.h"
@@ -66,7 +67,9 @@ class ButtonAssignment {
   bool blockingPanelVisible = false;
   bool assemblyDialogOpen = false;
   // Result of the last key-table write.
-  bool lastWriteOk = true;
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
   // Called before an entry is built, so the pages that own the parameters (fire keys,
   // AIM DPI, engineer lists) can bring them up to date.

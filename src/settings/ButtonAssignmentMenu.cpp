@@ -95,11 +95,10 @@ void ButtonAssignment::assignToComboKey(int comboKey, const std::string& caption
   if (link_.batchFlag()) return;
   link_.image.UpdateVendorChecksum();
   const auto address = static_cast<uint8_t>(key_tables::comboKeyOffset(comboKey));
-  bool sent = link_.transfer.writeField(address, entry);
+  const TransferResult sent = link_.transfer.writeField(address, entry);
   constexpr size_t kChecksum = image::kVendorLength - 1;
   const std::array<uint8_t, 1> checksum{link_.image.vendor[kChecksum]};
-  sent = link_.transfer.writeField(static_cast<uint8_t>(kChecksum), checksum) && sent;
-  lastWriteOk = sent;
+  lastWrite = sent + link_.transfer.writeField(static_cast<uint8_t>(kChecksum), checksum);
 }
 
 AssignOutcome ButtonAssignment::assignToTarget(const std::string& caption,

@@ -29,7 +29,8 @@ std::optional<size_t> positionOf(const std::vector<std::string>& names, const st
 
 bool ButtonAssignment::SettingAIMKey(int aimStepNumber) {
   parameters.aimStepNumber = std::max(aimStepNumber, 1);
-  const int found = reencodeAimEntries(link_, static_cast<uint8_t>(parameters.aimStepNumber - 1));
+  const int found =
+      reencodeAimEntries(link_, static_cast<uint8_t>(parameters.aimStepNumber - 1), lastWrite);
   if (found > 0) return true;
   if (!link_.batchFlag()) {
     parameters.aimStepNumber = 1;

@@ -22,15 +22,16 @@ RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
   }
   if (store < kFirstStore || store > kLastStore) return RestoreOutcome::BadChoice;
   const RestoreBatch batch(link_);
+  TransferResult written;
   // The stores hold the built-in images only for a configuration made for I2C or KV204
   // memory, which every accepted mouse has; an empty store is never written.
   if (link_.connection.supportsStoredWrites() && link_.connection.memoryTypeSupported()) {
     takeDefaultImage(store);
     link_.transfer.DataBufToUI();
-    link_.channel.BlockWrite(0, link_.image.buffer);
+    written = link_.channel.BlockWrite(0, link_.image.buffer);
   }
   link_.discovery.RestartAndReFind();
-  return batch.outcome();
+  return batch.outcome(written);
 }
 
 // The default image becomes the image and every working copy, with fresh checksums.

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "device/TransferResult.h"
+
 namespace mousecfg {
 
 class DeviceLink;
@@ -12,13 +14,13 @@ class DeviceLink;
 
 // Stores `step` as level's nibble, sends the byte with both nibbles, makes the mouse
 // apply it (nudgeActiveLevel) and sends the vendor checksum.
-void writeLevelStep(DeviceLink& link, int level, uint8_t step, int activeIndex);
+TransferResult writeLevelStep(DeviceLink& link, int level, uint8_t step, int activeIndex);
 // The mouse applies a new step when the active level changes: byte 166 is sent as a
 // neighbour of activeIndex (activeIndex - 1, or 1 when it is 0), then as activeIndex.
-void nudgeActiveLevel(DeviceLink& link, int activeIndex);
+TransferResult nudgeActiveLevel(DeviceLink& link, int activeIndex);
 // Byte 43 := count - 1.
-void writeLevelCount(DeviceLink& link, int count);
+TransferResult writeLevelCount(DeviceLink& link, int count);
 // Byte 166 := activeIndex (0..7).
-void writeActiveLevel(DeviceLink& link, int activeIndex);
+TransferResult writeActiveLevel(DeviceLink& link, int activeIndex);
 
 }  // namespace mousecfg

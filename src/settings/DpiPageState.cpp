@@ -108,9 +108,9 @@ void DpiPageState::DPILevel_OnClick(int level) {
   if (changed) {
     engineer_.showActiveLevel(activeLevel);
     engineer_.showLevelCount(enabledLevels);
-    writeLevelCount(link_, enabledLevels);
+    lastWrite = writeLevelCount(link_, enabledLevels);
     // The page shows the new active level, so the mouse has to use it too.
-    if (activeLevel != activeBefore) writeActiveLevel(link_, activeLevel - 1);
+    if (activeLevel != activeBefore) lastWrite += writeActiveLevel(link_, activeLevel - 1);
   }
   blockingPanelVisible = false;
 }
@@ -118,7 +118,7 @@ void DpiPageState::DPILevel_OnClick(int level) {
 void DpiPageState::CurrentDPI_OnClick(int level) {
   if (handlersBlocked() || !usableLevel(level)) return;
   activeLevel = level;
-  writeActiveLevel(link_, level - 1);
+  lastWrite = writeActiveLevel(link_, level - 1);
   engineer_.showActiveLevel(level);
 }
 
@@ -147,7 +147,7 @@ void DpiPageState::chooseLevelStep(int level, int step) {
   if (handlersBlocked() || !usableLevel(level) || step < 0 || step >= dpiCount()) return;
   showLevelStep(level, step);
   if (step == levelStep(level)) return;
-  writeLevelStep(link_, level, static_cast<uint8_t>(step), activeLevel - 1);
+  lastWrite = writeLevelStep(link_, level, static_cast<uint8_t>(step), activeLevel - 1);
   engineer_.showLevelStep(level, step);
 }
 
@@ -173,7 +173,8 @@ void DpiPageState::slider_AIMDPIMouseUp(int clickX) {
 bool DpiPageState::chooseAimStep(int step) {
   if (handlersBlocked() || step < 0 || step >= kAimPositions) return false;
   showAimStep(step);
-  if (reencodeAimEntries(link_, static_cast<uint8_t>(step)) > 0) return true;
+  lastWrite = {};
+  if (reencodeAimEntries(link_, static_cast<uint8_t>(step), lastWrite) > 0) return true;
   showAimStep(0);
   link_.host.showMessage("Str105");
   return false;
@@ -184,7 +185,7 @@ void DpiPageState::lbl_DPIColClick(int level) {
   const std::optional<uint32_t> chosen = pickColour(levelColour(level));
   if (!chosen) return;
   engineer_.showLevelColour(level, *chosen);
-  writeVendorField(link_, levelColourOffset(level), colourBytes(*chosen));
+  lastWrite = writeVendorField(link_, levelColourOffset(level), colourBytes(*chosen));
 }
 
 void DpiPageState::ReportRate_OnClick(int choice) {

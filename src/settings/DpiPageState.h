@@ -7,6 +7,7 @@
 #include <string>
 
 #include "device/ImageMap.h"
+#include "device/TransferResult.h"
 
 namespace mousecfg {
 
@@ -80,6 +81,10 @@ class DpiPageState {
   void refreshFromImage();
   // The device is gone: the remembered report rate is forgotten.
   void deviceGone();
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   bool handlersBlocked() const;

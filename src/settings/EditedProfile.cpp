@@ -68,19 +68,18 @@ bool EditedProfile::selectMode(int mode) {
   }
   link_.image.UpdateUserChecksum();
   CommandChannel& channel = link_.channel;
-  bool sent = true;
+  TransferResult sent;
   if (gdEnable_)
     sent = channel.DirectWriteBytes(directAddress(image::kUserButtonEffect),
                                     user[image::kUserButtonEffect], 0, 0, 1);
   // The stored user section stays valid only with its checksum; byte 0 goes last, since
   // writing it makes the mouse re-apply the section.
-  sent =
-      channel.DirectWriteBytes(directAddress(kUserChecksum), user[kUserChecksum], 0, 0, 1) && sent;
-  sent = channel.DirectWriteBytes(directAddress(image::kUserActiveProfile),
-                                  user[image::kUserActiveProfile], 0, 0, 1) &&
-         sent;
+  sent += channel.DirectWriteBytes(directAddress(kUserChecksum), user[kUserChecksum], 0, 0, 1);
+  sent += channel.DirectWriteBytes(directAddress(image::kUserActiveProfile),
+                                   user[image::kUserActiveProfile], 0, 0, 1);
+  lastWrite = sent;
   if (mode != kThirdMode) selectEditedProfile(mode);
-  return sent;
+  return sent.ok();
 }
 
 }  // namespace mousecfg

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "base/ProgramOptions.h"
+#include "device/TransferResult.h"
 #include "settings/FunctionMenuSizing.h"
 
 namespace mousecfg {
@@ -38,10 +39,15 @@ class EditedProfile {
   // Reads the active profile (one byte at 164) from the mouse and shows its table.
   void RefreshCurrentProfileStatus();
   // The mode buttons (1 Office, 2 Game, 3 Third): write the mode bytes of the user
-  // section to the mouse and edit the matching profile. False when nothing was sent.
+  // section to the mouse and edit the matching profile. False when nothing was sent or
+  // the mouse refused a frame.
   bool selectMode(int mode);
   // Shows the profile the user copy names as active, without asking the mouse.
   void refreshFromImage();
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   void showActiveProfile(uint8_t userByte0);

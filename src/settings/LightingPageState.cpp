@@ -60,14 +60,14 @@ void LightingPageState::markEffect(int effect) {
 void LightingPageState::RGBMode_OnClick(int effect) {
   if (link_.refreshingFlag() || effect < 1 || effect > kEffects) return;
   markEffect(effect);
-  if (!link_.batchFlag()) writeLedEffect(link_, effect);
+  if (!link_.batchFlag()) lastWrite = writeLedEffect(link_, effect);
 }
 
 void LightingPageState::FallTime_OnClick(int speed) {
   if (handlersBlocked() || !speedPicturesEnabled || speed < 1 || speed > kSpeeds) return;
   breathingSpeed = speed;
   const uint8_t stepTime = stepTimeOfSpeed(speed);
-  writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
+  lastWrite = writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
   engineer_.showStepTime(stepTime);
 }
 
@@ -93,7 +93,7 @@ void LightingPageState::lbl_ColClick(int slot) {
   const std::optional<uint32_t> chosen = pickColour(slotColour(slot));
   if (!chosen) return;
   engineer_.showSlotColour(slot, *chosen);
-  writeVendorField(link_, slotOffset(slot), colourBytes(*chosen));
+  lastWrite = writeVendorField(link_, slotOffset(slot), colourBytes(*chosen));
 }
 
 void LightingPageState::refreshFromImage() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/ImageMap.h"
+#include "device/TransferResult.h"
 
 namespace mousecfg {
 
@@ -57,6 +58,10 @@ class LightingPageState {
   void chooseBrightness(bool full);
   void lbl_ColClick(int slot);
   void refreshFromImage();
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   bool handlersBlocked() const;

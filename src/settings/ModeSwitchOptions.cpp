@@ -124,7 +124,7 @@ void ModeSwitchOptions::encodeLedGesture() {
 void ModeSwitchOptions::send() {
   if (!link_.batchFlag()) {
     link_.image.UpdateProfileChecksum();
-    link_.transfer.writeVendorSection();
+    lastWrite = link_.transfer.writeVendorSection();
   }
   link_.host.refreshWindow();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "device/TransferResult.h"
 #include "settings/FireMacroNaming.h"
 #include "settings/ModeSwitchKeys.h"
 
@@ -40,6 +41,10 @@ class ModeSwitchOptions {
 
   // Sets the three options from what the image says the mouse does.
   void refreshFromImage();
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   void encodeGameModeSwitch(int item);

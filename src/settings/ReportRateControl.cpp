@@ -19,7 +19,7 @@ uint8_t ReportRateControl::withRateCode(uint8_t optionRegister0, int rateCode) {
 bool ReportRateControl::change(int rateCode) {
   if (rateCode < 0 || rateCode >= kRateCount) return false;
   const std::array<uint8_t, 1> option{withRateCode(link_.image.vendor[kOptionRegister0], rateCode)};
-  writeVendorField(link_, kOptionRegister0, option);
+  lastWrite = writeVendorField(link_, kOptionRegister0, option);
   choice = rateCode;
   const bool differs = rememberedRate != rateCode;
   rememberedRate = rateCode;

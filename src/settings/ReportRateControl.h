@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include "device/TransferResult.h"
 
 namespace mousecfg {
 
@@ -38,6 +39,10 @@ class ReportRateControl {
 
   static int rateCodeOf(uint8_t optionRegister0);
   static uint8_t withRateCode(uint8_t optionRegister0, int rateCode);
+
+  // What the mouse made of the last change sent; the window leaves a lost frame to the
+  // monitor, mousectl reports it.
+  TransferResult lastWrite;
 
  private:
   DeviceLink& link_;

@@ -16,10 +16,11 @@ RestoreBatch::~RestoreBatch() {
   link_.host.setOverlaysVisible(false);
 }
 
-RestoreOutcome RestoreBatch::outcome() const {
+RestoreOutcome RestoreBatch::outcome(const TransferResult& imageWrite) const {
   // The configuration read that follows an accepted re-find clears the batch flag.
   const bool readBack = !link_.batchFlag() && !link_.errorFlag() && link_.channel.isOpen();
-  return readBack ? RestoreOutcome::ReadBack : RestoreOutcome::NotReadBack;
+  if (!readBack) return RestoreOutcome::NotReadBack;
+  return imageWrite ? RestoreOutcome::ReadBack : RestoreOutcome::WriteFailed;
 }
 
 }  // namespace mousecfg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ScopedFlag.h"
+#include "device/TransferResult.h"
 
 namespace mousecfg {
 
@@ -12,6 +13,7 @@ enum class RestoreOutcome {
   BadChoice,    // not one of the three default configurations
   ReadBack,     // written, restarted, and the mouse was found and read again
   NotReadBack,  // written and restarted, but the mouse did not come back or was not accepted
+  WriteFailed,  // read back after the restart, but the mouse had refused frames of the write
 };
 
 // A restore runs as one batch: the batch flag is set, the menus hidden, the key page
@@ -25,8 +27,9 @@ class RestoreBatch {
   RestoreBatch(const RestoreBatch&) = delete;
   RestoreBatch& operator=(const RestoreBatch&) = delete;
 
-  // Whether the mouse was found and read again since the batch began.
-  RestoreOutcome outcome() const;
+  // Whether the image went out whole and the mouse was found and read again since the
+  // batch began.
+  RestoreOutcome outcome(const TransferResult& imageWrite) const;
 
  private:
   DeviceLink& link_;

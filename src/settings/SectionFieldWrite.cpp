@@ -18,9 +18,10 @@ void storeInto(std::array<uint8_t, N>& section, size_t offset, std::span<const u
 }
 
 template <size_t N>
-bool sendFrom(DeviceLink& link, const std::array<uint8_t, N>& section, size_t sectionOffset,
-              size_t offset, size_t length) {
-  if (link.batchFlag() || offset + length > N) return false;
+TransferResult sendFrom(DeviceLink& link, const std::array<uint8_t, N>& section,
+                        size_t sectionOffset, size_t offset, size_t length) {
+  if (offset + length > N) return TransferResult::notStarted();
+  if (link.batchFlag()) return {};
   return link.transfer.writeField(static_cast<uint8_t>(sectionOffset + offset),
                                   std::span(section).subspan(offset, length));
 }
@@ -37,32 +38,32 @@ void storeUserBytes(DeviceLink& link, size_t index, std::span<const uint8_t> byt
   link.image.UpdateUserChecksum();
 }
 
-bool sendVendorBytes(DeviceLink& link, size_t offset, size_t length) {
+TransferResult sendVendorBytes(DeviceLink& link, size_t offset, size_t length) {
   return sendFrom(link, link.image.vendor, kVendorOffset, offset, length);
 }
 
-bool sendUserBytes(DeviceLink& link, size_t index, size_t length) {
+TransferResult sendUserBytes(DeviceLink& link, size_t index, size_t length) {
   return sendFrom(link, link.image.user, kUserOffset, index, length);
 }
 
-bool sendVendorChecksum(DeviceLink& link) {
+TransferResult sendVendorChecksum(DeviceLink& link) {
   return sendVendorBytes(link, kVendorLength - 1, 1);
 }
 
-bool sendUserChecksum(DeviceLink& link) {
+TransferResult sendUserChecksum(DeviceLink& link) {
   return sendUserBytes(link, kUserLength - 1, 1);
 }
 
-bool writeVendorField(DeviceLink& link, size_t offset, std::span<const uint8_t> bytes) {
+TransferResult writeVendorField(DeviceLink& link, size_t offset, std::span<const uint8_t> bytes) {
   storeVendorBytes(link, offset, bytes);
-  const bool sent = sendVendorBytes(link, offset, bytes.size());
-  return sendVendorChecksum(link) && sent;
+  const TransferResult sent = sendVendorBytes(link, offset, bytes.size());
+  return sent + sendVendorChecksum(link);
 }
 
-bool writeUserField(DeviceLink& link, size_t index, std::span<const uint8_t> bytes) {
+TransferResult writeUserField(DeviceLink& link, size_t index, std::span<const uint8_t> bytes) {
   storeUserBytes(link, index, bytes);
-  const bool sent = sendUserBytes(link, index, bytes.size());
-  return sendUserChecksum(link) && sent;
+  const TransferResult sent = sendUserBytes(link, index, bytes.size());
+  return sent + sendUserChecksum(link);
 }
 
 }  // namespace mousecfg

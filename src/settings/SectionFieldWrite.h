@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "device/TransferResult.h"
+
 namespace mousecfg {
 
 class DeviceLink;
@@ -14,19 +16,19 @@ class DeviceLink;
 // copy's checksum right and also sends the section's new checksum byte.
 //
 // The store functions change only the working copy (field and checksum). The send
-// functions send nothing while a batch runs.
+// functions send nothing while a batch runs, which is no failure.
 
 void storeVendorBytes(DeviceLink& link, size_t offset, std::span<const uint8_t> bytes);
 void storeUserBytes(DeviceLink& link, size_t index, std::span<const uint8_t> bytes);
 
 // Sends the field as stored in the working copy (1..3 bytes, or four).
-bool sendVendorBytes(DeviceLink& link, size_t offset, size_t length);
-bool sendUserBytes(DeviceLink& link, size_t index, size_t length);
-bool sendVendorChecksum(DeviceLink& link);
-bool sendUserChecksum(DeviceLink& link);
+TransferResult sendVendorBytes(DeviceLink& link, size_t offset, size_t length);
+TransferResult sendUserBytes(DeviceLink& link, size_t index, size_t length);
+TransferResult sendVendorChecksum(DeviceLink& link);
+TransferResult sendUserChecksum(DeviceLink& link);
 
 // Store, send the field, send the checksum.
-bool writeVendorField(DeviceLink& link, size_t offset, std::span<const uint8_t> bytes);
-bool writeUserField(DeviceLink& link, size_t index, std::span<const uint8_t> bytes);
+TransferResult writeVendorField(DeviceLink& link, size_t offset, std::span<const uint8_t> bytes);
+TransferResult writeUserField(DeviceLink& link, size_t index, std::span<const uint8_t> bytes);
 
 }  // namespace mousecfg

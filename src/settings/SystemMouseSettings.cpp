@@ -56,6 +56,7 @@ void SystemMouseSettings::changed() {
   ChangedMouseSystemParameterA();
   ChangedMouseSystemParameterB();
   lastSaveError = store_.save();
+  if (!lastSaveError.empty() && saveFailed) saveFailed(lastSaveError);
   applyToDesktop();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "settings/SystemMouseLevels.h"
@@ -31,6 +32,9 @@ class SystemMouseSettings {
 
   // Why the store could not be written by the last change; empty when it was.
   std::string lastSaveError;
+  // Told when a change could not be saved, with the reason; the values stay in effect
+  // for this run.
+  std::function<void(const std::string& reason)> saveFailed;
   // What the last change's four system calls returned (speed, acceleration,
   // double-click, wheel lines); all false without a backend.
   struct Applied {

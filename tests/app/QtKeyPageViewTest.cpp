@@ -72,7 +72,7 @@ class QtKeyPageViewTest : public ::testing::Test {
   }
   // The mouse is read again from scratch, so the labels show what it stored.
   void readAgain() {
-    shell.link.transfer.Btn_Read();
+    EXPECT_TRUE(shell.link.transfer.Btn_Read());
     shell.window.render();
   }
   QtAssemblyKeyDialog* assemblyDialog() {

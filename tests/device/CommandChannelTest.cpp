@@ -162,7 +162,7 @@ TEST(CommandChannelWithoutDevice, EveryOperationFailsWithoutTouchingTheDevice) {
   EXPECT_FALSE(channel.ExtendedWrite(1, 2));
   EXPECT_FALSE(channel.ExtendedRead(1).has_value());
   EXPECT_FALSE(channel.Restart());
-  channel.ReceiveDataFrame();
+  EXPECT_FALSE(channel.ReceiveDataFrame());
   EXPECT_EQ(hexBytes(channel.reply()), test::hexRepeat(0xFF, 7));
   EXPECT_EQ(host.progressShows, 0);
 }
@@ -180,7 +180,10 @@ TEST_F(CommandChannelTest, RefusedCommandFrameSendsNothingElse) {
 TEST_F(CommandChannelTest, UnplugInTheMiddleOfAReadLeavesFFForTheLostFrames) {
   std::array<uint8_t, 2048> out{};
   mouse.unplugAfterFrames(11);  // the command and ten data frames get through
-  ASSERT_TRUE(channel().BlockReadWithProgress(0, out));
+  const TransferResult read = channel().BlockReadWithProgress(0, out);
+  EXPECT_FALSE(read) << "lost frames are a failed read";
+  EXPECT_EQ(read.frames(), 1 + 293);
+  EXPECT_EQ(read.failedFrames(), 293 - 10);
   const auto stored = mouse.storedBlock();
   EXPECT_EQ(hexBytes(std::span(out).first(70)), hexBytes(std::span(stored).first(70)));
   EXPECT_EQ(hexBytes(std::span(out).subspan(70)), test::hexRepeat(0xFF, 2048 - 70));

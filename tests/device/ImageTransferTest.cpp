@@ -50,7 +50,7 @@ TEST_F(ImageTransferTest, ReadSplitsTheImageIntoItsWorkingCopies) {
 }
 
 TEST_F(ImageTransferTest, ReadRunsThePageStepsInOrder) {
-  link.transfer.Btn_Read();
+  EXPECT_TRUE(link.transfer.Btn_Read());
   EXPECT_EQ(observer.calls,
             (std::vector<std::string>{"refreshPcMacroNames", "refreshPages",
                                       "refreshSystemMouseGroups", "showFirstPage"}));
@@ -66,14 +66,14 @@ TEST_F(ImageTransferTest, CodeStringsAreTheEntriesInUpperCaseHex) {
 
 TEST_F(ImageTransferTest, ReadLeavesTheInterfaceTypeI2cWhateverTheDeviceSaid) {
   link.connection.interfaceType = "KV204";
-  link.transfer.Btn_Read();
+  EXPECT_TRUE(link.transfer.Btn_Read());
   EXPECT_EQ(link.connection.interfaceType, "I2C");
 }
 
 TEST_F(ImageTransferTest, ReadWithTheCommandRefusedKeepsTheImage) {
   link.image.buffer[1500] = 0x99;
   mouse.refuseCommandFrames(true);
-  link.transfer.Btn_Read();
+  EXPECT_FALSE(link.transfer.Btn_Read());
   EXPECT_EQ(link.image.buffer[1500], 0x99);
   EXPECT_FALSE(link.batchFlag());
   EXPECT_TRUE(link.monitorTimerEnabled());
@@ -84,7 +84,7 @@ TEST_F(ImageTransferTest, UnplugMidReadFillsFFAndRepairsTheSections) {
   stored[0x100] = 0x12;  // the user section's checksum lies beyond the lost frames
   mouse.setStoredBlock(stored);
   mouse.unplugAfterFrames(1 + 20);  // the command and 140 bytes
-  link.transfer.Btn_Read();
+  EXPECT_FALSE(link.transfer.Btn_Read());
 
   EXPECT_EQ(hexRange(link.image.buffer, 0, 140), hexRange(stored, 0, 140));
   EXPECT_EQ(hexRange(link.image.buffer, 140, 2048 - 140), test::hexRepeat(0xFF, 2048 - 140));
@@ -122,9 +122,21 @@ TEST_F(ImageTransferTest, WriteKeyTablesSendsTablesThenReadBackThenReload) {
   EXPECT_EQ(hexRange(stored, 212, 4), "09 01 00 00");
 }
 
+TEST_F(ImageTransferTest, ADataFrameRefusedInTheMiddleOfTheKeyTablesFailsTheWrite) {
+  link.image.profile1[5 * 4] = 0x09;
+  mouse.refuseOneFrameAfter(1 + 6);  // the command and six of the fourteen data frames
+  const TransferResult written = link.transfer.WriteKeyTables();
+  EXPECT_FALSE(written);
+  EXPECT_EQ(written.failedFrames(), 1);
+  EXPECT_EQ(framesStartingWith("S 41").size(), 13u) << "the frames after it still went out";
+  EXPECT_EQ(framesStartingWith("S 40").size(), 4u) << "and the read-back and reload with them";
+  EXPECT_NE(hexRange(mouse.storedBlock(), 192, 98),
+            hexBytes(link.image.profile1) + " " + hexBytes(link.image.profile2));
+}
+
 TEST_F(ImageTransferTest, WriteKeyTablesWithFireKeysAddsTheTwelveBytesAt290) {
   link.image.fireKey[5] = 0x44;
-  link.transfer.WriteKeyTablesAndFireKeys();
+  EXPECT_TRUE(link.transfer.WriteKeyTablesAndFireKeys());
   const auto sent = framesStartingWith("S 40");
   ASSERT_GE(sent.size(), 2u);
   EXPECT_EQ(sent[0], "S 40 07 00 C0 00 62 00 00");
@@ -134,7 +146,7 @@ TEST_F(ImageTransferTest, WriteKeyTablesWithFireKeysAddsTheTwelveBytesAt290) {
 
 TEST_F(ImageTransferTest, WithoutASupportedInterfaceOnlyTheReloadIsSent) {
   link.connection.interfaceType.clear();
-  link.transfer.WriteKeyTables();
+  EXPECT_FALSE(link.transfer.WriteKeyTables()) << "the tables did not reach the mouse";
   EXPECT_TRUE(framesStartingWith("S 40 07").empty());
   EXPECT_EQ(framesStartingWith("S 40 05").size(), 2u);
   EXPECT_FALSE(link.transfer.writeGunTable());
@@ -146,13 +158,13 @@ TEST_F(ImageTransferTest, WithoutASupportedInterfaceOnlyTheReloadIsSent) {
 TEST_F(ImageTransferTest, FailedReadBackKeepsTheUserCopy) {
   link.image.user[3] = 0x5C;
   mouse.refuseCommandFrames(true);
-  link.transfer.WriteKeyTables();
+  EXPECT_FALSE(link.transfer.WriteKeyTables());
   EXPECT_EQ(link.image.user[3], 0x5C);
 }
 
 TEST_F(ImageTransferTest, UserAndVendorSectionWritesAreRangeWritesWithFreshChecksums) {
   link.image.user[2] = 3;
-  link.transfer.writeUserSection();
+  EXPECT_TRUE(link.transfer.writeUserSection());
   auto sent = framesStartingWith("S 40 05");
   ASSERT_EQ(sent.size(), 10u);
   EXPECT_EQ(sent[0].substr(0, 14), "S 40 05 00 A4 ");
@@ -162,7 +174,7 @@ TEST_F(ImageTransferTest, UserAndVendorSectionWritesAreRangeWritesWithFreshCheck
 
   mouse.clearTrace();
   link.image.vendor[111] = 'X';
-  link.transfer.writeVendorSection();
+  EXPECT_TRUE(link.transfer.writeVendorSection());
   sent = framesStartingWith("S 40");
   EXPECT_EQ(sent.size(), 55u + 4u) << "vendor range, then the key tables with their reload";
   const auto afterVendor = mouse.storedBlock();
@@ -191,7 +203,7 @@ TEST_F(ImageTransferTest, SingleFieldWritesPickTheFormByLength) {
 TEST_F(ImageTransferTest, WholeImageWriteShowsItRestartsAndReadsBack) {
   link.image.buffer[1100] = 0x3C;
   host.sleptMs = 0;
-  link.transfer.MemoToDataBuf_OnClick();
+  EXPECT_TRUE(link.transfer.MemoToDataBuf_OnClick());
 
   const auto commands = framesStartingWith("S 40");
   ASSERT_GE(commands.size(), 2u);

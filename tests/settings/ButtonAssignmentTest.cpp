@@ -56,7 +56,15 @@ TEST_F(ButtonAssignmentTest, DpiPlusOnButton6SendsTablesReadBackAndReload) {
   EXPECT_EQ(assignment.keyCaptions[5], "DPI +");
   EXPECT_EQ(assignment.engineerCaptions[0][5], "DPI +");
   EXPECT_FALSE(assignment.menu.isOpen());
-  EXPECT_TRUE(assignment.lastWriteOk);
+  EXPECT_TRUE(assignment.lastWrite.ok());
+}
+
+TEST_F(ButtonAssignmentTest, ARefusedDataFrameOfTheTablesReachesTheAssignment) {
+  mouse.refuseOneFrameAfter(1 + 7);
+  choose(6, menu_id::kDpiUp);
+  EXPECT_FALSE(assignment.lastWrite);
+  EXPECT_EQ(assignment.lastWrite.failedFrames(), 1);
+  EXPECT_EQ(entryHex(1, 6), "09 01 00 00") << "the window shows what was chosen";
 }
 
 TEST_F(ButtonAssignmentTest, DpiPlusTakesTheCpiPlusComboEnableByte) {

@@ -263,7 +263,7 @@ TEST_F(DpiPageStateTest, RefreshCurrentDpiStatusRunsOnlyForSupportedInterfacesAn
 }
 
 TEST_F(DpiPageStateTest, RefreshCurrentDpiStatusIgnoresALevelBeyondEight) {
-  link.channel.DirectWriteBytes(166, 9, 0, 0, 1);
+  ASSERT_TRUE(link.channel.DirectWriteBytes(166, 9, 0, 0, 1));
   dpi.RefreshCurrentDPIStatus();
   EXPECT_EQ(dpi.activeLevel, 2);
 }

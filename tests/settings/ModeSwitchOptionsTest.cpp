@@ -200,7 +200,7 @@ TEST_F(ModeSwitchOptionsTest, TheOptionsAreReadBackFromTheMouse) {
   const std::array<uint8_t, 4> gun{0x0B, 0x00, 0x01, 0x00};
   std::copy(gun.begin(), gun.end(), link.image.profile2.begin() + 11 * 4);
   options.cb_ChangeFireFunChange(kForwardWithRight);
-  link.transfer.Btn_Read();
+  ASSERT_TRUE(link.transfer.Btn_Read());
 
   ModeSwitchOptions readBack(link);
   readBack.refreshFromImage();

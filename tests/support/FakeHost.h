@@ -41,6 +41,7 @@ class FakeHost : public Host {
   void hideProgress() override { progressVisible = false; }
   void setOverlaysVisible(bool visible) override { overlaysVisible = visible; }
   void showMessage(const std::string& key) override { messages.push_back(key); }
+  void showText(const std::string& text) override { texts.push_back(text); }
   bool confirmMessage(const std::string& key) override {
     confirmations.push_back(key);
     return true;
@@ -76,6 +77,7 @@ class FakeHost : public Host {
   bool overlaysVisible = false;
   int windowRefreshes = 0;
   std::vector<std::string> messages;
+  std::vector<std::string> texts;
   std::vector<std::string> confirmations;
   std::function<void()> onSleep;
 

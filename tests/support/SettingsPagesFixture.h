@@ -40,7 +40,7 @@ class SettingsPagesFixture : public SimulatedCoreFixture {
 
   // Reads the stored block again, as after a reconnect, and shows it.
   void readAgain() {
-    link.transfer.Btn_Read();
+    EXPECT_TRUE(link.transfer.Btn_Read());
     refreshPages();
   }
 
