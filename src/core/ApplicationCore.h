@@ -49,7 +49,8 @@ class ApplicationCore : public LinkObserver {
   };
 
   ApplicationCore(HidBackend& backend, Host& host, Setup setup);
-  ApplicationCore(HidBackend& backend, Host& host) : ApplicationCore(backend, host, Setup{}) {}
+  ApplicationCore(HidBackend& backend, Host& programHost)
+      : ApplicationCore(backend, programHost, Setup{}) {}
   ~ApplicationCore() override;
   ApplicationCore(const ApplicationCore&) = delete;
   ApplicationCore& operator=(const ApplicationCore&) = delete;

@@ -26,11 +26,11 @@ std::string memoryTypeName(uint8_t code) {
 
 }  // namespace
 
-DeviceLink::DeviceLink(HidBackend& backend, Host& host)
-    : backend(backend),
-      host(host),
-      channel(host),
-      listener(channel, host, host.clock(),
+DeviceLink::DeviceLink(HidBackend& hidBackend, Host& programHost)
+    : backend(hidBackend),
+      host(programHost),
+      channel(programHost),
+      listener(channel, programHost, host.clock(),
                {[this] { observer().dpiButtonReleased(); },
                 [this] { observer().profileButtonReleased(); }}),
       observer_(&silentObserver()) {}

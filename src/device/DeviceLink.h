@@ -23,7 +23,7 @@ namespace mousecfg {
 // sending while the image is being moved. One instance lives for the whole run.
 class DeviceLink {
  public:
-  DeviceLink(HidBackend& backend, Host& host);
+  DeviceLink(HidBackend& hidBackend, Host& programHost);
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
 

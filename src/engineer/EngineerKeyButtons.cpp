@@ -14,7 +14,7 @@ constexpr std::string_view kComboKeyPrefix = "btn_ComboKey";
 
 }  // namespace
 
-EngineerKeyButtons::EngineerKeyButtons(ButtonAssignment& assignment) : assignment(assignment) {}
+EngineerKeyButtons::EngineerKeyButtons(ButtonAssignment& buttons) : assignment(buttons) {}
 
 std::vector<std::string> EngineerKeyButtons::comboEnableListItems() {
   std::vector<std::string> items;

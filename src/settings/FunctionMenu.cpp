@@ -154,12 +154,12 @@ void FunctionMenu::openForKeyLabel(const Rect& label, Size window) {
   menu.y = roomBelow ? centreY : centreY - menu.height;
 }
 
-void FunctionMenu::openForEngineerButton(const Rect& button, Size page) {
+void FunctionMenu::openForEngineerButton(const Rect& button, Size pageSize) {
   openMain(MenuPage::Engineer);
-  area = page;
+  area = pageSize;
   Rect& menu = panel(MenuPanel::Main).rect;
   menu.x = button.x + kEngineerOffsetX;
-  if (menu.x + menu.width > page.width)
+  if (menu.x + menu.width > pageSize.width)
     menu.x = button.x + button.width + kEngineerOffsetX - menu.width;
   menu.y = button.y + kEngineerBottomBelowTop - menu.height;
 }

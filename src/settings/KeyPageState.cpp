@@ -15,8 +15,8 @@ size_t at(int button) {
 
 }  // namespace
 
-KeyPageState::KeyPageState(ButtonAssignment& assignment, const ProgramOptions& options)
-    : assignment(assignment), textRolling_(options.trEnable) {
+KeyPageState::KeyPageState(ButtonAssignment& buttons, const ProgramOptions& options)
+    : assignment(buttons), textRolling_(options.trEnable) {
   markerPictures.fill(std::string(kPictureKeyNormal));
   labelEnabled.fill(true);
 }
