@@ -30,14 +30,15 @@ constexpr int kMarqueeTickMs = 200;
 
 const QColor kBlockingTint(8, 10, 14, 96);
 
+// The three restore buttons and the default store each writes.
 struct RestoreBinding {
   const char* button;
-  RestoreOutcome (DefaultRestore::*handler)();
+  int store;
 };
 constexpr RestoreBinding kRestoreButtons[] = {
-    {"Btn_Confirm1", &DefaultRestore::Btn_Confirm1_1Click},
-    {"Btn_Confirm2", &DefaultRestore::Btn_Reset_0Click},
-    {"Btn_Confirm3", &DefaultRestore::Btn_Confirm3_1Click},
+    {"Btn_Confirm1", 1},
+    {"Btn_Confirm2", 2},
+    {"Btn_Confirm3", 3},
 };
 
 QString qt(const std::string& text) {
@@ -115,8 +116,10 @@ void QtKeyPageView::connectRestoreButtons() {
   for (const RestoreBinding& binding : kRestoreButtons) {
     QtPictureButton* button = window_.button(binding.button);
     if (!button) continue;
-    connect(button, &QtPictureButton::clicked, this, [this, handler = binding.handler] {
-      (pages_.restore.*handler)();
+    connect(button, &QtPictureButton::clicked, this, [this, store = binding.store] {
+      // The window shows the outcome itself: the read-back configuration, or the error
+      // state and the monitor's next look for the mouse.
+      (void)pages_.restore.DefaultParameterConfirm(store);
       done();
     });
   }

@@ -153,13 +153,13 @@ void QtLightingPageView::createFlow() {
   full_ = new QtTickOption(this);
   full_->setObjectName("lbl_MCULED3Control");
   connect(full_, &QtTickOption::clicked, this, [this] {
-    lighting_.lbl_MCULED3ControlClick();
+    lighting_.chooseBrightness(true);
     changed();
   });
   half_ = new QtTickOption(this);
   half_->setObjectName("lbl_MCULED6Control");
   connect(half_, &QtTickOption::clicked, this, [this] {
-    lighting_.lbl_MCULED6ControlClick();
+    lighting_.chooseBrightness(false);
     changed();
   });
 }

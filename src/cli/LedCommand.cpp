@@ -99,9 +99,9 @@ std::string applyLedRequest(const LedRequest& request, LightingPageState& page) 
       return {};
     case LedAction::Brightness:
       if (request.value == 1)
-        page.lbl_MCULED3ControlClick();
+        page.chooseBrightness(true);
       else
-        page.lbl_MCULED6ControlClick();
+        page.chooseBrightness(false);
       return {};
     case LedAction::Colour:
       page.pickColour = [&request](uint32_t) { return std::optional<uint32_t>(request.colour); };

@@ -51,14 +51,7 @@ class MainWindowState {
   // The mouse's profile button or a mode button chose the profile the key page edits.
   void showEditedProfile(int profile);
 
-  void Btn_Main_0Click() { pageButtonClick(PageButton::Main); }
-  void Btn_Switch_0Click() { pageButtonClick(PageButton::Switch); }
-  void Btn_Fixed_0Click() { pageButtonClick(PageButton::Fixed); }
-  void Btn_Adv_0Click() { pageButtonClick(PageButton::Advanced); }
-  void Btn_Breath_0Click() { pageButtonClick(PageButton::Breath); }
-  void Btn_Macro_0Click() { pageButtonClick(PageButton::Macro); }
-  void Btn_Update_0Click() { pageButtonClick(PageButton::Update); }
-  void Btn_Engineer_0Click() { pageButtonClick(PageButton::Engineer); }
+  // Btn_Main_0Click..Btn_Engineer_0Click.
   void pageButtonClick(PageButton button);
   // Language buttons 1..3.
   void languageButtonClick(int language);

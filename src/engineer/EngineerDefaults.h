@@ -14,7 +14,6 @@ class EngineerDefaults {
  public:
   explicit EngineerDefaults(DeviceLink& link) : link_(link) {}
 
-  RestoreOutcome Btn_DefaultClick() { return TLDefaultParameter(); }
   RestoreOutcome TLDefaultParameter();
 
  private:

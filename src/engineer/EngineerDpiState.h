@@ -46,10 +46,9 @@ class EngineerDpiState : public DpiControlsMirror {
   // and "Please select a AIM Key" is shown. False in that case.
   bool cb_AIMChange(int index);
   void cb_RepRateChange(int index);
-  void edt_CPIRChange(int level, std::string_view text) { colourEdited(level, Red, text); }
-  void edt_CPIGChange(int level, std::string_view text) { colourEdited(level, Green, text); }
-  void edt_CPIBChange(int level, std::string_view text) { colourEdited(level, Blue, text); }
 
+  // edt_CPIR, edt_CPIG, edt_CPIB of level 1..n: one colour component typed.
+  void colourEdited(int level, ColourPart part, std::string_view text);
   // Shows a level's colour in its three edits without writing anything.
   void showLevelColour(int level, uint32_t rgb) override;
   // Shows the count as the level-count list does: lists 1..count accept input.
@@ -64,7 +63,6 @@ class EngineerDpiState : public DpiControlsMirror {
   TransferResult lastWrite;
 
  private:
-  void colourEdited(int level, ColourPart part, std::string_view text);
   bool handlersBlocked() const;
   void notifyChanged();
 

@@ -60,15 +60,14 @@ class EngineerLedState : public LightingControlsMirror {
   void cb_MCULEDStepChange(int index);
   void cb_MCULEDCtrlChange(int index);
   void cb_MCULEDNumChange(int index);
-  void edt_ColRChange(int slot, std::string_view text) { colourEdited(slot, Red, text); }
-  void edt_ColGChange(int slot, std::string_view text) { colourEdited(slot, Green, text); }
-  void edt_ColBChange(int slot, std::string_view text) { colourEdited(slot, Blue, text); }
 
   // The LED-parameter handler: sends the flowing-LED lists as the LED type needs them.
   // The flowing LED on an I2C device: the rebuilt block (block write at 1008) and the
   // three XData registers; RGB: the speed step as step time 10 + 30·step.
   void LEDParameterChange(LedParameter changed);
 
+  // edt_ColR, edt_ColG, edt_ColB of slot 1..n: one colour component typed.
+  void colourEdited(int slot, ColourPart part, std::string_view text);
   // Shows a slot's colour in its three edits without writing anything.
   void showSlotColour(int slot, uint32_t rgb) override;
   void showEffect(int effect) override { cb_BreMode = effect - 1; }
@@ -83,7 +82,6 @@ class EngineerLedState : public LightingControlsMirror {
 
  private:
   void breathingEdited(const BreathingField& field, std::string& edit, std::string_view text);
-  void colourEdited(int slot, ColourPart part, std::string_view text);
   TransferResult sendFlowingLedBlock();
   void notifyChanged();
 

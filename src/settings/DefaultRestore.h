@@ -16,13 +16,7 @@ class DefaultRestore {
 
   explicit DefaultRestore(DeviceLink& link) : link_(link) {}
 
-  RestoreOutcome Btn_Confirm1_1Click() { return DefaultParameterConfirm1(); }
-  RestoreOutcome Btn_Reset_0Click() { return DefaultParameterConfirm2(); }
-  RestoreOutcome Btn_Confirm3_1Click() { return DefaultParameterConfirm3(); }
-  RestoreOutcome DefaultParameterConfirm1() { return DefaultParameterConfirm(1); }
-  RestoreOutcome DefaultParameterConfirm2() { return DefaultParameterConfirm(2); }
-  RestoreOutcome DefaultParameterConfirm3() { return DefaultParameterConfirm(3); }
-  // Default store 1..3.
+  // Default store 1..3: the "Confirm1".."Confirm3" buttons and mousectl restore.
   RestoreOutcome DefaultParameterConfirm(int store);
 
  private:

@@ -53,8 +53,6 @@ class LightingPageState {
   void slider_MCULEDStepMouseUp(int clickX);
   // Sets the flow speed (0..7) as the slider's release does.
   void chooseFlowSpeed(int step);
-  void lbl_MCULED3ControlClick() { chooseBrightness(true); }
-  void lbl_MCULED6ControlClick() { chooseBrightness(false); }
   void chooseBrightness(bool full);
   void lbl_ColClick(int slot);
   void refreshFromImage();

@@ -38,14 +38,7 @@ class ModeSwitchGestures {
   bool comboKey8Visible() const;
   void setComboKey8Enable(bool enable) { comboKey8Enable_ = enable; }
 
-  void IB_ComboKey1Click() { comboKeyClick(1); }
-  void IB_ComboKey2Click() { comboKeyClick(2); }
-  void IB_ComboKey3Click() { comboKeyClick(3); }
-  void IB_ComboKey4Click() { comboKeyClick(4); }
-  void IB_ComboKey5Click() { comboKeyClick(5); }
-  void IB_ComboKey6Click() { comboKeyClick(6); }
-  void IB_ComboKey7Click() { comboKeyClick(7); }
-  void IB_ComboKey8Click() { comboKeyClick(8); }
+  // IB_ComboKey1Click..IB_ComboKey8Click: gesture 1..8.
   void comboKeyClick(int gesture);
 
   // RefreshComboKey1..8: the ticks from the engineer lists.

@@ -48,7 +48,7 @@ TEST_F(ApplicationCoreTest, AReadRefreshesEveryPageFromTheMouse) {
 
 TEST_F(ApplicationCoreTest, GameModeButtonWritesTheModeAndEditsProfileTwo) {
   connectMouse();
-  state.Btn_Switch_0Click();
+  state.pageButtonClick(PageButton::Switch);
   EXPECT_EQ(pages.editedProfile.profile, 2);
   EXPECT_EQ(state.checkedRadio, 2);
   EXPECT_EQ(mouse.workingParameters()[164] & 0x0F, 1);
@@ -57,7 +57,7 @@ TEST_F(ApplicationCoreTest, GameModeButtonWritesTheModeAndEditsProfileTwo) {
 
 TEST_F(ApplicationCoreTest, TheMouseProfileButtonSwitchesTheShownTable) {
   connectMouse();
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   mouse.pressProfileButton();
   core.profileButtonReleased();
   EXPECT_EQ(pages.editedProfile.profile, 2);

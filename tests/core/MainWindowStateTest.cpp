@@ -50,7 +50,7 @@ TEST_F(MainWindowStateTest, StartsInTheErrorStateOnPageOneWithTheDefaults) {
 }
 
 TEST_F(MainWindowStateTest, PageButtonsWithoutADeviceAnswerStr022) {
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str022"});
   EXPECT_EQ(state.visiblePage, Page::Keys);
   EXPECT_EQ(state.checkedRadio, 1);
@@ -59,23 +59,23 @@ TEST_F(MainWindowStateTest, PageButtonsWithoutADeviceAnswerStr022) {
 TEST_F(MainWindowStateTest, PageButtonsSwitchPagesOnceTheMouseIsRead) {
   connectMouse();
   EXPECT_FALSE(link.errorFlag());
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   EXPECT_EQ(state.visiblePage, Page::Advanced);
   EXPECT_EQ(state.checkedRadio, 4);
   EXPECT_EQ(picture(PageButton::Advanced), "SetS_03");
   EXPECT_EQ(picture(PageButton::Main), "SetS_01");
   EXPECT_EQ(state.pagePicture(), "L1_Back2");
 
-  state.Btn_Breath_0Click();
+  state.pageButtonClick(PageButton::Breath);
   EXPECT_EQ(state.visiblePage, Page::Lighting);
-  state.Btn_Update_0Click();
+  state.pageButtonClick(PageButton::Update);
   EXPECT_EQ(state.visiblePage, Page::Update);
   EXPECT_EQ(state.pagePicture(), "") << "the update page has no picture of its own";
-  state.Btn_Engineer_0Click();
+  state.pageButtonClick(PageButton::Engineer);
   EXPECT_EQ(state.visiblePage, Page::Engineer);
   EXPECT_EQ(state.windowSize.width, 1256);
   EXPECT_EQ(state.windowSize.height, 680);
-  state.Btn_Switch_0Click();
+  state.pageButtonClick(PageButton::Switch);
   EXPECT_EQ(state.visiblePage, Page::Keys);
   EXPECT_EQ(state.checkedRadio, 2);
   EXPECT_EQ(state.windowSize.width, 900);
@@ -87,28 +87,28 @@ TEST_F(MainWindowStateTest, RejectedDeviceKeepsThePageButtonsInactive) {
   connectMouse();
   EXPECT_TRUE(link.errorFlag());
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str102"});
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   EXPECT_EQ(state.visiblePage, Page::Keys) << "open handles, but the error state holds";
   EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(MainWindowStateTest, ModeButtonsDoNothingDuringARead) {
   connectMouse();
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   const auto batch = link.holdBatch();
-  state.Btn_Switch_0Click();
+  state.pageButtonClick(PageButton::Switch);
   EXPECT_EQ(state.visiblePage, Page::Advanced);
-  state.Btn_Breath_0Click();
+  state.pageButtonClick(PageButton::Breath);
   EXPECT_EQ(state.visiblePage, Page::Lighting) << "only the three mode buttons wait";
 }
 
 TEST_F(MainWindowStateTest, UnpluggedMouseKeepsTheLastSettingsAndAnswersStr022) {
   connectMouse();
-  state.Btn_Adv_0Click();
+  state.pageButtonClick(PageButton::Advanced);
   const auto shown = link.image.profile1;
   mouse.unplug();
   link.discovery.DevTimerTimer();
-  state.Btn_Main_0Click();
+  state.pageButtonClick(PageButton::Main);
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str022"});
   EXPECT_EQ(state.visiblePage, Page::Advanced);
   EXPECT_TRUE(link.image.profile1 == shown);

@@ -38,7 +38,7 @@ TEST_F(EngineerDefaultsTest, TheBuildersSectionsGoOutAsOneImageAndAreReadBack) {
   BuildDefaultUserSection(user, link.builderInputs());
   link.image.committedGunTable[5] = 0x42;
 
-  EXPECT_EQ(defaults.Btn_DefaultClick(), RestoreOutcome::ReadBack);
+  EXPECT_EQ(defaults.TLDefaultParameter(), RestoreOutcome::ReadBack);
 
   const auto sent = framesStartingWith("S 4");
   ASSERT_GE(sent.size(), 295u);

@@ -52,7 +52,7 @@ TEST_F(DefaultRestoreTest, ConfirmWritesTheWholeDefaultImageRestartsAndReadsItBa
   bool batchDuringRestart = false;
   host.onSleep = [&] { batchDuringRestart = batchDuringRestart || link.batchFlag(); };
 
-  EXPECT_EQ(restore.Btn_Reset_0Click(), RestoreOutcome::ReadBack);
+  EXPECT_EQ(restore.DefaultParameterConfirm(2), RestoreOutcome::ReadBack);
 
   const auto sent = framesStartingWith("S 4");
   ASSERT_GE(sent.size(), 295u);
@@ -84,8 +84,8 @@ TEST_F(DefaultRestoreTest, TheWindowShowsTheDefaultsBeforeTheyAreWritten) {
 }
 
 TEST_F(DefaultRestoreTest, AllThreeButtonsRestoreTheirStore) {
-  EXPECT_EQ(restore.Btn_Confirm1_1Click(), RestoreOutcome::ReadBack);
-  EXPECT_EQ(restore.Btn_Confirm3_1Click(), RestoreOutcome::ReadBack);
+  EXPECT_EQ(restore.DefaultParameterConfirm(1), RestoreOutcome::ReadBack);
+  EXPECT_EQ(restore.DefaultParameterConfirm(3), RestoreOutcome::ReadBack);
   EXPECT_EQ(mouse.restartCount(), 2);
   EXPECT_EQ(hexBytes(mouse.storedBlock()), hexBytes(link.defaults.store[2]));
 }
@@ -94,7 +94,7 @@ TEST_F(DefaultRestoreTest, WithoutADeviceItSaysStr022AndChangesNothing) {
   link.channel.closeAll();
   const std::string before = hexBytes(link.image.buffer);
 
-  EXPECT_EQ(restore.DefaultParameterConfirm1(), RestoreOutcome::NoDevice);
+  EXPECT_EQ(restore.DefaultParameterConfirm(1), RestoreOutcome::NoDevice);
 
   EXPECT_EQ(host.messages, std::vector<std::string>{"Str022"});
   EXPECT_TRUE(frames().empty());

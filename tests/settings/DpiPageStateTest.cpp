@@ -295,10 +295,10 @@ TEST_F(DpiPageStateTest, CancelledColourDialogChangesNothing) {
 }
 
 TEST_F(DpiPageStateTest, TypedColourComponentIsClampedStoredRepaintedAndWritten) {
-  engineerDpi.edt_CPIGChange(2, "300");
+  engineerDpi.colourEdited(2, EngineerDpiState::Green, "300");
   EXPECT_EQ(engineerDpi.edt_CPI[1][1], "255");
   EXPECT_EQ(dpi.levelColour(2), 0x00FF00u);
-  engineerDpi.edt_CPIBChange(2, "17");
+  engineerDpi.colourEdited(2, EngineerDpiState::Blue, "17");
   EXPECT_EQ(dpi.levelColour(2), 0x00FF11u);
   const auto writes = directWrites();
   ASSERT_EQ(writes.size(), 4u);
@@ -308,7 +308,7 @@ TEST_F(DpiPageStateTest, TypedColourComponentIsClampedStoredRepaintedAndWritten)
 }
 
 TEST_F(DpiPageStateTest, TypedColourThatIsNotANumberIsIgnored) {
-  engineerDpi.edt_CPIRChange(1, "12x");
+  engineerDpi.colourEdited(1, EngineerDpiState::Red, "12x");
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(engineerDpi.edt_CPI[0][0], "255");
 }

@@ -158,7 +158,7 @@ TEST_F(LightingPageStateTest, EngineerHandlersDoNothingWhileTheWindowIsRefreshed
     const auto refreshing = link.holdRefreshing();
     engineerLed.edt_UpperChange("1");
     engineerLed.cb_MCULEDStepChange(4);
-    engineerLed.edt_ColRChange(1, "1");
+    engineerLed.colourEdited(1, EngineerLedState::Red, "1");
   }
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(engineerLed.cb_MCULEDStep, 2);
@@ -186,7 +186,7 @@ TEST_F(LightingPageStateTest, TheBlockWriteKeepsThePatchCheckValue) {
   useLedType("MCULED");
   link.image.patchRecord[6] = 0x12;
   link.image.patchRecord[7] = 0x34;
-  lighting.lbl_MCULED6ControlClick();
+  lighting.chooseBrightness(false);
   EXPECT_EQ(hexRange(mouse.storedBlock(), kPatchRecordOffset, 16),
             "00 00 00 00 00 00 12 34 02 00 00 00 00 00 00 58");
   EXPECT_FALSE(lighting.fullBrightness);
@@ -218,7 +218,7 @@ TEST_F(LightingPageStateTest, OnAnRgbMouseTheFlowSpeedSetsTheStepTime) {
   EXPECT_TRUE(storedVendorValid());
   EXPECT_EQ(engineerLed.edt_StepTime, "100");
   mouse.clearTrace();
-  lighting.lbl_MCULED3ControlClick();
+  lighting.chooseBrightness(true);
   EXPECT_TRUE(frames().empty()) << "brightness means nothing to an RGB mouse";
 }
 
@@ -237,9 +237,9 @@ TEST_F(LightingPageStateTest, ColourSlotFromTheDialogGoesToTheEditsAndTheMouse) 
 }
 
 TEST_F(LightingPageStateTest, TypedSlotColourIsClampedAndWritten) {
-  engineerLed.edt_ColBChange(10, "999");
+  engineerLed.colourEdited(10, EngineerLedState::Blue, "999");
   EXPECT_EQ(engineerLed.edt_Col[9][2], "255");
-  engineerLed.edt_ColRChange(10, "16");
+  engineerLed.colourEdited(10, EngineerLedState::Red, "16");
   EXPECT_EQ(lighting.slotColour(10), 0x10FFFFu);
   EXPECT_EQ(directWrites()[2], directWrite(0x54, {0x10}));
 }

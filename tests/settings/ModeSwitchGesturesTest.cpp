@@ -54,7 +54,7 @@ TEST_F(ModeSwitchGesturesTest, HoldDpiPlusDoesNothingWithoutADpiPlusButton) {
   setEntry(link.image.profile1, 6, {0x01, 0x02, 0x00, 0x00});  // "DPI +" becomes "Right Key"
   const std::string before = hexBytes(link.image.vendor) + hexBytes(link.image.profile1);
 
-  gestures.IB_ComboKey4Click();
+  gestures.comboKeyClick(4);
 
   EXPECT_TRUE(frames().empty());
   EXPECT_EQ(tickedGestures(), "10000000");
@@ -64,21 +64,21 @@ TEST_F(ModeSwitchGesturesTest, HoldDpiPlusDoesNothingWithoutADpiPlusButton) {
 
 TEST_F(ModeSwitchGesturesTest, OnlyTheEditedProfileCounts) {
   setEntry(link.image.profile1, 6, {0x01, 0x02, 0x00, 0x00});
-  gestures.IB_ComboKey4Click();
+  gestures.comboKeyClick(4);
   EXPECT_EQ(options.cb_ChangeFireFun, kNone);
 
   edited.selectMode(EditedProfile::kGameMode);  // profile 2 still has "DPI +"
-  gestures.IB_ComboKey4Click();
+  gestures.comboKeyClick(4);
   EXPECT_EQ(options.cb_ChangeFireFun, kHoldDpiPlus);
   EXPECT_EQ(tickedGestures(), "10010000");
 }
 
 TEST_F(ModeSwitchGesturesTest, ClickingTheTickedGestureAgainUnticksItAndSetsTheListToNone) {
-  gestures.IB_ComboKey4Click();
+  gestures.comboKeyClick(4);
   ASSERT_EQ(options.cb_ChangeFireFun, kHoldDpiPlus);
   ASSERT_EQ(hexRange(mouse.storedBlock(), 139, 4), "07 D1 F0 18");
 
-  gestures.IB_ComboKey4Click();
+  gestures.comboKeyClick(4);
 
   EXPECT_EQ(options.cb_ChangeFireFun, kNone);
   EXPECT_EQ(tickedGestures(), "10000000");
@@ -87,8 +87,8 @@ TEST_F(ModeSwitchGesturesTest, ClickingTheTickedGestureAgainUnticksItAndSetsTheL
 }
 
 TEST_F(ModeSwitchGesturesTest, TheSwitchGesturesExcludeEachOther) {
-  gestures.IB_ComboKey2Click();
-  gestures.IB_ComboKey5Click();
+  gestures.comboKeyClick(2);
+  gestures.comboKeyClick(5);
   EXPECT_EQ(tickedGestures(), "10001000");
   EXPECT_EQ(options.cb_ChangeFireFun, kHoldDpiMinus);
   EXPECT_EQ(link.image.profile1[6 * 4 + 3], 0x00) << "Middle no longer switches";
@@ -96,12 +96,12 @@ TEST_F(ModeSwitchGesturesTest, TheSwitchGesturesExcludeEachOther) {
 }
 
 TEST_F(ModeSwitchGesturesTest, TheLedGestureUnticksBackPlusRightAndTakesTheBackwardButtons) {
-  gestures.IB_ComboKey1Click();  // off
-  gestures.IB_ComboKey6Click();  // back + right switches office/game
+  gestures.comboKeyClick(1);  // off
+  gestures.comboKeyClick(6);  // back + right switches office/game
   ASSERT_EQ(tickedGestures(), "00000100");
   ASSERT_EQ(hexRange(link.image.vendor, 131, 4), "00 00 00 00");
 
-  gestures.IB_ComboKey1Click();
+  gestures.comboKeyClick(1);
 
   EXPECT_EQ(tickedGestures(), "10000000");
   EXPECT_EQ(options.cb_ChangeFireFun, kNone);
@@ -115,12 +115,12 @@ TEST_F(ModeSwitchGesturesTest, TheLedGestureUnticksBackPlusRightAndTakesTheBackw
 TEST_F(ModeSwitchGesturesTest, TheGunGestureIsOfferedOnlyInGameModeWithGunPresets) {
   setEntry(link.image.profile2, 12, {0x0B, 0x01, 0x01, 0x00});
   EXPECT_FALSE(gestures.comboKey8Visible());
-  gestures.IB_ComboKey8Click();
+  gestures.comboKeyClick(8);
   EXPECT_FALSE(options.cb_IsGunFireMode) << "hidden in office mode";
 
   edited.selectMode(EditedProfile::kGameMode);
   EXPECT_TRUE(gestures.comboKey8Visible());
-  gestures.IB_ComboKey8Click();
+  gestures.comboKeyClick(8);
   EXPECT_TRUE(options.cb_IsGunFireMode);
   EXPECT_EQ(tickedGestures(), "10000001");
 
@@ -134,7 +134,7 @@ TEST_F(ModeSwitchGesturesTest, TheGunGestureIsOfferedOnlyInGameModeWithGunPreset
 TEST_F(ModeSwitchGesturesTest, TheGunGestureNeedsAGunButtonInTheEditedProfile) {
   edited.selectMode(EditedProfile::kGameMode);
   mouse.clearTrace();
-  gestures.IB_ComboKey8Click();
+  gestures.comboKeyClick(8);
   EXPECT_FALSE(options.cb_IsGunFireMode);
   EXPECT_TRUE(frames().empty());
 }
