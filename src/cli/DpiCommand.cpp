@@ -6,7 +6,6 @@
 
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
-#include "cli/Commands.h"
 #include "settings/AimKeyEntries.h"
 #include "settings/DpiSlider.h"
 

@@ -4,7 +4,6 @@
 
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
-#include "cli/Commands.h"
 
 namespace mousecfg {
 

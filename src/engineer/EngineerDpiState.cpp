@@ -4,8 +4,7 @@
 #include "settings/AimKeyEntries.h"
 #include "settings/ColourBytes.h"
 #include "settings/DecimalField.h"
-#include "settings/DpiLevelWrites.h"
-#include "settings/DpiStepTable.h"
+#include "settings/DpiLevels.h"
 #include "settings/ReportRateControl.h"
 #include "settings/SectionFieldWrite.h"
 

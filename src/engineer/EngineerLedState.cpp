@@ -6,8 +6,7 @@
 #include "settings/ColourBytes.h"
 #include "settings/DecimalField.h"
 #include "settings/FlowingLedBlock.h"
-#include "settings/LedEffectCode.h"
-#include "settings/LedEffectWrite.h"
+#include "settings/LightingCodes.h"
 #include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {

@@ -4,14 +4,12 @@
 
 #include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
-#include "settings/BreathingSpeed.h"
 #include "settings/ColourBytes.h"
 #include "settings/DecimalField.h"
 #include "settings/DpiSlider.h"
 #include "settings/EngineerMirrors.h"
 #include "settings/FlowingLedBlock.h"
-#include "settings/LedEffectCode.h"
-#include "settings/LedEffectWrite.h"
+#include "settings/LightingCodes.h"
 #include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "device/ConfigImage.h"
-#include "settings/BreathingSpeed.h"
 #include "settings/DecimalField.h"
-#include "settings/LedEffectCode.h"
+#include "settings/LightingCodes.h"
 
 namespace mousecfg {
 namespace {

@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "settings/DesktopMouseBackend.h"
-#include "settings/GnomeMouseBackend.h"
 #include "settings/SystemMouseStore.h"
 #include "support/FakeProcessRunner.h"
 

@@ -1,3 +1,5 @@
+#include "settings/ProcessRunner.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -6,8 +8,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-
-#include "settings/ProcessRunner.h"
 
 extern char** environ;
 
