@@ -70,10 +70,8 @@ CliSession::Snapshot CliSession::workingCopies() const {
 }
 
 int CliSession::connectAndRead() {
-  DeviceLink& device = link();
-  device.channel.failedDataFrames = 0;
   if (const int status = connect(true); status != kExitOk) return status;
-  if (device.channel.failedDataFrames > 0 || !device.channel.isOpen()) {
+  if (!link().channel.isOpen()) {
     err_ << "mousectl: the mouse stopped answering while its configuration was read\n";
     return kExitNoDevice;
   }
@@ -86,8 +84,7 @@ int CliSession::verifyWritten() {
   if (now == connected_) return kExitOk;
   Snapshot stored{};
   DeviceLink& device = link();
-  device.channel.failedDataFrames = 0;
-  if (!device.channel.BlockRead(0, stored) || device.channel.failedDataFrames > 0) {
+  if (!device.channel.BlockRead(0, stored)) {
     err_ << "mousectl: the mouse did not answer after the change; it may not have taken it\n";
     return kExitNoDevice;
   }

@@ -31,9 +31,9 @@ int runInfo(const Arguments& args, const CliContext& context) {
   CliSession session(context);
   if (!session.open()) return kExitNoDevice;
   DeviceLink& link = session.link();
-  out << "device:            " << usbIdText(link.channel.vendorId) << ':'
-      << usbIdText(link.channel.productId) << " version " << usbIdText(link.discovery.lastVersion())
-      << '\n';
+  out << "device:            " << usbIdText(link.channel.vendorId()) << ':'
+      << usbIdText(link.channel.productId()) << " version "
+      << usbIdText(link.discovery.lastVersion()) << '\n';
   const int status = session.connect(false);
   const auto& reply = link.discovery.lastInfoReply();
   out << "information reply:";

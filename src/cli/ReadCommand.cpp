@@ -21,13 +21,8 @@ int runRead(const Arguments& args, const CliContext& context) {
   }
   CliSession session(context);
   DeviceLink& link = session.link();
-  link.channel.failedDataFrames = 0;
-  if (const int status = session.connect(true); status != kExitOk) return status;
-  if (link.channel.failedDataFrames > 0 || !link.channel.isOpen()) {
-    err << "mousectl: the mouse stopped answering during the read ("
-        << link.channel.failedDataFrames << " frames lost); nothing was written\n";
-    return kExitNoDevice;
-  }
+  // A read that lost frames ends here with its message: nothing is written.
+  if (const int status = session.connectAndRead(); status != kExitOk) return status;
   if (const std::string error = writeWholeFile(args[1], link.image.buffer); !error.empty()) {
     err << "mousectl: " << error << '\n';
     return kExitFileError;

@@ -95,7 +95,7 @@ void MainWindowState::showPage(Page page) {
 }
 
 void MainWindowState::pageButtonClick(PageButton button) {
-  if (!link_.channel.commandHandle || !link_.channel.dataHandle) {
+  if (!link_.channel.isOpen()) {
     link_.host.showMessage("Str022");
     return;
   }

@@ -46,10 +46,10 @@ std::shared_ptr<HidHandle> CommandChannel::notificationHandle() const {
 }
 
 void CommandChannel::closeAll() {
-  vendorId = 0;
-  productId = 0;
-  commandHandle.reset();
-  dataHandle.reset();
+  vendorId_ = 0;
+  productId_ = 0;
+  commandHandle_.reset();
+  dataHandle_.reset();
   setNotificationHandle(nullptr);
 }
 
@@ -58,8 +58,8 @@ Frame CommandChannel::deviceInfoProbe() {
 }
 
 TransferResult CommandChannel::sendCommandFrame(const Frame& frame) {
-  if (!commandHandle) return TransferResult::notStarted();
-  return TransferResult::ofFrame(commandHandle->setFeature(frame));
+  if (!commandHandle_) return TransferResult::notStarted();
+  return TransferResult::ofFrame(commandHandle_->setFeature(frame));
 }
 
 TransferResult CommandChannel::SendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3,
@@ -68,23 +68,19 @@ TransferResult CommandChannel::SendCommand(uint8_t code, uint8_t p1, uint8_t p2,
 }
 
 TransferResult CommandChannel::SendDataFrame(const Payload& data) {
-  if (!dataHandle) return TransferResult::notStarted();
+  if (!dataHandle_) return TransferResult::notStarted();
   Frame frame{kDataReport};
   std::copy(data.begin(), data.end(), frame.begin() + 1);
-  const bool sent = dataHandle->setFeature(frame);
-  if (!sent) ++failedDataFrames;
+  const bool sent = dataHandle_->setFeature(frame);
   return TransferResult::ofFrame(sent);
 }
 
 TransferResult CommandChannel::ReceiveDataFrame() {
   reply_.fill(0xFF);
-  if (!dataHandle) return TransferResult::notStarted();
+  if (!dataHandle_) return TransferResult::notStarted();
   Frame frame{kDataReport};
-  const bool answered = dataHandle->getFeature(frame);
-  if (answered)
-    std::copy(frame.begin() + 1, frame.end(), reply_.begin());
-  else
-    ++failedDataFrames;
+  const bool answered = dataHandle_->getFeature(frame);
+  if (answered) std::copy(frame.begin() + 1, frame.end(), reply_.begin());
   return TransferResult::ofFrame(answered);
 }
 
@@ -96,7 +92,7 @@ void CommandChannel::showProgressAndPump() {
 // Long writes reuse one staging buffer, filled with 0xFF once: a short last frame
 // therefore repeats the tail of the frame before it, as the mouse has always seen.
 TransferResult CommandChannel::BlockWrite(uint16_t address, std::span<const uint8_t> data) {
-  if (!commandHandle || !dataHandle || data.size() > 0xFFFF) return TransferResult::notStarted();
+  if (!commandHandle_ || !dataHandle_ || data.size() > 0xFFFF) return TransferResult::notStarted();
   Payload staging;
   staging.fill(0xFF);
   const auto length = static_cast<uint16_t>(data.size());
@@ -125,7 +121,7 @@ TransferResult CommandChannel::readFrames(std::span<uint8_t> out, bool withProgr
 
 TransferResult CommandChannel::BlockRead(uint16_t address, std::span<uint8_t> out) {
   std::fill(out.begin(), out.end(), 0xFF);
-  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return TransferResult::notStarted();
+  if (!commandHandle_ || !dataHandle_ || out.size() > 0xFFFF) return TransferResult::notStarted();
   const auto length = static_cast<uint16_t>(out.size());
   TransferResult result =
       SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length));
@@ -134,7 +130,7 @@ TransferResult CommandChannel::BlockRead(uint16_t address, std::span<uint8_t> ou
 }
 
 TransferResult CommandChannel::BlockReadWithProgress(uint16_t address, std::span<uint8_t> out) {
-  if (!commandHandle || !dataHandle || out.size() > 0xFFFF) return TransferResult::notStarted();
+  if (!commandHandle_ || !dataHandle_ || out.size() > 0xFFFF) return TransferResult::notStarted();
   const auto length = static_cast<uint16_t>(out.size());
   TransferResult result =
       SendCommand(kCmdBlockRead, high(address), low(address), high(length), low(length));
@@ -144,7 +140,7 @@ TransferResult CommandChannel::BlockReadWithProgress(uint16_t address, std::span
 
 TransferResult CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
                                                 uint8_t count) {
-  if (!commandHandle) return TransferResult::notStarted();
+  if (!commandHandle_) return TransferResult::notStarted();
   showProgressAndPump();
   const TransferResult sent = sendCommandFrame(
       {kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address, count > 0 ? d0 : uint8_t{0},
@@ -155,7 +151,7 @@ TransferResult CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uin
 
 TransferResult CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
                                                uint8_t d3) {
-  if (!commandHandle) return TransferResult::notStarted();
+  if (!commandHandle_) return TransferResult::notStarted();
   showProgressAndPump();
   const TransferResult sent = sendCommandFrame(
       {kCommandReport, kCmdDirectWrite, kDirectWriteFour, address, d0, d1, d2, d3});
@@ -164,7 +160,7 @@ TransferResult CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint
 }
 
 TransferResult CommandChannel::DirectWriteRange(uint8_t start, std::span<const uint8_t> data) {
-  if (!commandHandle) return TransferResult::notStarted();
+  if (!commandHandle_) return TransferResult::notStarted();
   TransferResult result;
   std::array<uint8_t, kDirectWriteMaxShort> staging;
   staging.fill(0xFF);
@@ -183,7 +179,7 @@ TransferResult CommandChannel::DirectWriteRange(uint8_t start, std::span<const u
 
 TransferResult CommandChannel::DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out) {
   std::fill(out.begin(), out.end(), 0xFF);
-  if (!commandHandle || !dataHandle || out.size() > 0xFF) return TransferResult::notStarted();
+  if (!commandHandle_ || !dataHandle_ || out.size() > 0xFF) return TransferResult::notStarted();
   const auto length = static_cast<uint8_t>(out.size());
   TransferResult result =
       sendCommandFrame({kCommandReport, kCmdDirectRead, space, address, 0, length, 0, 0});
@@ -196,7 +192,7 @@ TransferResult CommandChannel::ExtendedWrite(uint16_t address, uint8_t value) {
 }
 
 std::optional<uint8_t> CommandChannel::ExtendedRead(uint16_t address) {
-  if (!commandHandle || !dataHandle) return std::nullopt;
+  if (!commandHandle_ || !dataHandle_) return std::nullopt;
   if (!SendCommand(kCmdExtendedRead, high(address), low(address), 0, 1)) return std::nullopt;
   if (!ReceiveDataFrame()) return std::nullopt;
   return reply_[0];

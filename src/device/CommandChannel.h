@@ -28,13 +28,13 @@ class CommandChannel {
  public:
   explicit CommandChannel(Host& host) : host_(host) {}
 
-  // Connection state, filled by discovery.
-  int vendorId = 0;
-  int productId = 0;
-  int featureReportLength = 0;
-  int inputReportLength = 0;
-  std::shared_ptr<HidHandle> commandHandle;  // null = invalid
-  std::shared_ptr<HidHandle> dataHandle;     // null = invalid
+  // Connection state; only discovery opens and fills it.
+  int vendorId() const { return vendorId_; }
+  int productId() const { return productId_; }
+  int featureReportLength() const { return featureReportLength_; }
+  int inputReportLength() const { return inputReportLength_; }
+  const HidHandle* commandHandle() const { return commandHandle_.get(); }
+  const HidHandle* dataHandle() const { return dataHandle_.get(); }
 
   // The notification handle is read by the listener thread, so it is guarded.
   void setNotificationHandle(std::shared_ptr<HidHandle> handle);
@@ -48,11 +48,7 @@ class CommandChannel {
 
   // Forgets the device: ids 0, all three handles invalid.
   void closeAll();
-  bool isOpen() const { return commandHandle && dataHandle; }
-  // Data frames that were refused or not answered since the count was last reset. The
-  // transfers do not act on them (the mouse may answer the next frame), but a caller
-  // that needs a complete copy can tell.
-  int failedDataFrames = 0;
+  bool isOpen() const { return commandHandle_ && dataHandle_; }
 
   TransferResult SendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0,
                              uint8_t p4 = 0);
@@ -79,11 +75,19 @@ class CommandChannel {
   static Frame deviceInfoProbe();
 
  private:
+  friend class Discovery;
+
   TransferResult sendCommandFrame(const Frame& frame);
   TransferResult readFrames(std::span<uint8_t> out, bool withProgress);
   void showProgressAndPump();
 
   Host& host_;
+  int vendorId_ = 0;
+  int productId_ = 0;
+  int featureReportLength_ = 0;
+  int inputReportLength_ = 0;
+  std::shared_ptr<HidHandle> commandHandle_;  // null = invalid
+  std::shared_ptr<HidHandle> dataHandle_;     // null = invalid
   Payload reply_{};
   mutable std::mutex notificationMutex_;
   std::shared_ptr<HidHandle> notificationHandle_;

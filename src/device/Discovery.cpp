@@ -49,13 +49,13 @@ bool Discovery::OpenDevice(int vendorId, int productId, uint16_t& version) {
     found = true;
     version = collection.version;
     version_ = collection.version;
-    channel.vendorId = vendorId;
-    channel.productId = productId;
-    channel.featureReportLength = collection.featureReportLength;
-    channel.inputReportLength = collection.inputReportLength;
-    if (handle->setFeature(CommandChannel::deviceInfoProbe())) channel.commandHandle = handle;
+    channel.vendorId_ = vendorId;
+    channel.productId_ = productId;
+    channel.featureReportLength_ = collection.featureReportLength;
+    channel.inputReportLength_ = collection.inputReportLength;
+    if (handle->setFeature(CommandChannel::deviceInfoProbe())) channel.commandHandle_ = handle;
     Frame request{kDataReport};
-    if (handle->getFeature(request)) channel.dataHandle = handle;
+    if (handle->getFeature(request)) channel.dataHandle_ = handle;
   }
   return found;
 }
@@ -78,8 +78,8 @@ bool Discovery::searchDeviceTable(SearchKind kind) {
     }
     version_ = kProbeVersion;
     if (OpenDevice(entry.vendorId, entry.productId, version_)) {
-      link_.channel.vendorId = entry.vendorId;
-      link_.channel.productId = entry.productId;
+      link_.channel.vendorId_ = entry.vendorId;
+      link_.channel.productId_ = entry.productId;
       // The window shows whatever the outcome left: the read configuration, or the
       // error state, and the next tick notices a mouse that went away.
       (void)ReadDevInfo();

@@ -62,8 +62,8 @@ void NotificationListener::run() {
   while (!stopping_) {
     auto handle = channel_.waitForNotificationHandle(kIdleWaitMs, stopping_);
     if (!handle || stopping_) continue;
-    const int length = channel_.inputReportLength > 0 ? channel_.inputReportLength
-                                                      : static_cast<int>(kFrameLength);
+    const int length = channel_.inputReportLength() > 0 ? channel_.inputReportLength()
+                                                        : static_cast<int>(kFrameLength);
     report.assign(static_cast<size_t>(length), 0);
     const int got = handle->readInput(report, kReadTimeoutMs);
     if (got > 0) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -23,6 +24,7 @@ class WriteFailureTest : public ::testing::Test {
       auto owned = std::make_unique<SimulatedMouse>(SimulatedMouse::Options{});
       mouse = owned.get();
       if (frameToRefuse >= 0) mouse->refuseOneFrameAfter(frameToRefuse);
+      if (unplugAfter >= 0) mouse->unplugAfterFrames(unplugAfter);
       return owned;
     };
     return runMousectl(words, context);
@@ -32,6 +34,7 @@ class WriteFailureTest : public ::testing::Test {
   std::ostringstream err;
   SimulatedMouse* mouse = nullptr;
   int frameToRefuse = -1;
+  int unplugAfter = -1;
 };
 
 // Opening, the device information, the code read and the whole read take this many
@@ -50,6 +53,18 @@ TEST_F(WriteFailureTest, WithoutALostFrameTheSameCommandSucceeds) {
   const int status = mousectl({"button", "6", "Middle Key"});
   EXPECT_EQ(status, kExitOk) << err.str();
   EXPECT_NE(out.str().find("Middle Key"), std::string::npos);
+}
+
+TEST_F(WriteFailureTest, AReadCutShortAfterTheCodeReadSavesNothing) {
+  const std::filesystem::path file =
+      std::filesystem::path(::testing::TempDir()) / "mousecfg-cut-short-read.bin";
+  std::filesystem::remove(file);
+  unplugAfter = 2 + 2 + 3;  // opening, the device information and the code read
+  const int status = mousectl({"read", "-o", file.string()});
+  EXPECT_EQ(status, kExitNoDevice) << err.str();
+  EXPECT_NE(err.str().find("stopped answering"), std::string::npos) << err.str();
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

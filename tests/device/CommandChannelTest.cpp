@@ -187,7 +187,6 @@ TEST_F(CommandChannelTest, UnplugInTheMiddleOfAReadLeavesFFForTheLostFrames) {
   const auto stored = mouse.storedBlock();
   EXPECT_EQ(hexBytes(std::span(out).first(70)), hexBytes(std::span(stored).first(70)));
   EXPECT_EQ(hexBytes(std::span(out).subspan(70)), test::hexRepeat(0xFF, 2048 - 70));
-  EXPECT_EQ(channel().failedDataFrames, 293 - 10);
 }
 
 }  // namespace

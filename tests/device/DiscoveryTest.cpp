@@ -102,7 +102,7 @@ TEST_F(DiscoveryTest, UnplugClearsTheDeviceAndKeepsTheShownSettings) {
   link.discovery.DevTimerTimer();
   EXPECT_FALSE(link.channel.isOpen());
   EXPECT_EQ(link.channel.notificationHandle(), nullptr);
-  EXPECT_EQ(link.channel.vendorId, 0);
+  EXPECT_EQ(link.channel.vendorId(), 0);
   EXPECT_EQ(link.connection.interfaceType, "");
   EXPECT_FALSE(link.errorFlag());
   EXPECT_EQ(hexBytes(link.image.profile1), hexBytes(shown));
@@ -143,7 +143,7 @@ TEST_F(DiscoveryTest, CommandAndDataOnDifferentCollectionsAreBothFound) {
   splitLink.deriveFromBuiltInImage();
   splitLink.discovery.DevTimerTimer();
   ASSERT_TRUE(splitLink.channel.isOpen());
-  EXPECT_NE(splitLink.channel.commandHandle, splitLink.channel.dataHandle);
+  EXPECT_NE(splitLink.channel.commandHandle(), splitLink.channel.dataHandle());
   EXPECT_TRUE(splitLink.image.buffer == split.storedBlock());
 }
 
