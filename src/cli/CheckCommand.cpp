@@ -8,25 +8,9 @@
 #include "cli/Commands.h"
 #include "device/ConfigImage.h"
 #include "device/DeviceMacroBlock.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
-
-namespace {
-
-struct CheckedSection {
-  const char* name;
-  size_t offset;
-  size_t length;
-};
-
-constexpr CheckedSection kSections[] = {
-    {"vendor", image::kVendorOffset, image::kVendorLength},
-    {"user", image::kUserOffset, image::kUserLength},
-    {"profile 1", image::kProfile1Offset, image::kProfileLength},
-    {"profile 2", image::kProfile2Offset, image::kProfileLength},
-};
-
-}  // namespace
 
 int runCheck(const Arguments& args, const CliContext& context) {
   std::ostream& out = context.out;
@@ -54,7 +38,8 @@ int runCheck(const Arguments& args, const CliContext& context) {
   }
   const std::span<const uint8_t> bytes(file.bytes);
   int broken = 0;
-  for (const CheckedSection& section : kSections) {
+  for (const ImageSection& section : kImageSections) {
+    if (section.checksum == SectionChecksum::None) continue;
     const auto data = bytes.subspan(section.offset, section.length);
     const uint8_t stored = data.back();
     const uint8_t computed = sectionChecksum(data);
@@ -70,8 +55,8 @@ int runCheck(const Arguments& args, const CliContext& context) {
   std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
   macros.loadFromImage(image);
   macros.ReadAndRefreshMacroBlock();
-  out << "macros    " << macros.macroCount() << " using " << macros.totalLength()
-      << " of 512 bytes\n";
+  out << "macros    " << macros.macroCount() << " using " << macros.totalLength() << " of "
+      << macro_block::kRecordAreaLength << " bytes\n";
   for (const std::string& name : macros.names()) out << "          " << name << '\n';
   out << (broken == 0 ? "all sections ok\n" : std::to_string(broken) + " broken section(s)\n");
   return broken == 0 ? kExitOk : kExitBrokenImage;

@@ -6,10 +6,13 @@
 #include "base/HexText.h"
 #include "cli/ArgumentValues.h"
 #include "device/BackendSelection.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
 
-using namespace image;
+static_assert(std::ranges::all_of(kImageSections, [](const ImageSection& section) {
+  return !section.verifiedAfterChange || section.offset + section.length <= image::kPatchCodeOffset;
+}));
 
 CliSession::CliSession(const CliContext& context)
     : err_(context.err),
@@ -58,14 +61,12 @@ int CliSession::connect(bool readConfiguration) {
 CliSession::Snapshot CliSession::workingCopies() const {
   const ConfigImage& image = core_->link.image;
   Snapshot copies{};
-  const auto place = [&copies](const auto& section, size_t offset) {
-    std::copy(section.begin(), section.end(), copies.begin() + static_cast<std::ptrdiff_t>(offset));
-  };
-  place(image.vendor, kVendorOffset);
-  place(image.user, kUserOffset);
-  place(image.profile1, kProfile1Offset);
-  place(image.profile2, kProfile2Offset);
-  place(image.patchRecord, kPatchRecordOffset);
+  for (const ImageSection& section : kImageSections) {
+    if (!section.verifiedAfterChange) continue;
+    const std::span<const uint8_t> copy = workingCopy(image, section);
+    std::copy(copy.begin(), copy.end(),
+              copies.begin() + static_cast<std::ptrdiff_t>(section.offset));
+  }
   return copies;
 }
 

@@ -39,7 +39,8 @@ class CliSession {
   int verifyWritten();
 
  private:
-  using Snapshot = std::array<uint8_t, 1024>;
+  // The image up to the patch code, which holds every section mousectl verifies.
+  using Snapshot = std::array<uint8_t, image::kPatchCodeOffset>;
   Snapshot workingCopies() const;
 
   std::ostream& err_;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "DefaultImage.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
 
@@ -34,11 +35,6 @@ void put(std::span<uint8_t> target, size_t offset, std::initializer_list<uint8_t
 
 void putBigEndian(std::span<uint8_t> target, size_t offset, uint16_t value) {
   put(target, offset, {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)});
-}
-
-template <typename Array>
-void copyOut(const ImageBuffer& buffer, size_t offset, Array& copy) {
-  std::copy_n(buffer.begin() + offset, copy.size(), copy.begin());
 }
 
 // Option register 0 for the interface the section is rebuilt for.
@@ -215,27 +211,19 @@ void BuildDefaultFireKeyBlock(FireKeyBlock& fireKey, const BuilderInputs& in) {
 }
 
 void ConfigImage::CheckVendorSection(const BuilderInputs& in) {
-  if (hasValidChecksum(vendor)) return;
-  BuildDefaultVendorSection(vendor, in);
-  storeChecksum(vendor);
+  repairSection(*this, imageSection(SectionId::Vendor), in);
 }
 
 void ConfigImage::CheckUserSection(const BuilderInputs& in) {
-  if (hasValidChecksum(user)) return;
-  BuildDefaultUserSection(user, in);
-  storeChecksum(user);
+  repairSection(*this, imageSection(SectionId::User), in);
 }
 
 void ConfigImage::CheckProfile1Section(const BuilderInputs& in) {
-  if (hasValidChecksum(profile1)) return;
-  BuildDefaultProfileSection(profile1, in);
-  storeChecksum(profile1);
+  repairSection(*this, imageSection(SectionId::Profile1), in);
 }
 
 void ConfigImage::CheckProfile2Section(const BuilderInputs& in) {
-  if (hasValidChecksum(profile2)) return;
-  BuildDefaultProfileSection(profile2, in);
-  storeChecksum(profile2);
+  repairSection(*this, imageSection(SectionId::Profile2), in);
 }
 
 void ConfigImage::UpdateVendorChecksum() {
@@ -252,19 +240,15 @@ void ConfigImage::UpdateProfileChecksum() {
 }
 
 void ConfigImage::splitCheckedSections(const BuilderInputs& in) {
-  copyOut(buffer, kVendorOffset, vendor);
-  CheckVendorSection(in);
-  copyOut(buffer, kUserOffset, user);
-  CheckUserSection(in);
-  copyOut(buffer, kProfile1Offset, profile1);
-  CheckProfile1Section(in);
-  copyOut(buffer, kProfile2Offset, profile2);
-  CheckProfile2Section(in);
-  copyOut(buffer, kFireKeyOffset, fireKey);
+  for (const ImageSection& section : kImageSections) {
+    if (!section.buildDefaults) continue;
+    splitSection(*this, section);
+    if (section.checksum == SectionChecksum::LastByte) repairSection(*this, section, in);
+  }
 }
 
 void ConfigImage::splitGunTable() {
-  copyOut(buffer, kGunTableOffset, committedGunTable);
+  splitSection(*this, imageSection(SectionId::GunPresets));
   for (size_t record = 0; record < kGunRecordCount; ++record) {
     const auto from = committedGunTable.begin() + record * kGunRecordLength;
     std::copy_n(from, kGunRecordLength, workingGunTable.begin() + record * kGunRecordLength);
@@ -272,7 +256,7 @@ void ConfigImage::splitGunTable() {
 }
 
 void ConfigImage::splitPatchRecord() {
-  copyOut(buffer, kPatchRecordOffset, patchRecord);
+  splitSection(*this, imageSection(SectionId::Patch));
 }
 
 uint16_t ConfigImage::patchCheckValue() const {

@@ -4,17 +4,9 @@
 
 #include "device/DeviceLink.h"
 #include "device/DeviceMacroBlock.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
-
-namespace {
-
-template <size_t N>
-void copyIntoImage(const std::array<uint8_t, N>& section, ImageBuffer& buffer, size_t offset) {
-  std::copy(section.begin(), section.end(), buffer.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-}  // namespace
 
 RestoreOutcome EngineerDefaults::TLDefaultParameter() {
   if (!link_.channel.isOpen()) {
@@ -39,14 +31,11 @@ RestoreOutcome EngineerDefaults::TLDefaultParameter() {
 void EngineerDefaults::rebuildSections() {
   ConfigImage& image = link_.image;
   const BuilderInputs inputs = link_.builderInputs();
-  BuildDefaultVendorSection(image.vendor, inputs);
-  BuildDefaultUserSection(image.user, inputs);
-  BuildDefaultProfileSection(image.profile1, inputs);
-  BuildDefaultProfileSection(image.profile2, inputs);
-  BuildDefaultFireKeyBlock(image.fireKey, inputs);
-  image.UpdateVendorChecksum();
-  image.UpdateUserChecksum();
-  image.UpdateProfileChecksum();
+  for (const ImageSection& section : kImageSections) {
+    if (!section.buildDefaults) continue;
+    section.buildDefaults(image, inputs);
+    storeSectionChecksum(image, section);
+  }
 }
 
 // The image that goes to the mouse: the rebuilt sections, the committed gun table and
@@ -54,14 +43,9 @@ void EngineerDefaults::rebuildSections() {
 // block's range are not macro data and are kept.
 void EngineerDefaults::composeImage() {
   ConfigImage& image = link_.image;
-  ImageBuffer& buffer = image.buffer;
-  copyIntoImage(image.vendor, buffer, image::kVendorOffset);
-  copyIntoImage(image.user, buffer, image::kUserOffset);
-  copyIntoImage(image.profile1, buffer, image::kProfile1Offset);
-  copyIntoImage(image.profile2, buffer, image::kProfile2Offset);
-  copyIntoImage(image.fireKey, buffer, image::kFireKeyOffset);
-  copyIntoImage(image.committedGunTable, buffer, image::kGunTableOffset);
-  std::fill_n(buffer.begin() + image::kMacroBlockOffset, macro_block::kRecordAreaLength, 0);
+  for (const ImageSection& section : kImageSections)
+    if (section.composedByDefaults) composeSection(image, section);
+  std::fill_n(image.buffer.begin() + image::kMacroBlockOffset, macro_block::kRecordAreaLength, 0);
 }
 
 }  // namespace mousecfg

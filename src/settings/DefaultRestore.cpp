@@ -1,19 +1,9 @@
 #include "settings/DefaultRestore.h"
 
-#include <algorithm>
-
 #include "device/DeviceLink.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
-
-namespace {
-
-template <size_t N>
-void copySection(const ImageBuffer& buffer, size_t offset, std::array<uint8_t, N>& copy) {
-  std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(offset), N, copy.begin());
-}
-
-}  // namespace
 
 RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
   if (!link_.channel.isOpen()) {
@@ -40,14 +30,11 @@ void DefaultRestore::takeDefaultImage(int store) {
   ConfigImage& image = link_.image;
   image.buffer = link_.defaults.store[static_cast<size_t>(store - 1)];
   link_.observer().clearMacroEditor();
-  copySection(image.buffer, image::kVendorOffset, image.vendor);
-  copySection(image.buffer, image::kUserOffset, image.user);
-  copySection(image.buffer, image::kProfile1Offset, image.profile1);
-  copySection(image.buffer, image::kProfile2Offset, image.profile2);
-  image.UpdateVendorChecksum();
-  image.UpdateUserChecksum();
-  image.UpdateProfileChecksum();
-  copySection(image.buffer, image::kFireKeyOffset, image.fireKey);
+  for (const ImageSection& section : kImageSections) {
+    if (!section.buildDefaults) continue;
+    splitSection(image, section);
+    storeSectionChecksum(image, section);
+  }
   link_.macros.loadFromImage(image.buffer);
   link_.macros.ReadAndRefreshMacroBlock();
   image.splitGunTable();
