@@ -10,11 +10,6 @@ namespace mousecfg {
 
 namespace {
 
-constexpr const char* kBackendVariable = "MOUSECFG_BACKEND";
-constexpr const char* kSimFileVariable = "MOUSECFG_SIM_FILE";
-constexpr const char* kTraceVariable = "MOUSECFG_TRACE";
-constexpr std::string_view kSimulatedBackend = "sim";
-
 // Lines may come from the UI thread and the listener at once.
 class TraceFile {
  public:

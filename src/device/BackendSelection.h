@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/Clock.h"
 #include "base/Environment.h"
@@ -11,6 +12,11 @@
 #include "device/SimulatedMouse.h"
 
 namespace mousecfg {
+
+inline constexpr const char* kBackendVariable = "MOUSECFG_BACKEND";
+inline constexpr const char* kSimFileVariable = "MOUSECFG_SIM_FILE";
+inline constexpr const char* kTraceVariable = "MOUSECFG_TRACE";
+inline constexpr std::string_view kSimulatedBackend = "sim";
 
 // The backend the program runs on and, when it is the simulated mouse, the mouse itself
 // so a demo can press its buttons.
