@@ -10,6 +10,7 @@
 #include "app/QtSkin.h"
 #include "app/QtSkinSlider.h"
 #include "app/QtTickOption.h"
+#include "base/LanguageKeys.h"
 #include "settings/DpiPageState.h"
 #include "settings/DpiSlider.h"
 #include "settings/ReportRateControl.h"
@@ -74,7 +75,9 @@ constexpr int kNumberSize = 8;
 
 constexpr const char* kScaleKeys[] = {"Spd_", "DbSpd_", "ScrSpd_"};
 constexpr const char* kScaleCaptionNames[] = {"Moving_Speed", "Double_Click", "Rolling_Speed"};
-constexpr const char* kScaleTextKeys[] = {"Str804", "Str806", "Str807"};
+constexpr const char* kScaleTextKeys[] = {langkey::caption::kMovingSpeed,
+                                          langkey::caption::kDoubleClickSpeed,
+                                          langkey::caption::kRollingSpeed};
 
 QString qt(const std::string& text) {
   return QString::fromStdString(text);
@@ -261,9 +264,9 @@ void QtAdvancedPageView::renderCaptions(const PagePalette& palette) {
     layout_.placeCaption(*label, name, design, font);
     label->setText(window_.text(text));
   };
-  place(dpiCaption_, "DPI_Setting", kDpiCaption, "Str800");
-  place(pointerCaption_, "Pointer_Setting", kPointerCaption, "Str803");
-  place(rateCaption_, "Report_Rate", kRateCaption, "Str802");
+  place(dpiCaption_, "DPI_Setting", kDpiCaption, langkey::caption::kDpiSetting);
+  place(pointerCaption_, "Pointer_Setting", kPointerCaption, langkey::caption::kPointerSetting);
+  place(rateCaption_, "Report_Rate", kRateCaption, langkey::caption::kUsbReportRate);
 }
 
 void QtAdvancedPageView::styleSlider(QtSkinSlider& slider, const PagePalette& palette) {
@@ -336,8 +339,8 @@ void QtAdvancedPageView::renderAim(const PagePalette& palette) {
   const QColor text = layout_.colour("Color_F_", palette.text);
   aimCaption_->setGeometry(QRect(layout_.point("AIMDPI_", kAimName), kAimNameSize));
   setTextStyle(*aimCaption_, font, text);
-  aimCaption_->setText(window_.text("Str801"));
-  aimCaption_->setStatusTip(window_.text("Str858"));
+  aimCaption_->setText(window_.text(langkey::caption::kAimDpi));
+  aimCaption_->setStatusTip(window_.text(langkey::caption::kAimDpiNote));
 
   const int distance = layout_.value("AIMDPI_Steps_D", kAimStepDistance);
   const int track = distance * (kAimPositions - 1);
@@ -347,7 +350,7 @@ void QtAdvancedPageView::renderAim(const PagePalette& palette) {
   styleSlider(*aimSlider_, palette);
   aimSlider_->setMaximum((kAimPositions - 1) * kSliderUnit);
   if (!aimSlider_->dragging()) aimSlider_->setPosition(dpi_.aimSliderPosition);
-  aimSlider_->setStatusTip(window_.text("Str858"));
+  aimSlider_->setStatusTip(window_.text(langkey::caption::kAimDpiNote));
 
   aimValue_->setGeometry(QRect(layout_.point("AIMDPI_Value_", kAimValue), kAimValueSize));
   setTextStyle(*aimValue_, font, text);
@@ -404,10 +407,10 @@ void QtAdvancedPageView::renderScales(const PagePalette& palette) {
               systemMouse_.scrollScaleEnabled(), palette);
   renderTick(*precision_, "IsControl_", QPoint(kScaleX, kBandTops[0] + kScaleOptionY),
              systemMouse_.enhancePrecision ? DpiPageState::kChecked : DpiPageState::kUnchecked,
-             window_.text("Str805"), kScaleOptionWidth, palette);
+             window_.text(langkey::caption::kEnhancePointerPrecision), kScaleOptionWidth, palette);
   renderTick(*oneScreen_, "IsScreen_", QPoint(kScaleX, kBandTops[2] + kScaleOptionY),
              systemMouse_.oneScreenAtATime ? DpiPageState::kChecked : DpiPageState::kUnchecked,
-             window_.text("Str808"), kScaleOptionWidth, palette);
+             window_.text(langkey::caption::kScrollOneScreen), kScaleOptionWidth, palette);
 }
 
 }  // namespace mousecfg

@@ -19,6 +19,7 @@
 #include "app/QtPictureButton.h"
 #include "app/QtSkin.h"
 #include "app/QtVirtualKeys.h"
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "base/LayoutSet.h"
 #include "settings/KeyCodes.h"
@@ -112,7 +113,7 @@ QtAssemblyKeyDialog::QtAssemblyKeyDialog(const LanguageTables& languages, QWidge
   font_ = QFont(qt(languages.current().fontName()));
   font_.setPointSize(places.fontSize);
   textColour_ = places.textColour;
-  setWindowTitle(qt(languages.text("Str500")));
+  setWindowTitle(qt(languages.text(langkey::caption::kAssemblyKey)));
   createControls(languages, places);
   shapeWindow();
   state_.FormCreate();
@@ -135,7 +136,7 @@ QtAssemblyKeyDialog* QtAssemblyKeyDialog::open(QWidget* parent, const LanguageTa
 
 void QtAssemblyKeyDialog::createControls(const LanguageTables& languages,
                                          const AssemblyKeyDialogPlaces& places) {
-  title_ = new QLabel(qt(languages.text("Str500")), this);
+  title_ = new QLabel(qt(languages.text(langkey::caption::kAssemblyKey)), this);
   title_->setObjectName("AssemblyKeyTitle");
   QFont titleFont = font_;
   titleFont.setBold(true);
@@ -164,9 +165,9 @@ void QtAssemblyKeyDialog::createControls(const LanguageTables& languages,
   alt_ = addModifierBox("CB_Alt", kModifierAltName, places.alt, &AssemblyKeyDialog::CB_AltClick);
   win_ = addModifierBox("CB_Win", kModifierWinName, places.win, &AssemblyKeyDialog::CB_WinClick);
 
-  addTextButton("IB_Confirm", qt(languages.text("Str501")), places.confirm,
-                &QtAssemblyKeyDialog::confirm);
-  addTextButton("IB_Cancel", qt(languages.text("Str502")), places.clear,
+  addTextButton("IB_Confirm", qt(languages.text(langkey::caption::kAssemblyConfirm)),
+                places.confirm, &QtAssemblyKeyDialog::confirm);
+  addTextButton("IB_Cancel", qt(languages.text(langkey::caption::kAssemblyClear)), places.clear,
                 &QtAssemblyKeyDialog::clear);
   addCloseButton(places.close);
 }

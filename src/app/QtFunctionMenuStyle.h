@@ -20,7 +20,7 @@ struct FunctionMenuStyle {
   QColor hoverBackground;  // Color_M_SP
   QColor marker;           // Color_M_notSelected: the bullet and a category's arrow
   QColor openCategory;     // Color_M_Selected: a category whose sub-menu is open
-  QString markerText;      // the bullet (Str200) the captions start with
+  QString markerText;      // the bullet (langkey::menu::kMarker) the captions start with
 };
 
 FunctionMenuStyle functionMenuStyle(const QtPageLayout& layout, const QString& fontName,

@@ -10,6 +10,7 @@
 #include "app/QtMainWindow.h"
 #include "app/QtSkin.h"
 #include "app/QtTickOption.h"
+#include "base/LanguageKeys.h"
 #include "base/LayoutSet.h"
 #include "core/ApplicationCore.h"
 
@@ -296,8 +297,9 @@ void QtKeyPageView::renderMenu() {
   const MainWindowState& state = window_.state();
   if (const std::optional<LayoutFile> file = builtInLayout(state.language()))
     pages_.assignment.menu.setWidths(readMenuWidths(*file));
-  menu_->render(functionMenuStyle(layout_, window_.fontName(), qt(state.text("Str200"))),
-                menuShownHere());
+  menu_->render(
+      functionMenuStyle(layout_, window_.fontName(), qt(state.text(langkey::menu::kMarker))),
+      menuShownHere());
 }
 
 void QtKeyPageView::renderBlockingPanel() {

@@ -10,6 +10,7 @@
 #include "app/QtSkin.h"
 #include "app/QtSkinSlider.h"
 #include "app/QtTickOption.h"
+#include "base/LanguageKeys.h"
 #include "settings/DpiSlider.h"
 #include "settings/LightingPageState.h"
 
@@ -60,8 +61,6 @@ constexpr QSize kTickSize{18, 18};
 constexpr int kCaptionSize = 9;
 constexpr int kNumberSize = 8;
 
-// The effect texts of the lighting page ("Colorful Light" .. "Breathing").
-constexpr int kFirstEffectText = 823;
 constexpr int kNumberOrderUp = 0;
 constexpr int kNumberOrderDown = 1;
 
@@ -203,12 +202,13 @@ void QtLightingPageView::renderCaptions(const PagePalette& palette) {
     layout_.placeCaption(*label, name, design, font);
     label->setText(window_.text(text));
   };
-  place(effectCaption_, "LED_Effect", kEffectCaption, palette.heading, "Str818");
-  place(speedCaption_, "LED_Speed", kSpeedCaption, palette.heading, "Str812");
-  place(flowCaption_, "LED_Flow", kFlowCaption, palette.heading, "Str819");
-  place(colourCaption_, "LED_Color", kColourCaption, palette.heading, "Str821");
-  place(brightnessCaption_, "LED_Brightness", kBrightnessCaption, palette.text, "Str820");
-  place(colourHint_, "LED_Color_Hint", kColourHint, palette.hint, "Str822");
+  using namespace langkey::caption;
+  place(effectCaption_, "LED_Effect", kEffectCaption, palette.heading, kLedEffect);
+  place(speedCaption_, "LED_Speed", kSpeedCaption, palette.heading, kBreathingSpeed);
+  place(flowCaption_, "LED_Flow", kFlowCaption, palette.heading, kLedFlowSpeed);
+  place(colourCaption_, "LED_Color", kColourCaption, palette.heading, kLedColor);
+  place(brightnessCaption_, "LED_Brightness", kBrightnessCaption, palette.text, kLedBrightness);
+  place(colourHint_, "LED_Color_Hint", kColourHint, palette.hint, kLedColorHint);
 }
 
 void QtLightingPageView::renderEffects(const PagePalette& palette) {
@@ -221,7 +221,9 @@ void QtLightingPageView::renderEffects(const PagePalette& palette) {
     option->setGeometry(at.x(), at.y(), kEffectWidth, kOptionHeight);
     const QString picture = qt(lighting_.effectPicture(effect));
     option->setPicture(picture, QtSkin::picture(picture.toStdString(), language), kTickSize);
-    option->setCaption(window_.text("Str" + std::to_string(kFirstEffectText + effect - 1)));
+    // The effect texts of the lighting page ("Colorful Light" .. "Breathing").
+    option->setCaption(
+        window_.text(langkey::keyAfter(langkey::caption::kMcuLedEffect1, effect - 1)));
     option->setCaptionStyle(captionFont(), text);
   }
 }
@@ -260,8 +262,8 @@ void QtLightingPageView::renderSpeeds(const PagePalette& palette) {
   layout_.placeCaption(*slow_, "LED_Slow",
                        {right - kSpeedEndsWidth, endsY, kSpeedEndsWidth, kCaptionSize, ends},
                        window_.fontName());
-  fast_->setText(window_.text("Str813"));
-  slow_->setText(window_.text("Str814"));
+  fast_->setText(window_.text(langkey::caption::kFast));
+  slow_->setText(window_.text(langkey::caption::kSlow));
 }
 
 void QtLightingPageView::renderFlow(const PagePalette& palette) {
@@ -293,8 +295,8 @@ void QtLightingPageView::renderFlow(const PagePalette& palette) {
     choice->setCaption(window_.text(caption));
     choice->setCaptionStyle(captionFont(), text);
   };
-  option(full_, "LED3Control_", kFullOption, true, "Str830");
-  option(half_, "LED6Control_", kHalfOption, false, "Str831");
+  option(full_, "LED3Control_", kFullOption, true, langkey::caption::kFullBrightness);
+  option(half_, "LED6Control_", kHalfOption, false, langkey::caption::kHalfBrightness);
 }
 
 void QtLightingPageView::renderColours(const PagePalette& palette) {

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "app/QtSkin.h"
+#include "base/LanguageKeys.h"
 
 namespace mousecfg {
 
@@ -102,7 +103,8 @@ void QtMainWindow::createButtons() {
     auto* button = addButton(name, nullptr);
     // Profile files need an open mouse before anything else.
     connect(button, &QtPictureButton::clicked, this, [this] {
-      if (!state_.link().channel.isOpen()) state_.link().host.showMessage("Str022");
+      if (!state_.link().channel.isOpen())
+        state_.link().host.showMessage(langkey::message::kDeviceNotFound);
     });
   }
   connect(addButton("Btn_Exit", nullptr), &QtPictureButton::clicked, this, &QWidget::close);

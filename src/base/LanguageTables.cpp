@@ -1,6 +1,7 @@
 #include "base/LanguageTables.h"
 
 #include "BuiltInResources.h"
+#include "base/LanguageKeys.h"
 #include "base/LayoutSet.h"
 
 #include <utility>
@@ -8,19 +9,25 @@
 namespace mousecfg {
 namespace {
 
-// Captions are translated by searching these key numbers; the key is "Str" and the
+// Captions are translated by searching these key numbers; the key is the prefix and the
 // number as written without leading zeros.
 constexpr int kFirstSearchedKey = 100;
 constexpr int kLastSearchedKey = 800;
 
-// The number of a key that the caption search forms, "Str" and the number without
+char asciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The number of a key that the caption search forms, the prefix and the number without
 // leading zeros (keys match without regard to case); nullopt for any other key.
 std::optional<int> searchedKeyNumber(std::string_view key) {
-  if (key.size() != 6 || (key[0] != 'S' && key[0] != 's') || (key[1] != 'T' && key[1] != 't') ||
-      (key[2] != 'R' && key[2] != 'r') || key[3] == '0')
+  const std::string_view prefix = langkey::kPrefix;
+  if (key.size() != prefix.size() + langkey::kDigits || key[prefix.size()] == '0')
     return std::nullopt;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (asciiLower(key[i]) != asciiLower(prefix[i])) return std::nullopt;
   int number = 0;
-  for (char c : key.substr(3)) {
+  for (char c : key.substr(prefix.size())) {
     if (c < '0' || c > '9') return std::nullopt;
     number = number * 10 + (c - '0');
   }
@@ -80,7 +87,7 @@ const LanguageTable& LanguageTables::table(int language) const {
 
 std::string LanguageTables::menuItemText(std::string_view key) const {
   std::string item = " ";
-  item += text("Str200");
+  item += text(langkey::menu::kMarker);
   item += ' ';
   item += text(key);
   return item;
@@ -103,7 +110,7 @@ std::optional<std::string> LanguageTables::keyOfText(std::string_view text) cons
       const std::optional<int> number = searchedKeyNumber(entry.key);
       if (number && entry.text == text && (!found || *number > *found)) found = number;
     }
-    if (found) return "Str" + std::to_string(*found);
+    if (found) return langkey::keyOfNumber(*found);
   }
   return std::nullopt;
 }

@@ -1,11 +1,15 @@
 #include "base/MessageTexts.h"
 
+#include "base/LanguageKeys.h"
+
 namespace mousecfg {
 
 const std::vector<std::string>& MessageTexts::keys() {
+  using namespace langkey::message;
   static const std::vector<std::string> kKeys = {
-      "Str020", "Str021", "Str022", "Str100", "Str101", "Str102",
-      "Str103", "Str104", "Str105", "Str106", "Str107", "Str108",
+      kSelectModeSwitchKey, kSelectResetKey,    kDeviceNotFound, kNoDeviceFound,
+      kCheckUsbPort,        kDataFileTypeError, kMacroTooLong,   kMemoryFull,
+      kSelectAimKey,        kMacroExists,       kForeignIds,     kKeepLeftKey,
   };
   return kKeys;
 }

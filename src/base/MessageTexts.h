@@ -16,7 +16,7 @@ class MessageTexts {
   MessageTexts() = default;
   explicit MessageTexts(const LanguageTable& table);
 
-  // The keys kept: "Str020".."Str022" and "Str100".."Str108".
+  // The keys kept: those of langkey::message, "Str020".."Str022" and "Str100".."Str108".
   static const std::vector<std::string>& keys();
 
   // The kept text of a message key; "" for a key that is not a message or is missing.

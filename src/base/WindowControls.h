@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "base/LanguageKeys.h"
+
 namespace mousecfg {
 
 // A picture button of the window: its control name, its layout key family
@@ -16,25 +18,25 @@ struct PictureButtonSpec {
 // The page buttons, each with five copies (one per page group), and the buttons of
 // the window frame. Order matters nowhere but in the tests.
 inline constexpr std::array<PictureButtonSpec, 12> kPageButtons{{
-    {"Btn_Main", "Btn_B1", "Str004"},
-    {"Btn_Switch", "Btn_B2", "Str005"},
-    {"Btn_Fixed", "Btn_B3", "Str006"},
-    {"Btn_Adv", "Btn_B4", "Str007"},
-    {"Btn_Breath", "Btn_B5", "Str008"},
-    {"Btn_Save", "Btn_B6", "Str009"},
-    {"Btn_Load", "Btn_B7", "Str010"},
-    {"Btn_Lang1", "Btn_B8", "Str011"},
-    {"Btn_Lang2", "Btn_B9", "Str012"},
-    {"Btn_Lang3", "Btn_B10", "Str013"},
-    {"Btn_Macro", "Btn_B11", "Str014"},
-    {"Btn_Update", "Btn_B12", "Str015"},
+    {"Btn_Main", "Btn_B1", langkey::caption::kOfficeMode},
+    {"Btn_Switch", "Btn_B2", langkey::caption::kGameMode},
+    {"Btn_Fixed", "Btn_B3", langkey::caption::kThirdMode},
+    {"Btn_Adv", "Btn_B4", langkey::caption::kAdvanced},
+    {"Btn_Breath", "Btn_B5", langkey::caption::kLighting},
+    {"Btn_Save", "Btn_B6", langkey::caption::kSaveProfile},
+    {"Btn_Load", "Btn_B7", langkey::caption::kLoadProfile},
+    {"Btn_Lang1", "Btn_B8", langkey::caption::kLanguage1},
+    {"Btn_Lang2", "Btn_B9", langkey::caption::kLanguage2},
+    {"Btn_Lang3", "Btn_B10", langkey::caption::kLanguage3},
+    {"Btn_Macro", "Btn_B11", langkey::caption::kMacro},
+    {"Btn_Update", "Btn_B12", langkey::caption::kUpdate},
 }};
 
 inline constexpr std::array<PictureButtonSpec, 5> kWindowButtons{{
-    {"Btn_Confirm1", "Btn_A2", "Str001"},
-    {"Btn_Confirm2", "Btn_A3", "Str002"},
-    {"Btn_Confirm3", "Btn_A5", "Str016"},
-    {"Btn_Exit", "Btn_A4", "Str003"},
+    {"Btn_Confirm1", "Btn_A2", langkey::caption::kConfirm1},
+    {"Btn_Confirm2", "Btn_A3", langkey::caption::kConfirm2},
+    {"Btn_Confirm3", "Btn_A5", langkey::caption::kConfirm3},
+    {"Btn_Exit", "Btn_A4", langkey::caption::kExit},
     {"Btn_Mini", "Btn_A6", ""},
 }};
 

@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "base/ProgramOptions.h"
 #include "cli/CliSession.h"
@@ -122,8 +123,9 @@ int activeProfile(const DeviceLink& link) {
 
 void printProfile(std::ostream& out, ApplicationCore& state, int profile) {
   DeviceLink& link = state.link;
-  out << "profile " << profile << " (" << state.languages.text(profile == 1 ? "Str251" : "Str252")
-      << ")" << (activeProfile(link) == profile ? ", active" : "") << ":\n";
+  const char* const modeKey = profile == 1 ? langkey::menu::kOfficeMode : langkey::menu::kGameMode;
+  out << "profile " << profile << " (" << state.languages.text(modeKey) << ")"
+      << (activeProfile(link) == profile ? ", active" : "") << ":\n";
   const auto names = state.assignment.profileNames(profile);
   for (int k = 1; k <= key_tables::kButtonCount; ++k)
     printRow(out, k, profileCode(link.codes, profile, k), names[static_cast<size_t>(k - 1)]);
@@ -139,7 +141,7 @@ AssignOutcome assign(ApplicationCore& state, const ButtonRequest& request,
                           choice.kind == FunctionChoice::Kind::FireMacro;
   const bool onlyLeftKey = request.profile == 1 && assignment.leftKeyLabelCount() == 1 &&
                            assignment.keyCaptions[static_cast<size_t>(request.button - 1)] ==
-                               state.languages.text("Str210");
+                               state.languages.text(langkey::menu::kLeftKey);
   if (listChoice && onlyLeftKey) return AssignOutcome::LeftKeyKept;
   if (choice.kind == FunctionChoice::Kind::FireMacro) {
     const int number = 100 * request.profile + request.button;
@@ -171,7 +173,7 @@ int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOu
   DeviceLink& link = state.link;
   if (outcome == AssignOutcome::LeftKeyKept) {
     err << "mousectl: button " << request.button << " is profile 1's only \""
-        << state.languages.text("Str210") << "\"; nothing was changed\n";
+        << state.languages.text(langkey::menu::kLeftKey) << "\"; nothing was changed\n";
     return kExitUsage;
   }
   if (outcome == AssignOutcome::Ignored) {

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/HexText.h"
+#include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "device/BackendSelection.h"
 #include "device/ImageSections.h"
@@ -38,8 +39,8 @@ bool CliSession::open() {
   uint16_t version = 0;
   if (link.discovery.OpenDevice(entry.vendorId, entry.productId, version) && link.channel.isOpen())
     return true;
-  err_ << "mousectl: " << text("Str022") << " (" << usbIdText(entry.vendorId) << ':'
-       << usbIdText(entry.productId)
+  err_ << "mousectl: " << text(langkey::message::kDeviceNotFound) << " ("
+       << usbIdText(entry.vendorId) << ':' << usbIdText(entry.productId)
        << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes:\n"
           "install packaging/70-mousecfg.rules into /etc/udev/rules.d and plug it in again.\n";
   return false;
@@ -49,7 +50,7 @@ int CliSession::connect(bool readConfiguration) {
   if (!open()) return kExitNoDevice;
   const DevInfoOutcome outcome = core_->link.discovery.ReadDevInfo(readConfiguration);
   if (outcome == DevInfoOutcome::Accepted) return kExitOk;
-  // Str102 and Str107 have been shown through the host already.
+  // kDataFileTypeError and kForeignIds have been shown through the host already.
   if (outcome != DevInfoOutcome::MemoryTypeMismatch && outcome != DevInfoOutcome::ForeignIds)
     err_ << "mousectl: " << describe(outcome) << '\n';
   if (outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed ||

@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "settings/AimKeyEntries.h"
@@ -115,8 +116,8 @@ std::string applyDpiRequest(const DpiRequest& request, ApplicationCore& pages) {
       return {};
     case DpiAction::Aim:
       if (!page.chooseAimStep(request.value))
-        return "no button of either profile is assigned to \"" + pages.text("Str260") +
-               "\"; the AIM DPI stays at " + page.aimValueText;
+        return "no button of either profile is assigned to \"" +
+               pages.text(langkey::menu::kAimKey) + "\"; the AIM DPI stays at " + page.aimValueText;
       return {};
   }
   return {};

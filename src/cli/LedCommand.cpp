@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "settings/FlowingLedBlock.h"
@@ -27,9 +28,6 @@ constexpr std::string_view kLedHelp =
     "  --brightness full|half  flow brightness\n"
     "  --colour SLOT RRGGBB    colour slot 1..10 (hexadecimal)\n"
     "Exit status 6: the configuration does not allow the change.\n";
-
-// Effect names of the "MCULED" type; the other types name theirs on the engineer page.
-constexpr int kFirstMcuLedEffectKey = 823;
 
 enum class LedAction { Effect, Speed, FlowSpeed, Brightness, Colour };
 
@@ -120,8 +118,11 @@ void showLed(ApplicationCore& pages, std::ostream& out) {
     out << "(none)";
   else
     out << page.effectChoice;
+  // Only the "MCULED" type has effect names; the other types name theirs on the engineer
+  // page.
   if (page.effectChoice != 0 && ledType == ledtype::kMcuLed)
-    out << ' ' << pages.text("Str" + std::to_string(kFirstMcuLedEffectKey + page.effectChoice - 1));
+    out << ' '
+        << pages.text(langkey::keyAfter(langkey::caption::kMcuLedEffect1, page.effectChoice - 1));
   out << '\n';
   out << "breathing speed: " << page.breathingSpeed << " (step time "
       << int{pages.link.image.vendor[image::kBreathingStepTimeOffset]} << ")\n";

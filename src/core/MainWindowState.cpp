@@ -1,5 +1,6 @@
 #include "core/MainWindowState.h"
 
+#include "base/LanguageKeys.h"
 #include "core/ApplicationCore.h"
 
 namespace mousecfg {
@@ -96,7 +97,7 @@ void MainWindowState::showPage(Page page) {
 
 void MainWindowState::pageButtonClick(PageButton button) {
   if (!link_.channel.isOpen()) {
-    link_.host.showMessage("Str022");
+    link_.host.showMessage(langkey::message::kDeviceNotFound);
     return;
   }
   if (link_.errorFlag() || (isModeButton(button) && link_.batchFlag())) return;

@@ -1,5 +1,6 @@
 #include "device/Discovery.h"
 
+#include "base/LanguageKeys.h"
 #include "device/DeviceLink.h"
 
 namespace mousecfg {
@@ -153,7 +154,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
     connection.interfaceType = kInterfaceI2c;
     if (connection.configuredMemoryType == kMemoryFlash ||
         connection.configuredMemoryType == kInterfaceKv204) {
-      link_.host.showMessage("Str102");
+      link_.host.showMessage(langkey::message::kDataFileTypeError);
       link_.RefreshErrorAP();
       return DevInfoOutcome::MemoryTypeMismatch;
     }
@@ -162,7 +163,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
     connection.interfaceType = kInterfaceKv204;
     if (connection.configuredMemoryType == kMemoryFlash ||
         connection.configuredMemoryType == kInterfaceI2c) {
-      link_.host.showMessage("Str102");
+      link_.host.showMessage(langkey::message::kDataFileTypeError);
       link_.RefreshErrorAP();
       return DevInfoOutcome::MemoryTypeMismatch;
     }
@@ -182,7 +183,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
 
   if (!idsAccepted(manufacturer, product)) {
     link_.monitorTimerEnabled_ = false;
-    if (link_.host.confirmMessage("Str107")) link_.startMonitor();
+    if (link_.host.confirmMessage(langkey::message::kForeignIds)) link_.startMonitor();
     return DevInfoOutcome::ForeignIds;
   }
   if (readConfiguration && !link_.transfer.Btn_Read()) return DevInfoOutcome::ReadIncomplete;

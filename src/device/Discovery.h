@@ -18,10 +18,10 @@ struct DeviceTableEntry {
 enum class DevInfoOutcome {
   CommandRefused,      // command 0x0D was not accepted
   ReplyIgnored,        // state, signature or chip byte not recognised
-  MemoryTypeMismatch,  // the chip does not fit the built-in configuration ("Str102")
+  MemoryTypeMismatch,  // the chip does not fit the built-in configuration (kDataFileTypeError)
   Kv204CheckFailed,    // a KV204 chip whose reply bytes 4..5 are not 00 1A
   IdReadFailed,        // the manufacturer and product codes could not be read
-  ForeignIds,          // codes neither expected nor reserve ("Str107")
+  ForeignIds,          // codes neither expected nor reserve (kForeignIds)
   ReadIncomplete,      // codes accepted, but frames of the configuration read were lost
   Accepted,            // codes accepted (and, when asked, the configuration read)
 };

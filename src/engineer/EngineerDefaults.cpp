@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/LanguageKeys.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceMacroBlock.h"
 #include "device/ImageSections.h"
@@ -10,7 +11,7 @@ namespace mousecfg {
 
 RestoreOutcome EngineerDefaults::TLDefaultParameter() {
   if (!link_.channel.isOpen()) {
-    link_.host.showMessage("Str022");
+    link_.host.showMessage(langkey::message::kDeviceNotFound);
     return RestoreOutcome::NoDevice;
   }
   link_.host.showProgress();

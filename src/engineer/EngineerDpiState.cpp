@@ -1,5 +1,6 @@
 #include "engineer/EngineerDpiState.h"
 
+#include "base/LanguageKeys.h"
 #include "device/DeviceLink.h"
 #include "settings/AimKeyEntries.h"
 #include "settings/ColourBytes.h"
@@ -66,7 +67,7 @@ bool EngineerDpiState::cb_AIMChange(int index) {
   if (handlersBlocked() || index < 0 || index > kLastAimStep) return false;
   lastWrite = {};
   if (reencodeAimEntries(link_, static_cast<uint8_t>(index), lastWrite) == 0) {
-    link_.host.showMessage("Str105");  // cb_AIM keeps the entry it had
+    link_.host.showMessage(langkey::message::kSelectAimKey);  // cb_AIM keeps the entry it had
     return false;
   }
   cb_AIM = index;

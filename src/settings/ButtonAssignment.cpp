@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
@@ -11,7 +12,7 @@ namespace mousecfg {
 
 namespace {
 
-constexpr std::string_view kLeftKeyText = "Str210";
+constexpr std::string_view kLeftKeyText = langkey::menu::kLeftKey;
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 // The function menu's handlers: opening it for a button and storing what was chosen.
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "device/DeviceLink.h"
 #include "settings/ButtonAssignment.h"
@@ -12,8 +13,8 @@ namespace {
 
 constexpr int kProfile1Buttons = 100;
 constexpr int kProfile2Buttons = 200;
-constexpr std::string_view kLeftKeyText = "Str210";
-constexpr std::string_view kKeyOffText = "Str277";
+constexpr std::string_view kLeftKeyText = langkey::menu::kLeftKey;
+constexpr std::string_view kKeyOffText = langkey::menu::kKeyOff;
 
 bool inGroup(int number, int group) {
   return number > group && number <= group + key_tables::kButtonCount;
@@ -75,7 +76,7 @@ AssignOutcome ButtonAssignment::keepLeftKey() {
   const std::string left = text(kLeftKeyText);
   keyCaptions[at(target.index)] = left;
   engineerCaptions[0][at(target.index)] = left;
-  link_.host.showMessage("Str108");
+  link_.host.showMessage(langkey::message::kKeepLeftKey);
   return AssignOutcome::LeftKeyKept;
 }
 

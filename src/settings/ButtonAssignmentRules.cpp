@@ -2,6 +2,7 @@
 // re-linking around changes of the macro store and the combo-enable lists.
 #include <algorithm>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "device/DeviceLink.h"
 #include "settings/AimKeyEntries.h"
@@ -11,6 +12,8 @@
 namespace mousecfg {
 
 namespace {
+
+namespace menu_text = langkey::menu;
 
 constexpr int kProfiles = 2;
 constexpr int kGunNames = 7;
@@ -34,7 +37,7 @@ bool ButtonAssignment::SettingAIMKey(int aimStepNumber) {
   if (found > 0) return true;
   if (!link_.batchFlag()) {
     parameters.aimStepNumber = 1;
-    link_.host.showMessage("Str105");
+    link_.host.showMessage(langkey::message::kSelectAimKey);
   }
   return false;
 }
@@ -90,15 +93,15 @@ void ButtonAssignment::TLRefreshComboEn() {
       const std::string& name =
           engineerCaptions[static_cast<size_t>(profile - 1)][static_cast<size_t>(k - 1)];
       std::optional<ButtonEntry> entry;
-      if (name == text("Str212"))
+      if (name == text(menu_text::kMiddleKey))
         entry = mouseButton(entry::kMiddleButton, ComboEnableList::Middle);
-      if (name == text("Str213"))
+      if (name == text(menu_text::kBackward))
         entry = mouseButton(entry::kBackwardButton, ComboEnableList::Back);
-      if (name == text("Str214"))
+      if (name == text(menu_text::kForward))
         entry = mouseButton(entry::kForwardButton, ComboEnableList::Forward);
-      if (name == text("Str221")) entry = dpi(entry::kDpiLoop, ComboEnableList::Cpi);
-      if (name == text("Str222")) entry = dpi(entry::kDpiUp, ComboEnableList::CpiUp);
-      if (name == text("Str223")) entry = dpi(entry::kDpiDown, ComboEnableList::CpiDown);
+      if (name == text(menu_text::kDpiLoop)) entry = dpi(entry::kDpiLoop, ComboEnableList::Cpi);
+      if (name == text(menu_text::kDpiUp)) entry = dpi(entry::kDpiUp, ComboEnableList::CpiUp);
+      if (name == text(menu_text::kDpiDown)) entry = dpi(entry::kDpiDown, ComboEnableList::CpiDown);
       if (!name.empty() && positionOf(gunNames, name)) {
         entry = profileEntry(link_.image, profile, k);
         entry->at(entry::kComboEnableByte) = combo.of(ComboEnableList::Gun);

@@ -1,5 +1,6 @@
 #include "settings/DefaultRestore.h"
 
+#include "base/LanguageKeys.h"
 #include "device/DeviceLink.h"
 #include "device/ImageSections.h"
 
@@ -7,7 +8,7 @@ namespace mousecfg {
 
 RestoreOutcome DefaultRestore::DefaultParameterConfirm(int store) {
   if (!link_.channel.isOpen()) {
-    link_.host.showMessage("Str022");
+    link_.host.showMessage(langkey::message::kDeviceNotFound);
     return RestoreOutcome::NoDevice;
   }
   if (store < kFirstStore || store > kLastStore) return RestoreOutcome::BadChoice;

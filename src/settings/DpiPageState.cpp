@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "base/ProgramOptions.h"
 #include "device/DeviceLink.h"
@@ -175,7 +176,7 @@ bool DpiPageState::chooseAimStep(int step) {
   lastWrite = {};
   if (reencodeAimEntries(link_, static_cast<uint8_t>(step), lastWrite) > 0) return true;
   showAimStep(0);
-  link_.host.showMessage("Str105");
+  link_.host.showMessage(langkey::message::kSelectAimKey);
   return false;
 }
 

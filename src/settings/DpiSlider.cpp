@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 
 namespace mousecfg {
@@ -10,7 +11,6 @@ namespace mousecfg {
 namespace {
 
 constexpr int kStepTextCount = 15;
-constexpr int kFirstStepTextKey = 300;  // "Str300" is step 0
 
 }  // namespace
 
@@ -31,7 +31,7 @@ int GetValueBySliderClick(int x, int sliderWidth, int dpiCount) {
 
 std::string GetDisplayByIndex(int i, const LanguageTables& texts) {
   if (i < 1 || i > kStepTextCount) return {};
-  return texts.text("Str" + std::to_string(kFirstStepTextKey + i - 1));
+  return texts.text(langkey::keyAfter(langkey::caption::kDpiStep0, i - 1));
 }
 
 int aimPositionAtX(int x) {

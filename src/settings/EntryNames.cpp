@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "device/DeviceMacroBlock.h"
 #include "settings/EntryBuilder.h"
@@ -13,12 +14,12 @@
 namespace mousecfg {
 
 using namespace entry;
+namespace menu_text = langkey::menu;
 
 namespace {
 
 constexpr int kGunCount = 7;
 constexpr uint8_t kKeepLeftFlag = 0x10;
-constexpr int kGunNameBase = 600;
 
 // Entries named by comparing the whole entry. Within one category they come before the
 // category's own rule, and categories never overlap, so checking them first keeps the
@@ -29,22 +30,22 @@ struct FixedName {
 };
 
 constexpr std::array<FixedName, 16> kFixedNames{{
-    {kKeyOff, "Str277"},
-    {kLeftKey, "Str210"},
-    {kRightKey, "Str211"},
-    {kLedModeCycle, "Str261"},
-    {{kCategoryLighting, kLedOnOff, 0, 0}, "Str262"},
-    {{kCategoryLighting, kButtonEffectSwitch, 0, 0}, "Str263"},
-    {kReportRateCycle, "Str264"},
-    {kFireMacroKeyAlternative1, "Str265"},
-    {kFireMacroKeyAlternative2, "Str265"},
-    {kFireMacroKey, "Str265"},
-    {{kCategoryPower, kPowerDown, 0, 0}, "Str241"},
-    {{kCategoryPower, kSleep, 0, 0}, "Str242"},
-    {{kCategoryPower, kWakeUp, 0, 0}, "Str243"},
-    {{kCategoryAdjustXy, kAdjustXyFn, 0, 0}, "Str268"},
-    {{kCategoryAdjustXy, kAdjustXySwitch, 0, 0}, "Str269"},
-    {kFireMacroOff, "Str266"},
+    {kKeyOff, menu_text::kKeyOff},
+    {kLeftKey, menu_text::kLeftKey},
+    {kRightKey, menu_text::kRightKey},
+    {kLedModeCycle, menu_text::kLedMode},
+    {{kCategoryLighting, kLedOnOff, 0, 0}, menu_text::kLedOnOff},
+    {{kCategoryLighting, kButtonEffectSwitch, 0, 0}, menu_text::kButtonEffectSwitch},
+    {kReportRateCycle, menu_text::kReportRate},
+    {kFireMacroKeyAlternative1, menu_text::kFireMacroKey},
+    {kFireMacroKeyAlternative2, menu_text::kFireMacroKey},
+    {kFireMacroKey, menu_text::kFireMacroKey},
+    {{kCategoryPower, kPowerDown, 0, 0}, menu_text::kPowerDown},
+    {{kCategoryPower, kSleep, 0, 0}, menu_text::kSleep},
+    {{kCategoryPower, kWakeUp, 0, 0}, menu_text::kWakeUp},
+    {{kCategoryAdjustXy, kAdjustXyFn, 0, 0}, menu_text::kAdjustXyFn},
+    {{kCategoryAdjustXy, kAdjustXySwitch, 0, 0}, menu_text::kAdjustXySwitch},
+    {kFireMacroOff, menu_text::kFireMacroOff},
 }};
 
 // The media, web and "others" items (Desktop among them) name exactly the entries
@@ -67,17 +68,17 @@ std::optional<std::string_view> fixedName(const ButtonEntry& entry) {
 
 std::optional<std::string_view> mouseButtonName(const ButtonEntry& entry) {
   if (entry[0] != kCategoryMouseButton) return std::nullopt;
-  if (entry[1] == kMiddleButton) return "Str212";
-  if (entry[1] == kBackwardButton) return "Str213";
-  if (entry[1] == kForwardButton) return "Str214";
+  if (entry[1] == kMiddleButton) return menu_text::kMiddleKey;
+  if (entry[1] == kBackwardButton) return menu_text::kBackward;
+  if (entry[1] == kForwardButton) return menu_text::kForward;
   return std::nullopt;
 }
 
 std::optional<std::string_view> dpiName(const ButtonEntry& entry) {
   if (entry[0] != kCategoryDpi) return std::nullopt;
-  if (entry[1] == kDpiLoop) return "Str221";
-  if (entry[1] == kDpiUp) return "Str222";
-  if (entry[1] == kDpiDown) return "Str223";
+  if (entry[1] == kDpiLoop) return menu_text::kDpiLoop;
+  if (entry[1] == kDpiUp) return menu_text::kDpiUp;
+  if (entry[1] == kDpiDown) return menu_text::kDpiDown;
   return std::nullopt;
 }
 
@@ -90,21 +91,22 @@ void nameFireKey(const ButtonEntry& entry, const NamingContext& context, EntryNa
     if (key.count != count || key.intervalMs != interval) continue;
     name.fireKey = static_cast<int>(j + 1);
     name.fireKeyContinuous = fireKeyContinuousOf(entry);
-    name.text = context.languages.text("Str23" + std::to_string(j + 1));
+    name.text =
+        context.languages.text(langkey::keyAfter(menu_text::kFireKey1, static_cast<int>(j)));
     return;
   }
 }
 
 void nameProfileSwitch(const ButtonEntry& entry, const NamingContext& context, EntryName& name) {
   if (entry[1] == 0) {
-    name.text = context.languages.text("Str254");
+    name.text = context.languages.text(menu_text::kKbSwitchLoop);
     return;
   }
   const std::optional<int> target = profileSwitchTarget(entry);
   if (!target) return;
   name.profileTarget = target;
   name.profileColourByte = entry[2];
-  name.text = context.languages.text("Str25" + std::to_string(*target + 1));
+  name.text = context.languages.text(langkey::keyAfter(menu_text::kOfficeMode, *target));
 }
 
 std::string gunOrFireMacroName(const ButtonEntry& entry, const NamingContext& context) {
@@ -138,7 +140,7 @@ std::optional<int> gunPresetOfEntry(const ButtonEntry& entry) {
 }
 
 std::string gunNameKey(int gun) {
-  return "Str" + std::to_string(kGunNameBase + gun - 1);
+  return langkey::keyAfter(langkey::caption::kGunName1, gun - 1);
 }
 
 std::string keyboardEntryText(const ButtonEntry& entry) {
@@ -179,7 +181,7 @@ EntryName DecodeEntryName(const ButtonEntry& entry, const NamingContext& context
       if (const auto key = mouseButtonName(entry)) name.text = languages.text(*key);
       break;
     case kCategoryAim:
-      name.text = languages.text("Str260");
+      name.text = languages.text(menu_text::kAimKey);
       break;
     case kCategoryDpi:
       if (const auto key = dpiName(entry)) name.text = languages.text(*key);
@@ -192,7 +194,7 @@ EntryName DecodeEntryName(const ButtonEntry& entry, const NamingContext& context
       break;
     case kCategoryKeyboard:
       name.text = keyboardEntryText(entry);
-      if (name.text.empty()) name.text = languages.text("Str205");
+      if (name.text.empty()) name.text = languages.text(menu_text::kUserDefined);
       break;
     case kCategoryGunPreset:
       name.text = gunOrFireMacroName(entry, context);

@@ -43,7 +43,7 @@ EntryName DecodeEntryName(const ButtonEntry& entry, const NamingContext& context
 // The gun number (1..7) of a gun preset entry: 0B, keep-left 0x10 + gun - 1 and a stage
 // count the gun has (guns 1..5: 1; gun 6: 1..2; gun 7: 1..3).
 std::optional<int> gunPresetOfEntry(const ButtonEntry& entry);
-// Language key of gun k's name (Str600 + k - 1).
+// Language key of gun k's name (langkey::caption::kGunName1 and the keys after it).
 std::string gunNameKey(int gun);
 
 // "Ctrl+Shift+A+B": the set modifiers, then the named keys, joined by "+"; empty when

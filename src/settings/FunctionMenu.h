@@ -69,7 +69,7 @@ class FunctionMenu {
   bool isOpen() const { return panel(MenuPanel::Main).visible; }
 
   void setWidths(const MenuWidths& widths);
-  // Captions: a blank, the marker text (Str200), a blank and the item's text.
+  // Captions: a blank, the marker text (langkey::menu::kMarker), a blank and the item's text.
   void setCaptions(const LanguageTables& languages);
   // The edited profile's sizing, and which profile-switch items it offers.
   void setSizing(const FunctionMenuSizing& sizing, bool officeModeItemVisible,

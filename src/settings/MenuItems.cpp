@@ -2,11 +2,14 @@
 
 #include <array>
 
+#include "base/LanguageKeys.h"
+
 namespace mousecfg {
 
 namespace {
 
 using namespace menu_id;
+namespace menu_text = langkey::menu;
 using A = MenuAction;
 using P = MenuPanel;
 
@@ -22,76 +25,76 @@ constexpr MenuEntry category(P panel, std::string_view key, P opens,
 // Pnl_Special's first nine items are offered in both profiles; the menu's height
 // decides which of the last four can be reached (see FunctionMenu).
 constexpr std::array kEntries{
-    category(P::Main, "Str201", P::MouseKeys),
-    category(P::Main, "Str202", P::Special),
-    category(P::Main, "Str203", P::Media),
-    category(P::Main, "Str204", P::Web),
-    category(P::Main, "Str207", P::Others),
-    category(P::Main, "Str206", P::MacroList),
-    MenuEntry{P::Main, "Str205", A::UserDefined},
-    MenuEntry{P::Main, "Str208", A::GunPage, kNone, P::Main, MenuPage::KeyPage},
-    category(P::Main, "Str208", P::ScriptList, MenuPage::Engineer),
+    category(P::Main, menu_text::kMouseKeys, P::MouseKeys),
+    category(P::Main, menu_text::kSpecialKeys, P::Special),
+    category(P::Main, menu_text::kMedia, P::Media),
+    category(P::Main, menu_text::kWeb, P::Web),
+    category(P::Main, menu_text::kOthers, P::Others),
+    category(P::Main, menu_text::kBaseMacro, P::MacroList),
+    MenuEntry{P::Main, menu_text::kUserDefined, A::UserDefined},
+    MenuEntry{P::Main, menu_text::kFireMacro, A::GunPage, kNone, P::Main, MenuPage::KeyPage},
+    category(P::Main, menu_text::kFireMacro, P::ScriptList, MenuPage::Engineer),
 
-    item(P::MouseKeys, "Str210", kLeftKey),
-    item(P::MouseKeys, "Str211", kRightKey),
-    item(P::MouseKeys, "Str212", kMiddleKey),
-    item(P::MouseKeys, "Str213", kBackward),
-    item(P::MouseKeys, "Str214", kForward),
+    item(P::MouseKeys, menu_text::kLeftKey, kLeftKey),
+    item(P::MouseKeys, menu_text::kRightKey, kRightKey),
+    item(P::MouseKeys, menu_text::kMiddleKey, kMiddleKey),
+    item(P::MouseKeys, menu_text::kBackward, kBackward),
+    item(P::MouseKeys, menu_text::kForward, kForward),
 
-    item(P::Special, "Str260", kAimKey),
-    item(P::Special, "Str261", kLedMode),
-    item(P::Special, "Str262", kLedOnOff),
-    item(P::Special, "Str264", kReportRate),
-    item(P::Special, "Str277", kKeyOff),
-    category(P::Special, "Str230", P::FireKeys),
-    category(P::Special, "Str220", P::Dpi),
-    category(P::Special, "Str240", P::Acpi),
-    category(P::Special, "Str250", P::Profiles),
-    item(P::Special, "Str263", kButtonEffectSwitch),
-    item(P::Special, "Str266", kFireMacroOff),
-    category(P::Special, "Str267", P::AdjustXy),
-    item(P::Special, "Str265", kFireMacroKey),
+    item(P::Special, menu_text::kAimKey, kAimKey),
+    item(P::Special, menu_text::kLedMode, kLedMode),
+    item(P::Special, menu_text::kLedOnOff, kLedOnOff),
+    item(P::Special, menu_text::kReportRate, kReportRate),
+    item(P::Special, menu_text::kKeyOff, kKeyOff),
+    category(P::Special, menu_text::kFireKey, P::FireKeys),
+    category(P::Special, menu_text::kDpi, P::Dpi),
+    category(P::Special, menu_text::kAcpi, P::Acpi),
+    category(P::Special, menu_text::kProfileSwitch, P::Profiles),
+    item(P::Special, menu_text::kButtonEffectSwitch, kButtonEffectSwitch),
+    item(P::Special, menu_text::kFireMacroOff, kFireMacroOff),
+    category(P::Special, menu_text::kAdjustXy, P::AdjustXy),
+    item(P::Special, menu_text::kFireMacroKey, kFireMacroKey),
 
-    item(P::FireKeys, "Str231", kFireKey1),
-    item(P::FireKeys, "Str232", kFireKey2),
-    item(P::FireKeys, "Str233", kFireKey3),
+    item(P::FireKeys, menu_text::kFireKey1, kFireKey1),
+    item(P::FireKeys, menu_text::kFireKey2, kFireKey2),
+    item(P::FireKeys, menu_text::kFireKey3, kFireKey3),
 
-    item(P::Dpi, "Str221", kDpiLoop),
-    item(P::Dpi, "Str222", kDpiUp),
-    item(P::Dpi, "Str223", kDpiDown),
+    item(P::Dpi, menu_text::kDpiLoop, kDpiLoop),
+    item(P::Dpi, menu_text::kDpiUp, kDpiUp),
+    item(P::Dpi, menu_text::kDpiDown, kDpiDown),
 
-    item(P::Acpi, "Str241", kPowerDown),
-    item(P::Acpi, "Str242", kSleep),
-    item(P::Acpi, "Str243", kWakeUp),
+    item(P::Acpi, menu_text::kPowerDown, kPowerDown),
+    item(P::Acpi, menu_text::kSleep, kSleep),
+    item(P::Acpi, menu_text::kWakeUp, kWakeUp),
 
-    item(P::Profiles, "Str251", kOfficeMode),
-    item(P::Profiles, "Str252", kGameMode),
-    item(P::Profiles, "Str253", kThirdMode),
-    item(P::Profiles, "Str254", kKbSwitchLoop),
+    item(P::Profiles, menu_text::kOfficeMode, kOfficeMode),
+    item(P::Profiles, menu_text::kGameMode, kGameMode),
+    item(P::Profiles, menu_text::kThirdMode, kThirdMode),
+    item(P::Profiles, menu_text::kKbSwitchLoop, kKbSwitchLoop),
 
-    item(P::AdjustXy, "Str268", kAdjustXyFn),
-    item(P::AdjustXy, "Str269", kAdjustXySwitch),
+    item(P::AdjustXy, menu_text::kAdjustXyFn, kAdjustXyFn),
+    item(P::AdjustXy, menu_text::kAdjustXySwitch, kAdjustXySwitch),
 
-    item(P::Media, "Str270", kPlayPause),
-    item(P::Media, "Str271", kMediaStop),
-    item(P::Media, "Str272", kPreviousTrack),
-    item(P::Media, "Str273", kNextTrack),
-    item(P::Media, "Str274", kVolumeUp),
-    item(P::Media, "Str275", kVolumeDown),
-    item(P::Media, "Str276", kMute),
+    item(P::Media, menu_text::kPlayPause, kPlayPause),
+    item(P::Media, menu_text::kMediaStop, kMediaStop),
+    item(P::Media, menu_text::kPreviousTrack, kPreviousTrack),
+    item(P::Media, menu_text::kNextTrack, kNextTrack),
+    item(P::Media, menu_text::kVolumeUp, kVolumeUp),
+    item(P::Media, menu_text::kVolumeDown, kVolumeDown),
+    item(P::Media, menu_text::kMute, kMute),
 
-    item(P::Web, "Str280", kWebHome),
-    item(P::Web, "Str281", kWebSearch),
-    item(P::Web, "Str282", kWebBack),
-    item(P::Web, "Str283", kWebForward),
-    item(P::Web, "Str284", kWebStop),
-    item(P::Web, "Str285", kWebRefresh),
-    item(P::Web, "Str286", kWebFavorites),
+    item(P::Web, menu_text::kWebHome, kWebHome),
+    item(P::Web, menu_text::kWebSearch, kWebSearch),
+    item(P::Web, menu_text::kWebBack, kWebBack),
+    item(P::Web, menu_text::kWebForward, kWebForward),
+    item(P::Web, menu_text::kWebStop, kWebStop),
+    item(P::Web, menu_text::kWebRefresh, kWebRefresh),
+    item(P::Web, menu_text::kWebFavorites, kWebFavorites),
 
-    item(P::Others, "Str290", kMyComputer),
-    item(P::Others, "Str291", kCalculator),
-    item(P::Others, "Str292", kEMail),
-    item(P::Others, "Str293", kDesktop),
+    item(P::Others, menu_text::kMyComputer, kMyComputer),
+    item(P::Others, menu_text::kCalculator, kCalculator),
+    item(P::Others, menu_text::kEMail, kEMail),
+    item(P::Others, menu_text::kDesktop, kDesktop),
 };
 
 constexpr std::array<std::string_view, kMenuPanelCount> kPanelNames{

@@ -1,5 +1,6 @@
 #include "settings/ModeSwitchGestures.h"
 
+#include "base/LanguageKeys.h"
 #include "device/DeviceLink.h"
 #include "settings/EditedProfile.h"
 #include "settings/KeyTables.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kLedGesture = 1;
 constexpr int kGunGesture = 8;
-constexpr int kFirstCaption = 700;
 
 // Gestures 2..7 stand for the game-mode switch list's items 1..6.
 int switchItemOf(int gesture) {
@@ -82,7 +82,7 @@ void ModeSwitchGestures::refreshFromImage() {
 }
 
 std::string ModeSwitchGestures::captionKey(int gesture) {
-  return "Str" + std::to_string(kFirstCaption + gesture - 1);
+  return langkey::keyAfter(langkey::caption::kGesture1, gesture - 1);
 }
 
 std::string_view ModeSwitchGestures::tickPicture(int gesture) const {

@@ -13,9 +13,9 @@ class EditedProfile;
 class ModeSwitchOptions;
 
 // The key page's eight gesture options (labels IB_ComboKey1..IB_ComboKey8, texts
-// Str700..Str707, each with a tick picture). A gesture can be toggled only when a
-// button of the edited profile has the function it needs; toggling runs the engineer
-// page's handler of the list behind it:
+// langkey::caption::kGesture1 and the seven keys after it, each with a tick picture). A
+// gesture can be toggled only when a button of the edited profile has the function it
+// needs; toggling runs the engineer page's handler of the list behind it:
 //   1 right + back cycles the LED mode ("Backward")     cb_ChangeLEDModeFun 0 <-> 1
 //   2..7 office/game switch gestures, one at a time     cb_ChangeFireFun = 1..6 or 0
 //       (hold "Middle Key", "DPI Loop", "DPI +", "DPI -"; "Backward" / "Forward" + right)
@@ -46,7 +46,7 @@ class ModeSwitchGestures {
   // Re-reads the lists from the image, then the ticks.
   void refreshFromImage();
 
-  // "Str700".."Str707" and the tick picture of gesture n (1..8).
+  // The caption key ("Str700".."Str707") and the tick picture of gesture n (1..8).
   static std::string captionKey(int gesture);
   std::string_view tickPicture(int gesture) const;
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "base/LanguageKeys.h"
 #include "device/TransferResult.h"
 
 namespace mousecfg {
@@ -18,8 +20,9 @@ class ReportRateControl {
  public:
   static constexpr int kRateCount = 4;
   // "125Hz", "250Hz", "500Hz", "1000Hz".
-  static constexpr std::array<std::string_view, kRateCount> kRateTextKeys{"Str850", "Str851",
-                                                                          "Str852", "Str853"};
+  static constexpr std::array<std::string_view, kRateCount> kRateTextKeys{
+      langkey::caption::kRate125Hz, langkey::caption::kRate250Hz, langkey::caption::kRate500Hz,
+      langkey::caption::kRate1000Hz};
   static constexpr std::array<int, kRateCount> kRateHertz{125, 250, 500, 1000};
 
   explicit ReportRateControl(DeviceLink& link) : link_(link) {}

@@ -9,7 +9,7 @@ class DeviceLink;
 
 // How a restore of the default configuration ended.
 enum class RestoreOutcome {
-  NoDevice,     // nothing open: "Str022" was shown and nothing changed
+  NoDevice,     // nothing open: kDeviceNotFound was shown and nothing changed
   BadChoice,    // not one of the three default configurations
   ReadBack,     // written, restarted, and the mouse was found and read again
   NotReadBack,  // written and restarted, but the mouse did not come back or was not accepted
