@@ -7,7 +7,7 @@
 
 #include "base/WindowLayout.h"
 #include "settings/ButtonAssignment.h"
-#include "settings/ComboEnable.h"
+#include "settings/EntryParameters.h"
 
 namespace mousecfg {
 
