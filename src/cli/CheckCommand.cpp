@@ -6,6 +6,7 @@
 #include "base/WholeFile.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "device/ConfigImage.h"
 #include "device/DeviceMacroBlock.h"
 #include "device/ImageSections.h"
@@ -19,14 +20,14 @@ int runCheck(const Arguments& args, const CliContext& context) {
     out << "usage: mousectl check FILE\n\nChecks a saved configuration (2048 bytes): each\n"
            "section's checksum, which sections the program would rebuild from its defaults\n"
            "when the mouse held them, and the macros stored in it. Exit status 1 when a\n"
-           "section is broken.\n";
+           "section is broken. FILE - reads standard input.\n";
     return kExitOk;
   }
   if (args.size() != 1) {
     err << "usage: mousectl check FILE\n";
     return kExitUsage;
   }
-  const FileContents file = readWholeFile(args[0], image::kImageLength);
+  const FileContents file = readFileArgument(args[0], image::kImageLength, context);
   if (!file.ok) {
     err << "mousectl: " << file.error << '\n';
     return kExitFileError;

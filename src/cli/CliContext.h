@@ -35,6 +35,7 @@ struct CliContext {
   EnvironmentLookup environment;
   Clock& clock;
   BackendFactory makeBackend;  // empty: chosen by the environment
+  std::istream* in = nullptr;  // what "-" reads as a file name; null: nothing
 };
 
 // Exit statuses of mousectl.

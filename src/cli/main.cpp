@@ -4,5 +4,7 @@
 
 int main(int argc, char** argv) {
   using namespace mousecfg;
-  return runMousectl(Arguments(argv + 1, argv + argc), CliContext{std::cout, std::cerr});
+  CliContext context{std::cout, std::cerr};
+  context.in = &std::cin;
+  return runMousectl(Arguments(argv + 1, argv + argc), context);
 }

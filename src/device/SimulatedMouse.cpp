@@ -114,6 +114,10 @@ struct SimulatedMouse::State {
   std::deque<TraceEntry> traceEntries;
   std::function<void(const std::string&)> traceSink;
 
+  std::string blockFile;  // where the stored block is saved; empty: nowhere
+  std::function<void(const std::string&)> blockFileErrorSink;
+  std::string reportedSaveError;
+
   // All members below expect the mutex to be held.
 
   void updateBus() {
@@ -181,8 +185,18 @@ struct SimulatedMouse::State {
   }
 
   void saveIfChanged() {
-    if (firmware.takeStoredChanged() && !options.persistPath.empty())
-      saveStoredBlockFile(options.persistPath, firmware.stored());
+    if (firmware.takeStoredChanged()) save(firmware.stored());
+  }
+  void save(std::span<const uint8_t> block) {
+    if (blockFile.empty()) return;
+    const FileWritten written = saveStoredBlockFile(blockFile, block);
+    if (written) {
+      reportedSaveError.clear();
+    } else if (written.error != reportedSaveError) {
+      reportedSaveError = written.error;
+      if (blockFileErrorSink)
+        blockFileErrorSink("the simulated mouse could not save its stored block: " + written.error);
+    }
   }
 
   // Counts a frame towards a pending unplug; false when the mouse is already gone.
@@ -328,11 +342,9 @@ class SimulatedHandle final : public HidHandle {
   bool readCancelled_ = false;  // guarded by the state's mutex
 };
 
-SimulatedFirmware::Block initialBlock(const std::string& persistPath) {
-  if (!persistPath.empty()) {
-    if (auto block = loadStoredBlockFile(persistPath)) return *block;
-  }
-  return builtInDefaultImage();
+StoredBlockFileContents initialBlock(const std::string& persistPath) {
+  if (persistPath.empty()) return {};
+  return readStoredBlockFile(persistPath);
 }
 
 }  // namespace
@@ -341,8 +353,12 @@ SimulatedMouse::SimulatedMouse() : SimulatedMouse(Options{}) {}
 
 SimulatedMouse::SimulatedMouse(Options options, Clock clock) {
   if (!clock) clock = steadyMilliseconds;
-  const auto block = initialBlock(options.persistPath);
-  state_ = std::make_shared<State>(std::move(options), std::move(clock), block);
+  const StoredBlockFileContents file = initialBlock(options.persistPath);
+  blockFileProblem_ = file.problem;
+  const std::string blockFile = file.problem.empty() ? options.persistPath : std::string();
+  state_ = std::make_shared<State>(std::move(options), std::move(clock),
+                                   file.block.value_or(builtInDefaultImage()));
+  state_->blockFile = blockFile;
 }
 
 SimulatedMouse::~SimulatedMouse() {
@@ -381,7 +397,12 @@ void SimulatedMouse::setStoredBlock(std::span<const uint8_t, 2048> block) {
   SimulatedFirmware::Block copy;
   std::copy(block.begin(), block.end(), copy.begin());
   state_->firmware.setStored(copy);
-  if (!state_->options.persistPath.empty()) saveStoredBlockFile(state_->options.persistPath, copy);
+  state_->save(copy);
+}
+
+void SimulatedMouse::setBlockFileErrorSink(std::function<void(const std::string&)> sink) {
+  std::lock_guard lock(state_->mutex);
+  state_->blockFileErrorSink = std::move(sink);
 }
 
 std::array<uint8_t, 256> SimulatedMouse::workingParameters() const {

@@ -50,7 +50,10 @@ class SimulatedMouse : public HidBackend {
     Chip chip = Chip::I2c;
     bool splitCommandAndData = false;  // command on one collection, data on another
     int restartDelayMs = 3000;         // time off the bus after command 0x0E
-    std::string persistPath;           // when set, the stored block is loaded from and saved to it
+    // When set, the stored block is loaded from this file and saved to it after every
+    // change. A file that exists but cannot be used (see blockFileProblem) is left alone:
+    // the mouse starts from the built-in image and saves nothing.
+    std::string persistPath;
     // Feature report length of the unrelated device; 8 makes it look like a candidate
     // collection that does not speak the protocol.
     int unrelatedFeatureReportLength = 0;
@@ -115,6 +118,12 @@ class SimulatedMouse : public HidBackend {
   // Called with each trace line as it happens (for MOUSECFG_TRACE), under the mouse's
   // lock so lines arrive in trace order; the sink must not call back into the mouse.
   void setTraceSink(std::function<void(const std::string&)> sink);
+  // Why the file named by persistPath is not used; empty when it is, or none is named.
+  const std::string& blockFileProblem() const { return blockFileProblem_; }
+  // Called when the stored block could not be saved to its file, with the reason; once
+  // for each new reason, not again until a save succeeded. Called under the mouse's lock
+  // from whichever thread changed the block; the sink must not call back into the mouse.
+  void setBlockFileErrorSink(std::function<void(const std::string&)> sink);
   // Blocks until `count` readers wait in readInput; false when they did not in time.
   bool waitForBlockedReaders(int count, std::chrono::milliseconds timeout);
 
@@ -122,6 +131,7 @@ class SimulatedMouse : public HidBackend {
 
  private:
   std::shared_ptr<State> state_;
+  std::string blockFileProblem_;
 };
 
 // "S 40 09 00 00 08 00 00 00": a direction letter and the frame in upper-case hex.

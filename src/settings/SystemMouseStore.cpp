@@ -146,8 +146,9 @@ std::string SystemMouseStore::save() const {
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) return "cannot create " + folder.string() + ": " + error.message();
   const std::string contents = text();
-  return writeWholeFile(
+  const FileWritten written = writeWholeFile(
       path_, std::span(reinterpret_cast<const uint8_t*>(contents.data()), contents.size()));
+  return written.error;
 }
 
 }  // namespace mousecfg

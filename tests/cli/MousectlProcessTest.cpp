@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,24 @@ class MousectlProcessTest : public ::testing::Test {
     return run;
   }
 
+  // The same with standard output a pipe the test reads, as in "mousectl ... | od", and
+  // standard input the file `input`.
+  ProcessRun mousectlPiped(const std::string& arguments, const fs::path& input) const {
+    const fs::path err = folder / "err.txt";
+    const std::string command = "MOUSECFG_BACKEND=sim MOUSECFG_SIM_FILE='" + simFile.string() +
+                                "' '" MOUSECTL_PATH "' " + arguments + " 2>'" + err.string() +
+                                "' <'" + input.string() + "'";
+    ProcessRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = readText(err);
+    return run;
+  }
+
   fs::path folder;
   fs::path simFile;
 };
@@ -89,6 +108,24 @@ TEST_F(MousectlProcessTest, AnUnknownCommandExitsWithTheUsageStatus) {
   EXPECT_NE(run.err.find("unknown command \"frobnicate\""), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("usage: mousectl COMMAND"), std::string::npos) << run.err;
   EXPECT_TRUE(run.out.empty()) << run.out;
+}
+
+TEST_F(MousectlProcessTest, ReadOntoDevStdoutSendsOnlyTheBytesDownThePipe) {
+  auto block = builtInDefaultImage();
+  block[600] = 0xAB;
+  ASSERT_TRUE(saveStoredBlockFile(simFile.string(), block));
+  const ProcessRun run = mousectlPiped("read -o /dev/stdout", "/dev/null");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, std::string(block.begin(), block.end()));
+  EXPECT_EQ(run.err, "wrote 2048 bytes to /dev/stdout\n");
+}
+
+TEST_F(MousectlProcessTest, CheckOfADashReadsStandardInput) {
+  const fs::path saved = folder / "saved.bin";
+  ASSERT_TRUE(saveStoredBlockFile(saved.string(), builtInDefaultImage()));
+  const ProcessRun run = mousectlPiped("check -", saved);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("all sections ok\n"), std::string::npos) << run.out;
 }
 
 }  // namespace
