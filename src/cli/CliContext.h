@@ -34,7 +34,7 @@ struct CliContext {
   std::ostream& err;
   EnvironmentLookup environment;
   Clock& clock;
-  BackendFactory makeBackend;  // empty: chosen by the environment
+  BackendFactory makeBackend;  // empty: chosen by the environment; called once per run
   std::istream* in = nullptr;  // what "-" reads as a file name; null: nothing
 };
 
@@ -42,7 +42,7 @@ struct CliContext {
 enum ExitStatus : int {
   kExitOk = 0,
   kExitBrokenImage = 1,  // check: a section's checksum is wrong
-  kExitUsage = 2,        // wrong arguments
+  kExitUsage = 2,        // wrong arguments, or a mistake in the environment
   kExitNoDevice = 3,     // no mouse found, or it stopped answering
   kExitRejected = 4,     // the mouse was found but not accepted
   kExitFileError = 5,    // a file could not be read or written

@@ -1,8 +1,11 @@
+#include <memory>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "device/BackendSelection.h"
 
 namespace mousecfg {
 
@@ -31,10 +34,11 @@ Run "mousectl COMMAND --help" for a command's details.
 
 environment:
   MOUSECFG_BACKEND=sim   use the built-in simulated mouse instead of real devices
+                         ("hid" or unset: real devices; "none": no devices at all)
   MOUSECFG_SIM_FILE=F    the simulated mouse keeps its stored block in F
   MOUSECFG_TRACE=FILE    write every frame sent and received to FILE
 
-exit status: 0 success, 1 broken configuration, 2 wrong arguments, 3 no mouse,
+exit status: 0 success, 1 broken configuration, 2 wrong arguments or environment, 3 no mouse,
 4 mouse not accepted, 5 file error, 6 the configuration does not allow the change
 )";
 
@@ -51,6 +55,38 @@ constexpr NamedCommand kCommands[] = {
     {"led", runLed},         {"restore", runRestore},
 };
 
+bool talksToTheMouse(const Command run) {
+  return run != runCheck;
+}
+
+// Chooses the backend before the command runs, so that a mistake in the environment
+// stops it with its message, and afterwards tells what the simulated mouse could not
+// save to its file.
+int runOnSelectedBackend(const Command run, const Arguments& args, const CliContext& context) {
+  SelectedBackend selected = selectBackend(context.environment, context.clock);
+  if (!selected.problems.empty()) {
+    for (const std::string& problem : selected.problems)
+      context.err << "mousectl: " << problem << '\n';
+    return kExitUsage;
+  }
+  auto saveErrors = std::make_shared<std::vector<std::string>>();
+  if (selected.simulatedMouse) {
+    selected.simulatedMouse->setBlockFileErrorSink(
+        [saveErrors](const std::string& error) { saveErrors->push_back(error); });
+  }
+  auto backend = std::make_shared<std::unique_ptr<HidBackend>>(std::move(selected.backend));
+  CliContext chosen = context;
+  chosen.makeBackend = [backend] { return std::move(*backend); };
+  const int status = run(args, chosen);
+  for (const std::string& error : *saveErrors) context.err << "mousectl: " << error << '\n';
+  return saveErrors->empty() || status != kExitOk ? status : kExitFileError;
+}
+
+int runCommand(const Command run, const Arguments& args, const CliContext& context) {
+  if (context.makeBackend || !talksToTheMouse(run) || wantsHelp(args)) return run(args, context);
+  return runOnSelectedBackend(run, args, context);
+}
+
 }  // namespace
 
 int runMousectl(const Arguments& words, const CliContext& context) {
@@ -65,7 +101,7 @@ int runMousectl(const Arguments& words, const CliContext& context) {
   }
   const Arguments args(words.begin() + 1, words.end());
   for (const NamedCommand& named : kCommands)
-    if (named.name == command) return named.run(args, context);
+    if (named.name == command) return runCommand(named.run, args, context);
   context.err << "mousectl: unknown command \"" << command << "\"\n" << kUsage;
   return kExitUsage;
 }

@@ -1,35 +1,32 @@
 #include "device/BackendSelection.h"
 
-#include <fstream>
-#include <mutex>
-
 #include "device/HidapiBackend.h"
+#include "device/NoDevicesBackend.h"
+#include "device/TraceFile.h"
 #include "device/TracingBackend.h"
 
 namespace mousecfg {
 
 namespace {
 
-// Lines may come from the UI thread and the listener at once.
-class TraceFile {
- public:
-  explicit TraceFile(const std::string& path) : file_(path, std::ios::trunc) {}
-  bool isOpen() const { return file_.is_open(); }
-  void write(const std::string& line) {
-    std::lock_guard lock(mutex_);
-    file_ << line << '\n';
-    file_.flush();
-  }
-
- private:
-  std::mutex mutex_;
-  std::ofstream file_;
-};
+constexpr std::string_view kRealDevicesBackend = "hid";
+constexpr std::string_view kNoDevicesBackend = "none";
 
 std::optional<std::string> nonEmpty(const EnvironmentLookup& lookup, const char* name) {
   auto value = lookup(name);
   if (value && value->empty()) return std::nullopt;
   return value;
+}
+
+std::unique_ptr<SimulatedMouse> simulatedMouse(const EnvironmentLookup& lookup, Clock& clock,
+                                               std::vector<std::string>& problems) {
+  SimulatedMouse::Options options;
+  options.persistPath = nonEmpty(lookup, kSimFileVariable).value_or("");
+  auto mouse = std::make_unique<SimulatedMouse>(options, [&clock] { return clock.nowMs(); });
+  if (!mouse->blockFileProblem().empty())
+    problems.push_back(std::string(kSimFileVariable) +
+                       " cannot be used: " + mouse->blockFileProblem());
+  return mouse;
 }
 
 }  // namespace
@@ -38,26 +35,33 @@ SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock) {
   SelectedBackend selected;
   std::function<void(const std::string&)> sink;
   if (auto tracePath = nonEmpty(lookup, kTraceVariable)) {
-    auto file = std::make_shared<TraceFile>(*tracePath);
-    if (file->isOpen()) {
-      sink = [file](const std::string& line) { file->write(line); };
+    TraceFile::Opened trace = TraceFile::open(*tracePath);
+    if (trace.file) {
+      sink = [file = trace.file](const std::string& line) { file->write(line); };
     } else {
       selected.traceFileFailed = true;
+      selected.problems.push_back(std::string(kTraceVariable) + ": " + trace.error);
     }
   }
 
-  if (lookup(kBackendVariable) == std::optional<std::string>(kSimulatedBackend)) {
-    SimulatedMouse::Options options;
-    options.persistPath = nonEmpty(lookup, kSimFileVariable).value_or("");
-    auto mouse = std::make_unique<SimulatedMouse>(options, [&clock] { return clock.nowMs(); });
+  const std::string chosen = nonEmpty(lookup, kBackendVariable).value_or("");
+  if (chosen == kSimulatedBackend) {
+    auto mouse = simulatedMouse(lookup, clock, selected.problems);
     if (sink) mouse->setTraceSink(sink);
     selected.simulatedMouse = mouse.get();
     selected.backend = std::move(mouse);
-  } else if (sink) {
-    selected.backend = std::make_unique<TracingBackend>(std::make_unique<HidapiBackend>(), sink);
+    return selected;
+  }
+  if (chosen == kNoDevicesBackend) {
+    selected.backend = std::make_unique<NoDevicesBackend>();
   } else {
+    if (!chosen.empty() && chosen != kRealDevicesBackend)
+      selected.problems.push_back(std::string(kBackendVariable) + "=" + chosen +
+                                  " is not known: \"sim\" selects the simulated mouse, \"hid\" "
+                                  "(or nothing) the real devices, \"none\" no devices at all");
     selected.backend = std::make_unique<HidapiBackend>();
   }
+  if (sink) selected.backend = std::make_unique<TracingBackend>(std::move(selected.backend), sink);
   return selected;
 }
 

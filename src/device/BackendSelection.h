@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Clock.h"
 #include "base/Environment.h"
@@ -24,12 +25,18 @@ struct SelectedBackend {
   std::unique_ptr<HidBackend> backend;
   SimulatedMouse* simulatedMouse = nullptr;  // owned by backend; null for real devices
   bool traceFileFailed = false;              // MOUSECFG_TRACE named a file that cannot be written
+  // What is wrong with the environment, one message each for the user. The backend
+  // works all the same: real devices for an unknown MOUSECFG_BACKEND, no trace for a
+  // trace file that cannot be written, the built-in image, saved nowhere, for a
+  // MOUSECFG_SIM_FILE that cannot be used.
+  std::vector<std::string> problems;
 };
 
 // MOUSECFG_BACKEND=sim selects the simulated mouse (its stored block kept in the file
-// MOUSECFG_SIM_FILE when that is set), anything else real devices. MOUSECFG_TRACE=FILE
-// writes every frame to FILE, one line each, flushed at once; the file is started
-// afresh on every run. The simulated mouse's restart delay runs on `clock`.
+// MOUSECFG_SIM_FILE when that is set), "none" no devices at all, "hid" or nothing the
+// real devices; any other value is a problem. MOUSECFG_TRACE=FILE writes every frame to
+// FILE, one line each, written at once; a regular file is started afresh on every run.
+// The simulated mouse's restart delay runs on `clock`.
 SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock = steadyClock());
 SelectedBackend selectBackendFromEnvironment();
 

@@ -8,7 +8,10 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
 #include "device/TracingBackend.h"
+#include "support/FileFixtures.h"
 
 namespace mousecfg {
 namespace {
@@ -73,6 +76,66 @@ TEST_F(BackendSelectionTest, UnwritableTraceFileIsReported) {
       environment({{"MOUSECFG_BACKEND", "sim"}, {"MOUSECFG_TRACE", file("missing/t")}}));
   EXPECT_TRUE(selected.traceFileFailed);
   EXPECT_NE(selected.simulatedMouse, nullptr);
+}
+
+TEST_F(BackendSelectionTest, AnUnknownBackendIsAProblemAndRealDevicesAreUsed) {
+  auto selected = selectBackend(environment({{"MOUSECFG_BACKEND", "bogus"}}));
+  EXPECT_NE(selected.backend, nullptr);
+  EXPECT_EQ(selected.simulatedMouse, nullptr);
+  EXPECT_EQ(selected.problems,
+            std::vector<std::string>{"MOUSECFG_BACKEND=bogus is not known: \"sim\" selects the "
+                                     "simulated mouse, \"hid\" (or nothing) the real devices, "
+                                     "\"none\" no devices at all"});
+}
+
+TEST_F(BackendSelectionTest, NoneListsNoDevicesAtAll) {
+  auto selected = selectBackend(environment({{"MOUSECFG_BACKEND", "none"}}));
+  ASSERT_NE(selected.backend, nullptr);
+  EXPECT_TRUE(selected.backend->enumerate().empty());
+  EXPECT_EQ(selected.backend->open("sim:vendor", HidAccess::None), nullptr);
+  EXPECT_TRUE(selected.problems.empty());
+}
+
+TEST_F(BackendSelectionTest, AnUnwritableTraceFileIsToldWithItsReason) {
+  auto selected = selectBackend(
+      environment({{"MOUSECFG_BACKEND", "sim"}, {"MOUSECFG_TRACE", file("missing/t")}}));
+  EXPECT_EQ(selected.problems,
+            std::vector<std::string>{"MOUSECFG_TRACE: cannot write " + file("missing/t") + ": " +
+                                     std::strerror(ENOENT)});
+}
+
+TEST_F(BackendSelectionTest, ATraceFifoWithoutAReaderIsToldWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+  auto selected =
+      selectBackend(environment({{"MOUSECFG_BACKEND", "sim"}, {"MOUSECFG_TRACE", file("fifo")}}));
+  EXPECT_TRUE(selected.traceFileFailed);
+  EXPECT_EQ(selected.problems,
+            std::vector<std::string>{"MOUSECFG_TRACE: cannot write " + file("fifo") +
+                                     ": it is a FIFO with no reader"});
+}
+
+TEST_F(BackendSelectionTest, ATraceFifoWithAReaderGetsTheLines) {
+  ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+  test::FifoReadEnd reader(file("fifo"));
+  auto selected =
+      selectBackend(environment({{"MOUSECFG_BACKEND", "sim"}, {"MOUSECFG_TRACE", file("fifo")}}));
+  ASSERT_TRUE(selected.problems.empty());
+  auto handle = selected.backend->open("sim:vendor", HidAccess::None);
+  ASSERT_TRUE(handle);
+  const std::array<uint8_t, 8> probe{0x40, 0x0D};
+  ASSERT_TRUE(handle->setFeature(probe));
+  EXPECT_EQ(reader.available(), "S 40 0D 00 00 00 00 00 00\n");
+  EXPECT_EQ(test::typeOf(file("fifo")), static_cast<mode_t>(S_IFIFO));
+}
+
+TEST_F(BackendSelectionTest, ASimFileThatCannotBeUsedIsAProblem) {
+  std::ofstream(file("b"), std::ios::binary) << std::string(100, 'x');
+  auto selected =
+      selectBackend(environment({{"MOUSECFG_BACKEND", "sim"}, {"MOUSECFG_SIM_FILE", file("b")}}));
+  ASSERT_NE(selected.simulatedMouse, nullptr);
+  EXPECT_EQ(selected.problems,
+            std::vector<std::string>{"MOUSECFG_SIM_FILE cannot be used: " + file("b") +
+                                     " holds 100 bytes; a stored block has exactly 2048"});
 }
 
 TEST(TracingBackend, TracesWhatTheWrappedBackendAcceptedOnly) {
