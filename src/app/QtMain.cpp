@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   SelectedBackend selected = selectBackendFromEnvironment();
   const std::string problems = tellEnvironmentProblems(selected);
   tellBlockFileErrors(selected.simulatedMouse);
-  QtShell shell(*selected.backend);
+  QtShell shell(*selected.backend, steadyClock(), true);
   QtSingleInstance instance(caption);
   instance.listen([&shell] {
     shell.window.showNormal();

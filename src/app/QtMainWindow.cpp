@@ -12,6 +12,7 @@
 
 #include "app/QtSkin.h"
 #include "base/LanguageKeys.h"
+#include "core/ApplicationCore.h"
 
 namespace mousecfg {
 
@@ -324,7 +325,8 @@ void QtMainWindow::setOverlaysVisible(bool visible) {
 }
 
 void QtMainWindow::tickMonitor() {
-  if (!state_.link().monitorTimerEnabled()) return;
+  // While a mousectl command has the mouse, the window looks for it again next tick.
+  if (!state_.link().monitorTimerEnabled() || !state_.core().holdMouseLock()) return;
   state_.link().discovery.DevTimerTimer();
   render();
 }

@@ -10,9 +10,20 @@
 
 namespace mousecfg {
 
-QtShell::QtShell(HidBackend& backend, Clock& clock)
+namespace {
+
+ApplicationCore::Setup shellSetup(bool lockMouse) {
+  ApplicationCore::Setup setup;
+  setup.pictureSizes = &QtSkin::size;
+  setup.lockMouse = lockMouse;
+  return setup;
+}
+
+}  // namespace
+
+QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
     : host(clock),
-      core(backend, host, ApplicationCore::Setup{processEnvironment, &QtSkin::size}),
+      core(backend, host, shellSetup(lockMouse)),
       link(core.link),
       state(core.shell),
       window(state) {

@@ -14,7 +14,9 @@ namespace mousecfg {
 class QtShell {
  public:
   // Time comes from `clock`: the steady clock in the program, a virtual one in tests.
-  explicit QtShell(HidBackend& backend, Clock& clock = steadyClock());
+  // lockMouse keeps mousectl off the mouse while the window runs (the program sets it,
+  // tests of one window do not).
+  explicit QtShell(HidBackend& backend, Clock& clock = steadyClock(), bool lockMouse = false);
   ~QtShell();
 
   // Shows the window centred on the screen, then creates the progress window, which

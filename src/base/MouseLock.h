@@ -7,6 +7,10 @@
 
 namespace mousecfg {
 
+// The names the two programs give themselves in a lock file.
+inline constexpr const char* kWindowProgramName = "mousecfg";
+inline constexpr const char* kCommandLineProgramName = "mousectl";
+
 // Who holds a mouse: the process and the program's name, as its lock file says.
 struct LockHolder {
   long pid = 0;

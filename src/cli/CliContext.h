@@ -47,6 +47,7 @@ enum ExitStatus : int {
   kExitRejected = 4,     // the mouse was found but not accepted
   kExitFileError = 5,    // a file could not be read or written
   kExitNotApplied = 6,   // the configuration does not allow the change
+  kExitBusy = 7,         // another program has the mouse
 };
 
 // mousectl COMMAND ARGS...: runs one command and returns its exit status.

@@ -17,11 +17,14 @@ static_assert(std::ranges::all_of(kImageSections, [](const ImageSection& section
 
 CliSession::CliSession(const CliContext& context)
     : err_(context.err),
+      clock_(context.clock),
       host_(context.err, context.clock, [this](const std::string& key) { return text(key); }) {
   backend_ = context.makeBackend ? context.makeBackend()
                                  : selectBackend(context.environment, context.clock).backend;
   ApplicationCore::Setup setup;
   setup.environment = context.environment;
+  setup.lockMouse = true;
+  setup.programName = kCommandLineProgramName;
   core_ = std::make_unique<ApplicationCore>(*backend_, host_, std::move(setup));
 }
 
@@ -33,21 +36,48 @@ std::string CliSession::text(const std::string& languageKey) const {
   return found.empty() ? languageKey : found;
 }
 
-bool CliSession::open() {
+int CliSession::takeMouse() {
+  for (int waitedMs = 0;; waitedMs += kLockRetryMs) {
+    if (core_->holdMouseLock()) return kExitOk;
+    const std::optional<LockHolder> holder = core_->mouseLockHolder();
+    const std::string program = holder ? holder->program : "another program";
+    const std::string process = holder && holder->pid > 0
+                                    ? " (process " + std::to_string(holder->pid) + ")"
+                                    : std::string();
+    // The window keeps the mouse for as long as it runs; anything else (another
+    // mousectl, or a holder that has not written its name yet) is done soon.
+    if (program == kWindowProgramName) {
+      err_ << "mousectl: the mouse is in use by " << program << process
+           << "; make the change there, or close it and try again\n";
+      return kExitBusy;
+    }
+    if (waitedMs >= kLockWaitMs) {
+      err_ << "mousectl: gave up waiting for " << program << process
+           << " to finish with the mouse\n";
+      return kExitBusy;
+    }
+    if (waitedMs == 0)
+      err_ << "mousectl: waiting for " << program << process << " to finish with the mouse...\n";
+    clock_.sleepMs(kLockRetryMs);
+  }
+}
+
+int CliSession::open() {
+  if (const int status = takeMouse(); status != kExitOk) return status;
   DeviceLink& link = core_->link;
   const DeviceTableEntry& entry = link.deviceTable[0];
   uint16_t version = 0;
   if (link.discovery.OpenDevice(entry.vendorId, entry.productId, version) && link.channel.isOpen())
-    return true;
+    return kExitOk;
   err_ << "mousectl: " << text(langkey::message::kDeviceNotFound) << " ("
        << usbIdText(entry.vendorId) << ':' << usbIdText(entry.productId)
        << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes:\n"
           "install packaging/70-mousecfg.rules into /etc/udev/rules.d and plug it in again.\n";
-  return false;
+  return kExitNoDevice;
 }
 
 int CliSession::connect(bool readConfiguration) {
-  if (!open()) return kExitNoDevice;
+  if (const int status = open(); status != kExitOk) return status;
   const DevInfoOutcome outcome = core_->link.discovery.ReadDevInfo(readConfiguration);
   if (outcome == DevInfoOutcome::Accepted) return kExitOk;
   // kDataFileTypeError and kForeignIds have been shown through the host already.

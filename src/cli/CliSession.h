@@ -26,8 +26,9 @@ class CliSession {
   ConsoleHost& host() { return host_; }
   std::string text(const std::string& languageKey) const;
 
-  // Opens the mouse; false (after telling the user) when none is attached.
-  bool open();
+  // Takes the mouse's lock (waiting while another mousectl has it), then opens the
+  // mouse; an exit status, after telling the user what went wrong.
+  int open();
   // Opens the mouse and runs its device-information step; the configuration is read
   // only when readConfiguration is set. Tells the user why a device was not accepted.
   int connect(bool readConfiguration);
@@ -43,7 +44,12 @@ class CliSession {
   using Snapshot = std::array<uint8_t, image::kPatchCodeOffset>;
   Snapshot workingCopies() const;
 
+  static constexpr int kLockRetryMs = 50;
+  static constexpr int kLockWaitMs = 30000;
+  int takeMouse();
+
   std::ostream& err_;
+  Clock& clock_;
   ConsoleHost host_;
   std::unique_ptr<HidBackend> backend_;
   std::unique_ptr<ApplicationCore> core_;

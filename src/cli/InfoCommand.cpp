@@ -29,7 +29,7 @@ int runInfo(const Arguments& args, const CliContext& context) {
     return kExitUsage;
   }
   CliSession session(context);
-  if (!session.open()) return kExitNoDevice;
+  if (const int status = session.open(); status != kExitOk) return status;
   DeviceLink& link = session.link();
   out << "device:            " << usbIdText(link.channel.vendorId()) << ':'
       << usbIdText(link.channel.productId()) << " version "

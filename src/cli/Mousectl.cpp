@@ -39,7 +39,8 @@ environment:
   MOUSECFG_TRACE=FILE    write every frame sent and received to FILE
 
 exit status: 0 success, 1 broken configuration, 2 wrong arguments or environment, 3 no mouse,
-4 mouse not accepted, 5 file error, 6 the configuration does not allow the change
+4 mouse not accepted, 5 file error, 6 the configuration does not allow the change,
+7 the mouse is in use by another program
 )";
 
 using Command = int (*)(const Arguments&, const CliContext&);

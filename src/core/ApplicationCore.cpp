@@ -1,6 +1,7 @@
 #include "core/ApplicationCore.h"
 
 #include "base/LayoutSet.h"
+#include "core/MouseAccess.h"
 
 namespace mousecfg {
 
@@ -34,10 +35,14 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       mouseStore(SystemMouseStore::defaultPath(setup.environment)),
       desktop(selectDesktopMouseBackend(processRunner, setup.environment)),
       systemMouse(mouseStore, desktop.get()),
-      shell(*this, std::move(setup.pictureSizes)) {
+      shell(*this, std::move(setup.pictureSizes)),
+      programName_(std::move(setup.programName)) {
   link.setObserver(this);
   link.deriveFromBuiltInImage();
   link.connection.reserveIds = {options.revManuId, options.revProId};
+  if (setup.lockMouse)
+    mouseLockPath_ = mouseLockPath(setup.environment, link.deviceTable[0].vendorId,
+                                   link.deviceTable[0].productId);
   engineerDpi.valuesChanged = [this] { dpi.refreshFromImage(); };
   engineerLed.valuesChanged = [this] { lighting.refreshFromImage(); };
   editedProfile.showKeyPage = [this](int profile) {
@@ -56,6 +61,21 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
 ApplicationCore::~ApplicationCore() {
   link.listener.stop();
   link.setObserver(nullptr);
+}
+
+bool ApplicationCore::holdMouseLock() {
+  if (!mouseLockPath_ || mouseLock_) return true;
+  MouseLock::Attempt attempt = MouseLock::tryAcquire(*mouseLockPath_, programName_);
+  if (attempt.lock) {
+    mouseLock_.emplace(std::move(*attempt.lock));
+    return true;
+  }
+  mouseLockHolder_ = attempt.holder;
+  if (attempt.holder) return false;
+  if (!lockProblemTold_)
+    host.showText("Other programs may change the mouse meanwhile: " + attempt.error);
+  lockProblemTold_ = true;
+  return true;
 }
 
 void ApplicationCore::refreshFromImage() {

@@ -8,6 +8,7 @@
 #include "base/Environment.h"
 #include "base/Host.h"
 #include "base/LanguageTables.h"
+#include "base/MouseLock.h"
 #include "base/ProgramOptions.h"
 #include "base/WindowLayout.h"
 #include "core/MainWindowState.h"
@@ -46,6 +47,10 @@ class ApplicationCore : public LinkObserver {
     // The sizes of the skin's pictures; the window passes its skin, others none.
     PictureSizes pictureSizes = [](std::string_view) { return Size{}; };
     ProgramOptions options = builtInProgramOptions();
+    // Whether to keep other programs off the mouse while this one has it (the window
+    // and mousectl do; tests of one process do not), and the name the others are told.
+    bool lockMouse = false;
+    std::string programName = kWindowProgramName;
   };
 
   ApplicationCore(HidBackend& backend, Host& host, Setup setup);
@@ -81,6 +86,13 @@ class ApplicationCore : public LinkObserver {
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }
 
+  // One program at a time talks to the mouse. True while this one holds the mouse's
+  // lock, taking it when it is free; the window's monitor waits until then. A lock file
+  // that cannot be used is told once and does not keep the program off its mouse.
+  bool holdMouseLock();
+  // Who has the mouse, after holdMouseLock() found it taken.
+  std::optional<LockHolder> mouseLockHolder() const { return mouseLockHolder_; }
+
   // Every page re-reads its controls from the working copies.
   void refreshFromImage();
   // After a language button: captions that depend on the language.
@@ -95,6 +107,13 @@ class ApplicationCore : public LinkObserver {
   void errorStateEntered() override;
   void dpiButtonReleased() override;
   void profileButtonReleased() override;
+
+ private:
+  std::optional<std::string> mouseLockPath_;
+  std::string programName_;
+  std::optional<MouseLock> mouseLock_;
+  std::optional<LockHolder> mouseLockHolder_;
+  bool lockProblemTold_ = false;
 };
 
 }  // namespace mousecfg

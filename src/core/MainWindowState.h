@@ -64,6 +64,7 @@ class MainWindowState {
   void showFirstPage();
 
   DeviceLink& link() { return link_; }
+  ApplicationCore& core() { return core_; }
   const LanguageTables& languages() const { return languages_; }
   const ProgramOptions& options() const { return options_; }
   const WindowLayout& layout() const { return layout_; }

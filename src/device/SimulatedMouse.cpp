@@ -184,6 +184,13 @@ struct SimulatedMouse::State {
     if (traceSink) traceSink(formatTraceLine(direction, frame));
   }
 
+  // Other processes share the block file, as other programs share a real mouse: a
+  // device opened again shows what the file holds now.
+  void reloadFromFile() {
+    if (blockFile.empty()) return;
+    const StoredBlockFileContents file = readStoredBlockFile(blockFile);
+    if (file.block) firmware.setStored(*file.block);
+  }
   void saveIfChanged() {
     if (firmware.takeStoredChanged()) save(firmware.stored());
   }
@@ -380,6 +387,7 @@ std::vector<HidCollectionInfo> SimulatedMouse::enumerate() {
 std::shared_ptr<HidHandle> SimulatedMouse::open(const std::string& path, HidAccess access) {
   std::lock_guard lock(state_->mutex);
   state_->updateBus();
+  state_->reloadFromFile();
   for (auto& collection : state_->collections(true)) {
     if (collection.info.path == path)
       return std::make_shared<SimulatedHandle>(state_, collection.role, access, state_->session);

@@ -51,18 +51,19 @@ class InProcessMousectl {
 
   VirtualClock clock;
 
- private:
-  EnvironmentLookup environment(const std::string& backend) const {
+  EnvironmentLookup environment(const std::string& backend = "sim") const {
     return [=, this](const char* name) -> std::optional<std::string> {
       const std::string_view variable(name);
       if (variable == "MOUSECFG_BACKEND") return backend;
       if (variable == "MOUSECFG_SIM_FILE") return simFile_.string();
       if (variable == "XDG_CONFIG_HOME") return configHome_.string();
+      if (variable == "XDG_RUNTIME_DIR") return configHome_.string();
       if (variable == "MOUSECFG_DESKTOP") return "none";
       return std::nullopt;
     };
   }
 
+ private:
   std::filesystem::path simFile_;
   std::filesystem::path configHome_;
 };

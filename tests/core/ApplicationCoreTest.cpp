@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
 #include "core/MainWindowState.h"
+#include "core/MouseAccess.h"
+#include "device/ImageMap.h"
 #include "support/SimulatedCoreFixture.h"
 
 namespace mousecfg::test {
@@ -80,6 +86,67 @@ TEST_F(ApplicationCoreTest, LanguageTwoRenamesTheButtonsFromTheirEntries) {
   state.languageButtonClick(2);
   EXPECT_EQ(pages.assignment.comboCaptions[2], "Mode A");
   EXPECT_EQ(state.keyCaption(0), "Left Key");
+}
+
+}  // namespace
+}  // namespace mousecfg::test
+
+namespace mousecfg::test {
+namespace {
+
+// The window's core over a simulated mouse whose block file other programs share.
+class WindowMouseLockTest : public SimulatedCoreFixture {
+ protected:
+  WindowMouseLockTest() {
+    environment = [this](const char* name) -> std::optional<std::string> {
+      const std::string_view variable(name);
+      if (variable == "MOUSECFG_BACKEND") return "sim";
+      if (variable == "MOUSECFG_SIM_FILE") return (configFolder / "mouse.bin").string();
+      if (variable == "XDG_RUNTIME_DIR" || variable == "XDG_CONFIG_HOME")
+        return configFolder.string();
+      if (variable == "MOUSECFG_DESKTOP") return "none";
+      return std::nullopt;
+    };
+    lockPath = *mouseLockPath(environment, image::kDefaultVendorId, image::kDefaultProductId);
+  }
+
+  std::unique_ptr<ApplicationCore> lockingCore() {
+    ApplicationCore::Setup setup;
+    setup.environment = environment;
+    setup.lockMouse = true;
+    return std::make_unique<ApplicationCore>(mouse, host, std::move(setup));
+  }
+
+  EnvironmentLookup environment;
+  std::string lockPath;
+};
+
+TEST_F(WindowMouseLockTest, TheWindowWaitsWhileMousectlHasTheMouseThenKeepsIt) {
+  std::filesystem::create_directories(configFolder);
+  auto window = lockingCore();
+  {
+    const MouseLock::Attempt command = MouseLock::tryAcquire(lockPath, "mousectl");
+    ASSERT_TRUE(command.lock.has_value()) << command.error;
+    EXPECT_FALSE(window->holdMouseLock());
+    ASSERT_TRUE(window->mouseLockHolder().has_value());
+    EXPECT_EQ(window->mouseLockHolder()->program, "mousectl");
+  }
+  EXPECT_TRUE(window->holdMouseLock()) << "free again: the window takes it";
+  const MouseLock::Attempt later = MouseLock::tryAcquire(lockPath, "mousectl");
+  EXPECT_FALSE(later.lock.has_value()) << "and keeps it";
+  ASSERT_TRUE(later.holder.has_value());
+  EXPECT_EQ(later.holder->program, "mousecfg");
+  EXPECT_TRUE(host.texts.empty()) << "a busy mouse is no error to show";
+}
+
+TEST_F(WindowMouseLockTest, WithoutAUsableLockFileTheWindowSaysSoOnceAndGoesOn) {
+  std::filesystem::create_directories(configFolder);
+  std::ofstream(configFolder / "mousecfg") << "a file where the lock folder should be";
+  auto window = lockingCore();
+  EXPECT_TRUE(window->holdMouseLock());
+  EXPECT_TRUE(window->holdMouseLock());
+  ASSERT_EQ(host.texts.size(), 1u);
+  EXPECT_NE(host.texts[0].find("lock"), std::string::npos) << host.texts[0];
 }
 
 }  // namespace

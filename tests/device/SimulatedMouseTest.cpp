@@ -474,6 +474,20 @@ TEST(SimulatedMousePersistence, ChangesSurviveInTheFile) {
   EXPECT_EQ(reloaded.workingParameters()[20], 0xD1);
 }
 
+TEST(SimulatedMousePersistence, TwoProcessesSharingTheFileSeeEachOthersChangesOnOpening) {
+  TemporaryFile file;
+  SimulatedMouse first(persistingTo(file.path()));
+  SimulatedMouse second(persistingTo(file.path()));
+  {
+    auto vendor = first.open("sim:vendor", HidAccess::None);
+    ASSERT_TRUE(send(*vendor, {0x40, 0x05, 0x00, 20, 0xD1, 0, 0, 1}));
+  }
+  EXPECT_NE(second.storedBlock()[20], 0xD1) << "nothing is read behind the device's back";
+  auto reopened = second.open("sim:vendor", HidAccess::None);
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_EQ(second.storedBlock()[20], 0xD1) << "opened again, it shows the other's change";
+}
+
 TEST(SimulatedMousePersistence, FileOfAnotherSizeGivesTheDefaults) {
   TemporaryFile file;
   for (size_t size : {size_t{2047}, size_t{2049}}) {
