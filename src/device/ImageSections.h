@@ -117,10 +117,6 @@ static_assert(imageSection(SectionId::Profile2).offset == image::kProfile2Offset
 static_assert(imageSection(SectionId::FireKeys).offset == image::kFireKeyOffset);
 static_assert(imageSection(SectionId::GunPresets).offset == image::kGunTableOffset);
 static_assert(imageSection(SectionId::Patch).offset == image::kPatchRecordOffset);
-// A broken checksum is repaired by the section's default builder.
-static_assert(std::ranges::all_of(kImageSections, [](const ImageSection& section) {
-  return section.checksum == SectionChecksum::None || section.buildDefaults != nullptr;
-}));
 
 std::span<uint8_t> workingCopy(ConfigImage& image, const ImageSection& section);
 std::span<const uint8_t> workingCopy(const ConfigImage& image, const ImageSection& section);
