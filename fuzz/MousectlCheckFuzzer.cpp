@@ -19,16 +19,9 @@
 namespace mousecfg {
 namespace {
 
+using fuzz::checksumHolds;
 using fuzz::require;
 using namespace image;
-
-// The checksum rule written out on its own: the sum of every byte but the last, modulo
-// 256, XOR 0x5A, in the last byte.
-bool checksumHolds(std::span<const uint8_t> section) {
-  unsigned sum = 0;
-  for (size_t i = 0; i + 1 < section.size(); ++i) sum += section[i];
-  return section.back() == static_cast<uint8_t>((sum & 0xFF) ^ 0x5A);
-}
 
 bool anySectionBroken(std::span<const uint8_t> file) {
   constexpr std::pair<size_t, size_t> kChecked[] = {{kVendorOffset, kVendorLength},
