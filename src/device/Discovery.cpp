@@ -83,12 +83,21 @@ bool Discovery::searchDeviceTable(SearchKind kind) {
       link_.channel.productId_ = entry.productId;
       // The window shows whatever the outcome left: the read configuration, or the
       // error state, and the next tick notices a mouse that went away.
-      (void)ReadDevInfo();
-      return true;
+      if (ReadDevInfo() != DevInfoOutcome::ReadIncomplete) return true;
+      forgetHalfReadMouse();
+      return false;
     }
     if (kind == SearchKind::MonitorTick) DeviceGone();
   }
   return false;
+}
+
+// A mouse whose configuration could not be read whole is handled as gone: the pages keep
+// what they showed before, and the mouse is read again when it is next plugged in.
+void Discovery::forgetHalfReadMouse() {
+  DeviceGone();
+  link_.channel.closeAll();
+  link_.host.showText(kReadFailedText);
 }
 
 void Discovery::DevTimerTimer() {

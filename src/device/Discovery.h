@@ -42,6 +42,9 @@ class Discovery {
   static constexpr int kStepsAfterRestart1 = 601;
   static constexpr int kStepsAfterRestart2 = 1001;
   static constexpr uint16_t kProbeVersion = 256;
+  static constexpr const char* kReadFailedText =
+      "The mouse stopped answering while its settings were read. The settings shown are "
+      "the ones from before; unplug the mouse and plug it in again to read it.";
 
   explicit Discovery(DeviceLink& link) : link_(link) {}
 
@@ -51,7 +54,8 @@ class Discovery {
   bool OpenDevice(int vendorId, int productId, uint16_t& version);
   // The monitor tick, run every 1500 ms while the monitor timer is enabled.
   void DevTimerTimer();
-  // Forgets the device and searches the device table once; true when a device opened.
+  // Forgets the device and searches the device table once; true when a device opened
+  // (and was read whole, when its codes were accepted).
   bool ReFindDev();
   void RestartAndReFind();
   // Asks the opened device for its information and, when its codes are accepted and
@@ -67,6 +71,7 @@ class Discovery {
  private:
   enum class SearchKind { MonitorTick, ReFind };
   bool searchDeviceTable(SearchKind kind);
+  void forgetHalfReadMouse();
   void settle();
   void waitSteps(int steps, int stepMs);
   bool idsAccepted(int manufacturer, int product) const;

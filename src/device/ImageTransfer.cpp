@@ -51,11 +51,17 @@ TransferResult ImageTransfer::readInBatch() {
   link_.observer().refreshPcMacroNames();
   // Whatever the device reported, from here on it is handled as an I2C device.
   link_.connection.interfaceType = kInterfaceI2c;
-  const TransferResult read = link_.channel.BlockReadWithProgress(0, link_.image.buffer);
-  splitImage(SplitOrder::GunTableFirst);
-  DataBufToUI();
-  link_.observer().refreshSystemMouseGroups();
-  link_.observer().showFirstPage();
+  // The read lands in a scratch buffer: a read that lost frames leaves the previous
+  // settings as they were rather than showing 0xFF for whatever was lost.
+  ImageBuffer received;
+  const TransferResult read = link_.channel.BlockReadWithProgress(0, received);
+  if (read) {
+    link_.image.buffer = received;
+    splitImage(SplitOrder::GunTableFirst);
+    DataBufToUI();
+    link_.observer().refreshSystemMouseGroups();
+    link_.observer().showFirstPage();
+  }
   link_.errorFlag_ = false;
   link_.host.processMessages();
   link_.host.hideProgress();

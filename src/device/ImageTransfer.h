@@ -21,7 +21,7 @@ class ImageTransfer {
   explicit ImageTransfer(DeviceLink& link) : link_(link) {}
 
   // Reads the whole stored block and shows it; the result tells whether every frame of
-  // the read was answered.
+  // the read was answered. A read that lost frames changes nothing.
   TransferResult Btn_Read();
   // Rebuilds the code strings from the working copies and refreshes every page.
   void DataBufToUI();

@@ -122,6 +122,73 @@ TEST_F(DiscoveryTest, PluggedAgainItIsReadAgain) {
   EXPECT_EQ(link.image.buffer[2000], 0x77);
 }
 
+// The mouse is read, then plugged in again with a changed configuration whose read
+// goes wrong as it starts.
+class HalfReadTest : public DiscoveryTest {
+ protected:
+  void SetUp() override {
+    link.discovery.DevTimerTimer();
+    shown = link.image.buffer;
+    mouse.unplug();
+    link.discovery.DevTimerTimer();
+    auto stored = mouse.storedBlock();
+    stored[2000] = 0x77;
+    mouse.setStoredBlock(stored);
+    mouse.plug();
+  }
+  void expectForgottenWithTheSettingsKept() {
+    EXPECT_FALSE(link.channel.isOpen());
+    EXPECT_EQ(link.connection.interfaceType, "") << "shown as gone";
+    EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(shown));
+    EXPECT_EQ(host.texts, std::vector<std::string>{Discovery::kReadFailedText});
+    EXPECT_FALSE(link.batchFlag());
+    EXPECT_FALSE(host.progressVisible);
+    EXPECT_FALSE(host.overlaysVisible);
+  }
+  ImageBuffer shown{};
+};
+
+TEST_F(HalfReadTest, UnplugMidReadKeepsTheSettingsAndSaysTheReadFailed) {
+  host.onShowProgress = [this] { mouse.unplugAfterFrames(1 + 100); };
+  link.discovery.DevTimerTimer();
+  expectForgottenWithTheSettingsKept();
+
+  host.onShowProgress = nullptr;
+  link.discovery.DevTimerTimer();  // the count falls to nothing
+  mouse.plug();
+  link.discovery.DevTimerTimer();
+  EXPECT_TRUE(link.channel.isOpen());
+  EXPECT_EQ(link.image.buffer[2000], 0x77) << "read whole once it is found again";
+}
+
+TEST_F(HalfReadTest, ARefusedFrameMidReadForgetsTheMouseUntilItIsPluggedInAgain) {
+  host.onShowProgress = [this] { mouse.refuseOneFrameAfter(1 + 100); };
+  link.discovery.DevTimerTimer();
+  expectForgottenWithTheSettingsKept();
+
+  host.onShowProgress = nullptr;
+  link.discovery.DevTimerTimer();
+  EXPECT_FALSE(link.channel.isOpen()) << "the same mouse on the bus is not read again by itself";
+  EXPECT_EQ(host.texts.size(), 1u) << "and the user is told once";
+  mouse.unplug();
+  link.discovery.DevTimerTimer();
+  mouse.plug();
+  link.discovery.DevTimerTimer();
+  EXPECT_TRUE(link.channel.isOpen());
+  EXPECT_EQ(link.image.buffer[2000], 0x77);
+}
+
+TEST_F(HalfReadTest, AFailedReadAfterARestartLeavesTheMonitorRunning) {
+  link.discovery.DevTimerTimer();
+  shown = link.image.buffer;
+  host.texts.clear();
+  const auto monitor = link.holdMonitor();
+  host.onShowProgress = [this] { mouse.unplugAfterFrames(1 + 100); };
+  link.discovery.RestartAndReFind();
+  expectForgottenWithTheSettingsKept();
+  EXPECT_TRUE(link.monitorTimerEnabled()) << "a later plug-in is noticed";
+}
+
 TEST_F(DiscoveryTest, UnrelatedDeviceWithoutTheMouseClearsStateAndBecomesTheReference) {
   mouse.unplug();
   mouse.plugUnrelatedDevice(true);

@@ -79,24 +79,22 @@ TEST_F(ImageTransferTest, ReadWithTheCommandRefusedKeepsTheImage) {
   EXPECT_TRUE(link.monitorTimerEnabled());
 }
 
-TEST_F(ImageTransferTest, UnplugMidReadFillsFFAndRepairsTheSections) {
+TEST_F(ImageTransferTest, UnplugMidReadKeepsThePreviousSettings) {
+  const auto before = link.image.buffer;
+  const auto profileBefore = link.image.profile1;
   auto stored = mouse.storedBlock();
-  stored[0x100] = 0x12;  // the user section's checksum lies beyond the lost frames
+  stored[100] = 0x12;  // changed on the mouse, among the frames that still arrive
   mouse.setStoredBlock(stored);
-  mouse.unplugAfterFrames(1 + 20);  // the command and 140 bytes
+  mouse.unplugAfterFrames(1 + 20);  // the command and 160 bytes
   EXPECT_FALSE(link.transfer.Btn_Read());
 
-  EXPECT_EQ(hexRange(link.image.buffer, 0, 140), hexRange(stored, 0, 140));
-  EXPECT_EQ(hexRange(link.image.buffer, 140, 2048 - 140), test::hexRepeat(0xFF, 2048 - 140));
-  // The vendor section is intact up to 139, so it still fails its checksum and is
-  // rebuilt; the user and profile sections, all 0xFF, are rebuilt too.
-  for (auto section :
-       {std::span<const uint8_t>(link.image.vendor), std::span<const uint8_t>(link.image.user),
-        std::span<const uint8_t>(link.image.profile1),
-        std::span<const uint8_t>(link.image.profile2)})
-    EXPECT_TRUE(hasValidChecksum(section)) << hexBytes(section);
-  EXPECT_EQ(hexRange(link.image.vendor, 0, 4), "3A 7E 05 ED");
-  EXPECT_EQ(link.macros.macroCount(), 0u) << "erased memory holds no macros";
+  EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(before)) << "no 0xFF for the lost frames";
+  EXPECT_EQ(hexBytes(link.image.profile1), hexBytes(profileBefore));
+  EXPECT_EQ(observer.calls, std::vector<std::string>{"refreshPcMacroNames"})
+      << "the pages are not refreshed from a half-read image";
+  EXPECT_FALSE(link.batchFlag());
+  EXPECT_FALSE(host.progressVisible);
+  EXPECT_FALSE(host.overlaysVisible);
 }
 
 TEST_F(ImageTransferTest, WriteKeyTablesSendsTablesThenReadBackThenReload) {

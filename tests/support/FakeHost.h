@@ -36,7 +36,9 @@ class FakeHost : public Host {
   }
   void showProgress() override {
     ++progressShows;
+    const bool opens = !progressVisible;
     progressVisible = true;
+    if (opens && onShowProgress) onShowProgress();
   }
   void hideProgress() override { progressVisible = false; }
   void setOverlaysVisible(bool visible) override { overlaysVisible = visible; }
@@ -80,6 +82,8 @@ class FakeHost : public Host {
   std::vector<std::string> texts;
   std::vector<std::string> confirmations;
   std::function<void()> onSleep;
+  // Runs as a transfer opens its progress window, that is as a whole read or write starts.
+  std::function<void()> onShowProgress;
 
  private:
   std::mutex postedMutex;
