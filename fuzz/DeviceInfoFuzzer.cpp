@@ -80,8 +80,8 @@ DevInfoOutcome expectedOutcome(const Scenario& s, const InfoReply& reply) {
 }
 
 bool isLostFrameOutcome(DevInfoOutcome outcome) {
-  return outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed ||
-         outcome == DevInfoOutcome::ReadIncomplete;
+  return outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::ReplyLost ||
+         outcome == DevInfoOutcome::IdReadFailed || outcome == DevInfoOutcome::ReadIncomplete;
 }
 
 void checkAccepted(const Scenario& s, const DeviceLink& link, const SimulatedMouse& mouse) {

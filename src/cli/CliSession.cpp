@@ -25,6 +25,7 @@ CliSession::CliSession(const CliContext& context)
   setup.environment = context.environment;
   setup.lockMouse = true;
   setup.programName = kCommandLineProgramName;
+  setup.tellDeviceFailures = false;
   core_ = std::make_unique<ApplicationCore>(*backend_, host_, std::move(setup));
 }
 
@@ -83,9 +84,7 @@ int CliSession::connect(bool readConfiguration) {
   // kDataFileTypeError and kForeignIds have been shown through the host already.
   if (outcome != DevInfoOutcome::MemoryTypeMismatch && outcome != DevInfoOutcome::ForeignIds)
     err_ << "mousectl: " << describe(outcome) << '\n';
-  if (outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::IdReadFailed ||
-      outcome == DevInfoOutcome::ReadIncomplete)
-    return kExitNoDevice;
+  if (lostFrames(outcome)) return kExitNoDevice;
   return kExitRejected;
 }
 

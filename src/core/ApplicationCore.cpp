@@ -43,6 +43,9 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
   if (setup.lockMouse)
     mouseLockPath_ = mouseLockPath(setup.environment, link.deviceTable[0].vendorId,
                                    link.deviceTable[0].productId);
+  tellDeviceFailures_ = setup.tellDeviceFailures;
+  if (tellDeviceFailures_)
+    link.channel.setWriteWatcher([this](const TransferResult& written) { noticeWrite(written); });
   engineerDpi.valuesChanged = [this] { dpi.refreshFromImage(); };
   engineerLed.valuesChanged = [this] { lighting.refreshFromImage(); };
   editedProfile.showKeyPage = [this](int profile) {
@@ -61,6 +64,26 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
 ApplicationCore::~ApplicationCore() {
   link.listener.stop();
   link.setObserver(nullptr);
+}
+
+// One refusal is told once: the writes that follow it in the same change (or while the
+// mouse is away) fail too, and a write the mouse takes again ends the silence.
+void ApplicationCore::noticeWrite(const TransferResult& written) {
+  if (written) {
+    refusedWriteTold_ = false;
+    return;
+  }
+  if (refusedWriteTold_) return;
+  refusedWriteTold_ = true;
+  host.showText(kRefusedWriteText);
+}
+
+void ApplicationCore::readCutShort() {
+  if (tellDeviceFailures_) host.showText(kReadCutShortText);
+}
+
+void ApplicationCore::notFoundAfterRestart() {
+  if (tellDeviceFailures_) host.showText(kNotFoundAfterRestartText);
 }
 
 bool ApplicationCore::holdMouseLock() {

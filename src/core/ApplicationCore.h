@@ -51,7 +51,20 @@ class ApplicationCore : public LinkObserver {
     // and mousectl do; tests of one process do not), and the name the others are told.
     bool lockMouse = false;
     std::string programName = kWindowProgramName;
+    // The window tells the user of a change the mouse refused, a read cut short and a
+    // mouse lost in its restart; mousectl reports the results of its own commands.
+    bool tellDeviceFailures = true;
   };
+
+  static constexpr const char* kRefusedWriteText =
+      "The mouse did not take the last change; it may have been unplugged. The settings "
+      "shown may differ from the mouse's until it is read again.";
+  static constexpr const char* kReadCutShortText =
+      "The mouse stopped answering while its settings were read. The settings shown are "
+      "the ones from before; unplug the mouse and plug it in again to read it.";
+  static constexpr const char* kNotFoundAfterRestartText =
+      "The mouse was not found again after its restart. Plug it in again; its settings "
+      "are read when it is found.";
 
   ApplicationCore(HidBackend& backend, Host& host, Setup setup);
   ApplicationCore(HidBackend& backend, Host& programHost)
@@ -107,13 +120,19 @@ class ApplicationCore : public LinkObserver {
   void errorStateEntered() override;
   void dpiButtonReleased() override;
   void profileButtonReleased() override;
+  void readCutShort() override;
+  void notFoundAfterRestart() override;
 
  private:
+  void noticeWrite(const TransferResult& written);
+
   std::optional<std::string> mouseLockPath_;
   std::string programName_;
   std::optional<MouseLock> mouseLock_;
   std::optional<LockHolder> mouseLockHolder_;
   bool lockProblemTold_ = false;
+  bool tellDeviceFailures_ = true;
+  bool refusedWriteTold_ = false;
 };
 
 }  // namespace mousecfg

@@ -98,14 +98,19 @@ TransferResult CommandChannel::BlockWrite(uint16_t address, std::span<const uint
   const auto length = static_cast<uint16_t>(data.size());
   TransferResult result =
       SendCommand(kCmdBlockWrite, high(address), low(address), high(length), low(length));
-  if (!result) return result;
+  if (!result) return watched(result);
   for (size_t offset = 0; offset < data.size(); offset += kPayloadLength) {
     showProgressAndPump();
     const size_t count = std::min(kPayloadLength, data.size() - offset);
     std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), count, staging.begin());
     result += SendDataFrame(staging);
   }
-  return result;
+  return watched(result);
+}
+
+TransferResult CommandChannel::watched(TransferResult written) const {
+  if (writeWatcher_ && written.started()) writeWatcher_(written);
+  return written;
 }
 
 TransferResult CommandChannel::readFrames(std::span<uint8_t> out, bool withProgress) {
@@ -146,7 +151,7 @@ TransferResult CommandChannel::DirectWriteBytes(uint8_t address, uint8_t d0, uin
       {kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address, count > 0 ? d0 : uint8_t{0},
        count > 1 ? d1 : uint8_t{0}, count > 2 ? d2 : uint8_t{0}, count});
   host_.hideProgress();
-  return sent;
+  return watched(sent);
 }
 
 TransferResult CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint8_t d1, uint8_t d2,
@@ -156,7 +161,7 @@ TransferResult CommandChannel::DirectWriteFour(uint8_t address, uint8_t d0, uint
   const TransferResult sent = sendCommandFrame(
       {kCommandReport, kCmdDirectWrite, kDirectWriteFour, address, d0, d1, d2, d3});
   host_.hideProgress();
-  return sent;
+  return watched(sent);
 }
 
 TransferResult CommandChannel::DirectWriteRange(uint8_t start, std::span<const uint8_t> data) {
@@ -174,7 +179,7 @@ TransferResult CommandChannel::DirectWriteRange(uint8_t start, std::span<const u
     result += sendCommandFrame({kCommandReport, kCmdDirectWrite, kDirectWriteUpToThree, address,
                                 staging[0], staging[1], staging[2], static_cast<uint8_t>(count)});
   }
-  return result;
+  return watched(result);
 }
 
 TransferResult CommandChannel::DirectRead(uint8_t space, uint8_t address, std::span<uint8_t> out) {
@@ -188,7 +193,7 @@ TransferResult CommandChannel::DirectRead(uint8_t space, uint8_t address, std::s
 }
 
 TransferResult CommandChannel::ExtendedWrite(uint16_t address, uint8_t value) {
-  return SendCommand(kCmdExtendedWrite, high(address), low(address), value);
+  return watched(SendCommand(kCmdExtendedWrite, high(address), low(address), value));
 }
 
 std::optional<uint8_t> CommandChannel::ExtendedRead(uint16_t address) {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -50,6 +51,12 @@ class CommandChannel {
   void closeAll();
   bool isOpen() const { return commandHandle_ && dataHandle_; }
 
+  // Told the result of every write the mouse is sent, so that the window can say when one
+  // was refused. The restart is not a write: the mouse may refuse it as it leaves the bus.
+  void setWriteWatcher(std::function<void(const TransferResult&)> watcher) {
+    writeWatcher_ = std::move(watcher);
+  }
+
   TransferResult SendCommand(uint8_t code, uint8_t p1 = 0, uint8_t p2 = 0, uint8_t p3 = 0,
                              uint8_t p4 = 0);
   TransferResult SendDataFrame(const Payload& data);
@@ -80,6 +87,7 @@ class CommandChannel {
   TransferResult sendCommandFrame(const Frame& frame);
   TransferResult readFrames(std::span<uint8_t> out, bool withProgress);
   void showProgressAndPump();
+  TransferResult watched(TransferResult written) const;
 
   Host& host_;
   int vendorId_ = 0;
@@ -91,6 +99,7 @@ class CommandChannel {
   Payload reply_{};
   mutable std::mutex notificationMutex_;
   std::shared_ptr<HidHandle> notificationHandle_;
+  std::function<void(const TransferResult&)> writeWatcher_;
 };
 
 }  // namespace mousecfg

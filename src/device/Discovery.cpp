@@ -11,6 +11,8 @@ const char* describe(DevInfoOutcome outcome) {
   switch (outcome) {
     case DevInfoOutcome::CommandRefused:
       return "the mouse refused the device-information command";
+    case DevInfoOutcome::ReplyLost:
+      return "the mouse did not answer the device-information command";
     case DevInfoOutcome::ReplyIgnored:
       return "the mouse's device information is not recognised";
     case DevInfoOutcome::MemoryTypeMismatch:
@@ -27,6 +29,11 @@ const char* describe(DevInfoOutcome outcome) {
       return "accepted";
   }
   return "unknown";
+}
+
+bool lostFrames(DevInfoOutcome outcome) {
+  return outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::ReplyLost ||
+         outcome == DevInfoOutcome::IdReadFailed || outcome == DevInfoOutcome::ReadIncomplete;
 }
 
 int Discovery::CountHidCollections() {
@@ -71,7 +78,7 @@ void Discovery::settle() {
 
 // The monitor skips empty table entries and treats a failed open as a removal; the
 // re-find after a restart treats an empty entry as the device being gone.
-bool Discovery::searchDeviceTable(SearchKind kind) {
+Discovery::SearchResult Discovery::searchDeviceTable(SearchKind kind) {
   for (const DeviceTableEntry& entry : link_.deviceTable) {
     if (entry.empty()) {
       if (kind == SearchKind::ReFind) DeviceGone();
@@ -82,22 +89,26 @@ bool Discovery::searchDeviceTable(SearchKind kind) {
       link_.channel.vendorId_ = entry.vendorId;
       link_.channel.productId_ = entry.productId;
       // The window shows whatever the outcome left: the read configuration, or the
-      // error state, and the next tick notices a mouse that went away.
-      if (ReadDevInfo() != DevInfoOutcome::ReadIncomplete) return true;
-      forgetHalfReadMouse();
-      return false;
+      // error state. A mouse that lost frames on the way is not kept open, so that no
+      // change is written to a mouse whose configuration was not read.
+      const DevInfoOutcome outcome = ReadDevInfo();
+      if (!lostFrames(outcome)) return SearchResult::Found;
+      forgetUnreadMouse(outcome);
+      return SearchResult::Forgotten;
     }
     if (kind == SearchKind::MonitorTick) DeviceGone();
   }
-  return false;
+  return SearchResult::NotFound;
 }
 
-// A mouse whose configuration could not be read whole is handled as gone: the pages keep
-// what they showed before, and the mouse is read again when it is next plugged in.
-void Discovery::forgetHalfReadMouse() {
+// A mouse that could not be read whole is handled as gone: the pages keep what they
+// showed before, and the mouse is read again when it is next plugged in. Only a read
+// that began is told; one that fails in the device information stays as silent as
+// the mouse.
+void Discovery::forgetUnreadMouse(DevInfoOutcome outcome) {
   DeviceGone();
   link_.channel.closeAll();
-  link_.host.showText(kReadFailedText);
+  if (outcome == DevInfoOutcome::ReadIncomplete) link_.observer().readCutShort();
 }
 
 void Discovery::DevTimerTimer() {
@@ -125,9 +136,13 @@ void Discovery::DevTimerTimer() {
   busy_ = false;
 }
 
-bool Discovery::ReFindDev() {
+Discovery::SearchResult Discovery::reFind() {
   link_.channel.closeAll();
   return searchDeviceTable(SearchKind::ReFind);
+}
+
+bool Discovery::ReFindDev() {
+  return reFind() == SearchResult::Found;
 }
 
 void Discovery::RestartAndReFind() {
@@ -139,7 +154,10 @@ void Discovery::RestartAndReFind() {
   waitSteps(kStepsAfterRestart2, kRestartStepMs);
   // A mouse that does not come back must not leave the monitor switched off, or a
   // later plug-in would go unnoticed.
-  if (!ReFindDev()) link_.startMonitor();
+  const SearchResult found = reFind();
+  if (found == SearchResult::Found) return;
+  link_.startMonitor();
+  if (found == SearchResult::NotFound) link_.observer().notFoundAfterRestart();
 }
 
 bool Discovery::idsAccepted(int manufacturer, int product) const {
@@ -151,8 +169,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
   CommandChannel& channel = link_.channel;
   ConnectionValues& connection = link_.connection;
   if (!channel.SendCommand(kCmdDeviceInfo)) return DevInfoOutcome::CommandRefused;
-  // An unanswered frame leaves the reply 0xFF, which the state check below rejects.
-  (void)channel.ReceiveDataFrame();
+  if (!channel.ReceiveDataFrame()) return DevInfoOutcome::ReplyLost;
   const Payload& info = channel.reply();
   std::copy(info.begin(), info.end(), infoReply_.begin());
   if (!isAcceptedInfoState(info[kInfoState]) || info[kInfoSignature] != kInfoSignatureValue)

@@ -17,6 +17,7 @@ struct DeviceTableEntry {
 // How the device-information step ended.
 enum class DevInfoOutcome {
   CommandRefused,      // command 0x0D was not accepted
+  ReplyLost,           // the reply to command 0x0D did not arrive
   ReplyIgnored,        // state, signature or chip byte not recognised
   MemoryTypeMismatch,  // the chip does not fit the built-in configuration (kDataFileTypeError)
   Kv204CheckFailed,    // a KV204 chip whose reply bytes 4..5 are not 00 1A
@@ -27,6 +28,9 @@ enum class DevInfoOutcome {
 };
 
 const char* describe(DevInfoOutcome outcome);
+// Whether the outcome means frames were lost: the mouse went away or refused them, so
+// nothing it said can be trusted and it is not accepted.
+bool lostFrames(DevInfoOutcome outcome);
 
 // Finds the mouse among the HID collections, opens the channel, follows plugging and
 // unplugging, and decides whether a found device is accepted.
@@ -42,9 +46,6 @@ class Discovery {
   static constexpr int kStepsAfterRestart1 = 601;
   static constexpr int kStepsAfterRestart2 = 1001;
   static constexpr uint16_t kProbeVersion = 256;
-  static constexpr const char* kReadFailedText =
-      "The mouse stopped answering while its settings were read. The settings shown are "
-      "the ones from before; unplug the mouse and plug it in again to read it.";
 
   explicit Discovery(DeviceLink& link) : link_(link) {}
 
@@ -59,7 +60,8 @@ class Discovery {
   bool ReFindDev();
   void RestartAndReFind();
   // Asks the opened device for its information and, when its codes are accepted and
-  // readConfiguration is set, reads the configuration.
+  // readConfiguration is set, reads the configuration. The outcomes where frames were
+  // lost are those lostFrames() names.
   [[nodiscard]] DevInfoOutcome ReadDevInfo(bool readConfiguration = true);
   void DeviceGone();
 
@@ -70,8 +72,10 @@ class Discovery {
 
  private:
   enum class SearchKind { MonitorTick, ReFind };
-  bool searchDeviceTable(SearchKind kind);
-  void forgetHalfReadMouse();
+  enum class SearchResult { NotFound, Found, Forgotten };
+  SearchResult searchDeviceTable(SearchKind kind);
+  SearchResult reFind();
+  void forgetUnreadMouse(DevInfoOutcome outcome);
   void settle();
   void waitSteps(int steps, int stepMs);
   bool idsAccepted(int manufacturer, int product) const;

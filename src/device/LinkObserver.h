@@ -21,6 +21,11 @@ class LinkObserver {
   virtual void errorStateEntered() {}
   // Without a device: the macro event list and the script memo are emptied.
   virtual void clearMacroEditor() {}
+  // Failures the window tells the user of (mousectl reports its own results):
+  // a configuration read that lost frames (the previous settings were kept and the
+  // mouse is treated as gone), and a mouse that was not found again after its restart.
+  virtual void readCutShort() {}
+  virtual void notFoundAfterRestart() {}
   // The mouse's own buttons were used (run on the UI thread, 200 ms after release).
   virtual void dpiButtonReleased() {}
   virtual void profileButtonReleased() {}

@@ -47,6 +47,8 @@ TEST_F(WriteFailureTest, ARefusedKeyTableFrameIsAFailureWithAClearMessage) {
   EXPECT_EQ(status, kExitNoDevice) << err.str();
   EXPECT_NE(err.str().find("did not store the new key tables"), std::string::npos) << err.str();
   EXPECT_EQ(out.str(), "") << "nothing claims the change was made";
+  EXPECT_EQ(err.str().find("did not take the last change"), std::string::npos)
+      << "the window's message is not printed besides mousectl's own";
 }
 
 TEST_F(WriteFailureTest, WithoutALostFrameTheSameCommandSucceeds) {

@@ -9,6 +9,7 @@
 #include "core/MainWindowState.h"
 #include "core/MouseAccess.h"
 #include "device/ImageMap.h"
+#include "settings/MenuItems.h"
 #include "support/SimulatedCoreFixture.h"
 
 namespace mousecfg::test {
@@ -93,6 +94,41 @@ TEST_F(ApplicationCoreTest, LanguageTwoRenamesTheButtonsFromTheirEntries) {
 
 namespace mousecfg::test {
 namespace {
+
+// A button change as the key page makes it: the label's menu, then a function.
+void chooseDpiUp(ApplicationCore& core, int button) {
+  core.assignment.openForKeyLabel(button, Rect{200, 110, 140, 40}, Size{800, 560});
+  (void)core.assignment.KeyStatusOnClick(menu_id::kDpiUp);
+}
+
+TEST_F(ApplicationCoreTest, AChangeTheMouseRefusesIsToldOnce) {
+  connectMouse();
+  mouse.refuseFrames(true);
+  chooseDpiUp(core, 6);
+  EXPECT_FALSE(core.assignment.lastWrite);
+  EXPECT_EQ(host.texts, std::vector<std::string>{ApplicationCore::kRefusedWriteText})
+      << "the table write, its read-back and the reload fail, and one message says so";
+  chooseDpiUp(core, 7);
+  EXPECT_EQ(host.texts.size(), 1u) << "nothing new to tell while the mouse still refuses";
+}
+
+TEST_F(ApplicationCoreTest, AnAcceptedChangeEndsTheSilenceAboutRefusals) {
+  connectMouse();
+  mouse.refuseOneFrameAfter(1 + 3);  // a data frame of the key tables
+  chooseDpiUp(core, 6);
+  ASSERT_EQ(host.texts.size(), 1u);
+  chooseDpiUp(core, 7);
+  EXPECT_TRUE(core.assignment.lastWrite);
+  EXPECT_EQ(host.texts.size(), 1u) << "an accepted change is not an error";
+  mouse.refuseOneFrameAfter(1 + 3);
+  chooseDpiUp(core, 8);
+  EXPECT_EQ(host.texts.size(), 2u) << "a new refusal is told again";
+}
+
+TEST_F(ApplicationCoreTest, ChangesWithoutAMouseAreNotToldAsRefused) {
+  chooseDpiUp(core, 6);
+  EXPECT_TRUE(host.texts.empty());
+}
 
 // The window's core over a simulated mouse whose block file other programs share.
 class WindowMouseLockTest : public SimulatedCoreFixture {

@@ -122,11 +122,21 @@ TEST_F(DiscoveryTest, PluggedAgainItIsReadAgain) {
   EXPECT_EQ(link.image.buffer[2000], 0x77);
 }
 
+// Counts the failures the window would tell the user of.
+class FailureObserver : public LinkObserver {
+ public:
+  void readCutShort() override { ++readsCutShort; }
+  void notFoundAfterRestart() override { ++notFoundAfterRestarts; }
+  int readsCutShort = 0;
+  int notFoundAfterRestarts = 0;
+};
+
 // The mouse is read, then plugged in again with a changed configuration whose read
 // goes wrong as it starts.
 class HalfReadTest : public DiscoveryTest {
  protected:
   void SetUp() override {
+    link.setObserver(&failures);
     link.discovery.DevTimerTimer();
     shown = link.image.buffer;
     mouse.unplug();
@@ -140,11 +150,13 @@ class HalfReadTest : public DiscoveryTest {
     EXPECT_FALSE(link.channel.isOpen());
     EXPECT_EQ(link.connection.interfaceType, "") << "shown as gone";
     EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(shown));
-    EXPECT_EQ(host.texts, std::vector<std::string>{Discovery::kReadFailedText});
+    EXPECT_EQ(failures.readsCutShort, 1) << "the user is told";
+    EXPECT_EQ(failures.notFoundAfterRestarts, 0) << "and told only that";
     EXPECT_FALSE(link.batchFlag());
     EXPECT_FALSE(host.progressVisible);
     EXPECT_FALSE(host.overlaysVisible);
   }
+  FailureObserver failures;
   ImageBuffer shown{};
 };
 
@@ -169,7 +181,7 @@ TEST_F(HalfReadTest, ARefusedFrameMidReadForgetsTheMouseUntilItIsPluggedInAgain)
   host.onShowProgress = nullptr;
   link.discovery.DevTimerTimer();
   EXPECT_FALSE(link.channel.isOpen()) << "the same mouse on the bus is not read again by itself";
-  EXPECT_EQ(host.texts.size(), 1u) << "and the user is told once";
+  EXPECT_EQ(failures.readsCutShort, 1) << "and the user is told once";
   mouse.unplug();
   link.discovery.DevTimerTimer();
   mouse.plug();
@@ -181,7 +193,7 @@ TEST_F(HalfReadTest, ARefusedFrameMidReadForgetsTheMouseUntilItIsPluggedInAgain)
 TEST_F(HalfReadTest, AFailedReadAfterARestartLeavesTheMonitorRunning) {
   link.discovery.DevTimerTimer();
   shown = link.image.buffer;
-  host.texts.clear();
+  failures.readsCutShort = 0;
   const auto monitor = link.holdMonitor();
   host.onShowProgress = [this] { mouse.unplugAfterFrames(1 + 100); };
   link.discovery.RestartAndReFind();
@@ -318,6 +330,24 @@ TEST_F(DiscoveryTest, RefusedCodeReadIsNotMistakenForTheGenericPair) {
   EXPECT_EQ(link.discovery.ReadDevInfo(), DevInfoOutcome::IdReadFailed);
 }
 
+TEST_F(DiscoveryTest, ALostInformationReplyIsLostNotIgnored) {
+  openChannel();
+  mouse.unplugAfterFrames(1);  // the command gets through, its reply not
+  EXPECT_EQ(link.discovery.ReadDevInfo(), DevInfoOutcome::ReplyLost);
+  EXPECT_TRUE(lostFrames(DevInfoOutcome::ReplyLost));
+  EXPECT_FALSE(lostFrames(DevInfoOutcome::ReplyIgnored)) << "a foreign reply lost nothing";
+}
+
+TEST_F(DiscoveryTest, AMouseThatRefusesItsInformationIsNotKeptOpen) {
+  const auto shown = link.image.buffer;
+  mouse.refuseOneFrameAfter(2);  // opened, then the information command is refused
+  link.discovery.DevTimerTimer();
+  EXPECT_FALSE(link.channel.isOpen()) << "nothing may be written to a mouse that was not read";
+  EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(shown));
+  EXPECT_TRUE(host.texts.empty()) << "a refusal before the read stays silent";
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(DiscoveryTest, RestartWaitsAboutSeventeenSecondsAndFindsTheMouseAgain) {
   link.discovery.DevTimerTimer();
   host.sleptMs = 0;
@@ -340,6 +370,19 @@ TEST_F(DiscoveryTest, MouseThatDoesNotComeBackLeavesTheMonitorRunning) {
   link.discovery.RestartAndReFind();
   EXPECT_FALSE(link.channel.isOpen());
   EXPECT_TRUE(link.monitorTimerEnabled());
+}
+
+TEST_F(DiscoveryTest, AMouseLostInItsRestartIsReportedOnce) {
+  FailureObserver failures;
+  link.setObserver(&failures);
+  link.discovery.DevTimerTimer();
+  host.onSleep = [this] {
+    if (host.nowMs() > 2000) mouse.unplug();
+  };
+  link.discovery.RestartAndReFind();
+  EXPECT_EQ(failures.notFoundAfterRestarts, 1);
+  EXPECT_EQ(failures.readsCutShort, 0);
+  link.setObserver(nullptr);
 }
 
 }  // namespace
