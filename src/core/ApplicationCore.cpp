@@ -67,7 +67,8 @@ ApplicationCore::~ApplicationCore() {
 }
 
 // One refusal is told once: the writes that follow it in the same change (or while the
-// mouse is away) fail too, and a write the mouse takes again ends the silence.
+// mouse is away) fail too. A write the mouse takes, or the mouse going away, ends the
+// silence.
 void ApplicationCore::noticeWrite(const TransferResult& written) {
   if (written) {
     refusedWriteTold_ = false;
@@ -129,6 +130,7 @@ void ApplicationCore::hideMenus() {
 }
 
 void ApplicationCore::deviceGone() {
+  refusedWriteTold_ = false;  // the next refusal is news
   reportRate.deviceGone();
   dpi.deviceGone();
 }

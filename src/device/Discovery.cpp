@@ -94,7 +94,8 @@ Discovery::SearchResult Discovery::searchDeviceTable(SearchKind kind) {
       const DevInfoOutcome outcome = ReadDevInfo();
       if (!lostFrames(outcome)) return SearchResult::Found;
       forgetUnreadMouse(outcome);
-      return SearchResult::Forgotten;
+      return outcome == DevInfoOutcome::ReadIncomplete ? SearchResult::ReadCutShort
+                                                       : SearchResult::Unread;
     }
     if (kind == SearchKind::MonitorTick) DeviceGone();
   }
@@ -157,7 +158,7 @@ void Discovery::RestartAndReFind() {
   const SearchResult found = reFind();
   if (found == SearchResult::Found) return;
   link_.startMonitor();
-  if (found == SearchResult::NotFound) link_.observer().notFoundAfterRestart();
+  if (found != SearchResult::ReadCutShort) link_.observer().notFoundAfterRestart();
 }
 
 bool Discovery::idsAccepted(int manufacturer, int product) const {

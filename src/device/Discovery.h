@@ -72,7 +72,8 @@ class Discovery {
 
  private:
   enum class SearchKind { MonitorTick, ReFind };
-  enum class SearchResult { NotFound, Found, Forgotten };
+  // Unread: found, but lost in its device information; ReadCutShort: lost in the read.
+  enum class SearchResult { NotFound, Found, Unread, ReadCutShort };
   SearchResult searchDeviceTable(SearchKind kind);
   SearchResult reFind();
   void forgetUnreadMouse(DevInfoOutcome outcome);

@@ -106,6 +106,7 @@ struct SimulatedMouse::State {
   bool refuseCommands = false;
   std::optional<int> framesBeforeUnplug;
   std::optional<int> framesBeforeRefusal;
+  std::optional<int> framesBeforeGarbage;
   bool garbage = false;
   std::minstd_rand garbageRng{kGarbageSeed};
   int latencyMicros = 0;
@@ -208,6 +209,7 @@ struct SimulatedMouse::State {
 
   // Counts a frame towards a pending unplug; false when the mouse is already gone.
   bool countFrame() {
+    countTowardsGarbage();
     if (!framesBeforeUnplug) return true;
     if (*framesBeforeUnplug <= 0) {
       unplugNow();
@@ -215,6 +217,16 @@ struct SimulatedMouse::State {
     }
     --*framesBeforeUnplug;
     return true;
+  }
+  void countTowardsGarbage() {
+    if (!framesBeforeGarbage) return;
+    if (*framesBeforeGarbage > 0) {
+      --*framesBeforeGarbage;
+      return;
+    }
+    framesBeforeGarbage.reset();
+    garbage = true;
+    garbageRng.seed(kGarbageSeed);
   }
   // Counts a frame towards a pending single refusal; true for the frame that is refused.
   bool refusesThisFrame() {
@@ -513,6 +525,14 @@ void SimulatedMouse::setGarbageReplies(bool garbage) {
   std::lock_guard lock(state_->mutex);
   state_->garbage = garbage;
   state_->garbageRng.seed(kGarbageSeed);
+}
+
+void SimulatedMouse::garbageRepliesAfterFrames(int frames) {
+  std::lock_guard lock(state_->mutex);
+  if (frames < 0)
+    state_->framesBeforeGarbage.reset();
+  else
+    state_->framesBeforeGarbage = frames;
 }
 
 void SimulatedMouse::setLatencyMicroseconds(int micros) {

@@ -102,7 +102,10 @@ class SimulatedMouse : public HidBackend {
   // Refuses one frame, the one after this many further feature frames, and then answers
   // again: a frame lost on the bus. A negative count cancels.
   void refuseOneFrameAfter(int frames);
-  void setGarbageReplies(bool garbage);     // get-feature replies carry random bytes
+  void setGarbageReplies(bool garbage);  // get-feature replies carry random bytes
+  // Garbage replies from the frame after this many further feature frames on (until
+  // setGarbageReplies(false)); a negative count cancels.
+  void garbageRepliesAfterFrames(int frames);
   void setLatencyMicroseconds(int micros);  // every frame takes this long
   // Count flicker: the next n enumerations report one collection too many ("sim:phantom",
   // which opens but answers nothing).

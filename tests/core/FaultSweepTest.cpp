@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DefaultImage.h"
+#include "core/ApplicationCore.h"
+#include "device/ConfigImage.h"
+#include "settings/MenuItems.h"
+#include "support/HexBytes.h"
+#include "support/SimulatedCoreFixture.h"
+
+namespace mousecfg::test {
+namespace {
+
+// Opening, the device information, the code read and the whole read.
+constexpr int kConnectFrames = 2 + 2 + 3 + 1 + 293;
+// The key tables' block write (command and 14 data frames), the user section's
+// read-back (command and 4 replies) and the two frames of the reload.
+constexpr int kKeyTableWriteFrames = 1 + 14 + 1 + 4 + 2;
+// The whole image's block write, the restart command, and the connection again.
+constexpr int kRestoreFrames = 1 + 293 + 1 + kConnectFrames;
+// A byte outside every checked section, changed on the mouse before each case.
+constexpr size_t kMarker = 2000;
+
+enum class Fault { Unplug, Refusal, Garbage };
+
+std::string faultName(const ::testing::TestParamInfo<Fault>& info) {
+  switch (info.param) {
+    case Fault::Unplug:
+      return "Unplug";
+    case Fault::Refusal:
+      return "Refusal";
+    case Fault::Garbage:
+      return "Garbage";
+  }
+  return "Unknown";
+}
+
+// The window's core on a mouse that goes wrong after any number of frames: it is
+// unplugged, one frame is refused, or every reply from then on is noise. Each sweep
+// tries every frame of an operation and counts the cases that held.
+class FaultSweep : public SimulatedCoreFixture, public ::testing::WithParamInterface<Fault> {
+ protected:
+  // The mouse's own buttons play no part here, so their listener does not run: the
+  // sweeps stay on one thread and come out the same every time.
+  FaultSweep() : healthyBlock(mouse.storedBlock()) {
+    core.shell.FormCreate();
+    link.listener.stop();
+  }
+
+  void arm(int frames) {
+    switch (GetParam()) {
+      case Fault::Unplug:
+        mouse.unplugAfterFrames(frames);
+        break;
+      case Fault::Refusal:
+        mouse.refuseOneFrameAfter(frames);
+        break;
+      case Fault::Garbage:
+        mouse.garbageRepliesAfterFrames(frames);
+        break;
+    }
+  }
+  void disarm() {
+    mouse.unplugAfterFrames(-1);
+    mouse.refuseOneFrameAfter(-1);
+    mouse.garbageRepliesAfterFrames(-1);
+    mouse.setGarbageReplies(false);
+  }
+  bool frameLoss() const { return GetParam() != Fault::Garbage; }
+
+  // The mouse plugged in and known to be gone, holding a configuration the window has
+  // not seen yet, so that the next monitor tick finds it and reads it.
+  void plugInChanged(int marker) {
+    disarm();
+    mouse.unplug();
+    link.discovery.DevTimerTimer();
+    // Each case starts from the healthy mouse: a fault may have left it half-written.
+    ImageBuffer stored = healthyBlock;
+    stored[kMarker] = static_cast<uint8_t>(marker);
+    mouse.setStoredBlock(stored);
+    mouse.plug();
+    host.texts.clear();
+  }
+  // The monitor tick after an operation, as the window's timer runs it 1.5 s later.
+  void nextTick() { link.discovery.DevTimerTimer(); }
+  // Plugs the mouse in again as the fault left it and lets the window read it.
+  void readAgain() {
+    disarm();
+    mouse.unplug();
+    nextTick();
+    mouse.plug();
+    nextTick();
+  }
+
+  bool workingCopiesValid() const {
+    return hasValidChecksum(link.image.vendor) && hasValidChecksum(link.image.user) &&
+           hasValidChecksum(link.image.profile1) && hasValidChecksum(link.image.profile2);
+  }
+  bool keyTablesValid() const {
+    return hasValidChecksum(link.image.vendor) && hasValidChecksum(link.image.profile1) &&
+           hasValidChecksum(link.image.profile2);
+  }
+  bool toldOnly(const std::string& text) const {
+    return host.texts == std::vector<std::string>{text};
+  }
+  void connectWhole() {
+    plugInChanged(0xEE);
+    nextTick();
+    ASSERT_TRUE(link.channel.isOpen());
+    ASSERT_EQ(link.image.buffer, mouse.storedBlock());
+    host.texts.clear();
+  }
+  // Button 6 gets a function through its label's menu, as the key page does it: the
+  // middle key, or "DPI +" (which the healthy mouse has there) when it has that.
+  void changeButton6() {
+    const bool middle = link.image.profile1[5 * 4 + 1] == 0x04;
+    core.assignment.lastWrite = TransferResult::notStarted();
+    core.assignment.openForKeyLabel(6, Rect{200, 110, 140, 40}, Size{800, 560});
+    (void)core.assignment.KeyStatusOnClick(middle ? menu_id::kDpiUp : menu_id::kMiddleKey);
+  }
+  const ImageBuffer healthyBlock;
+
+  std::string storedKeyTables() const { return hexRange(mouse.storedBlock(), 192, 98); }
+  std::string shownKeyTables() const {
+    return hexBytes(link.image.profile1) + " " + hexBytes(link.image.profile2);
+  }
+};
+
+// Whatever frame of the connection goes wrong, the window shows either the whole
+// configuration or the one it showed before, never a mix; a read that began and was
+// cut short is told, and the mouse is not kept open unread.
+TEST_P(FaultSweep, AConnectionShowsAWholeReadOrKeepsWhatItShowed) {
+  int held = 0;
+  for (int n = 0; n <= kConnectFrames; ++n) {
+    plugInChanged(n % 200 + 1);
+    const ImageBuffer before = link.image.buffer;
+    const ImageBuffer stored = mouse.storedBlock();
+    const int progressBefore = host.progressShows;
+    arm(n);
+    nextTick();
+    disarm();
+    const bool readWhole = link.image.buffer == stored;
+    const bool kept = link.image.buffer == before;
+    const bool readBegan = host.progressShows > progressBefore;
+    bool ok = workingCopiesValid();
+    if (frameLoss()) {
+      ok = ok && (readWhole || kept);
+      if (link.channel.isOpen()) ok = ok && readWhole;
+      if (readBegan && !readWhole) ok = ok && toldOnly(ApplicationCore::kReadCutShortText);
+      if (!readBegan) ok = ok && host.texts.empty();
+    }
+    nextTick();
+    ok = ok && workingCopiesValid();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: read whole " << readWhole << ", kept "
+                    << kept << ", read began " << readBegan << ", told " << host.texts.size();
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, kConnectFrames + 1);
+  RecordProperty("cases_held", held);
+}
+
+// A key-table write that goes wrong anywhere either reports success with the tables
+// on the mouse, or tells the user; once the mouse is read again its configuration
+// is whole either way.
+TEST_P(FaultSweep, AKeyTableWriteIsStoredOrTold) {
+  int held = 0;
+  for (int n = 0; n <= kKeyTableWriteFrames; ++n) {
+    connectWhole();
+    arm(n);
+    changeButton6();
+    disarm();
+    const bool written = static_cast<bool>(core.assignment.lastWrite);
+    const size_t told = host.texts.size();
+    const bool tablesOnTheMouse = storedKeyTables() == shownKeyTables();
+    bool ok = keyTablesValid();
+    if (frameLoss()) {
+      ok = ok && workingCopiesValid();
+      if (written) ok = ok && tablesOnTheMouse && told == 0;
+      // A lost read-back fails the change although the tables did reach the mouse.
+      if (!tablesOnTheMouse) ok = ok && toldOnly(ApplicationCore::kRefusedWriteText);
+    } else if (written) {
+      ok = ok && tablesOnTheMouse;
+    }
+    const bool validAfter = ok;
+    nextTick();
+    readAgain();
+    ok = ok && link.channel.isOpen() && workingCopiesValid();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: written " << written << ", told " << told
+                    << ", tables on the mouse " << tablesOnTheMouse << ", held before the re-read "
+                    << validAfter;
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, kKeyTableWriteFrames + 1);
+  RecordProperty("cases_held", held);
+}
+
+// A restore of the defaults that goes wrong anywhere, in the write, the restart or the
+// re-find after it, never claims to have been read back unless the mouse holds the
+// defaults, and a failure is told.
+TEST_P(FaultSweep, ARestoreIsReadBackOrTold) {
+  int held = 0;
+  for (int n = 0; n <= kRestoreFrames; ++n) {
+    connectWhole();
+    arm(n);
+    const RestoreOutcome outcome = core.restore.DefaultParameterConfirm(1);
+    disarm();
+    const bool restored = mouse.storedBlock() == builtInDefaultImage();
+    bool ok = workingCopiesValid() && !link.batchFlag() && link.monitorTimerEnabled();
+    if (outcome == RestoreOutcome::ReadBack) ok = ok && restored;
+    if (frameLoss() && outcome != RestoreOutcome::ReadBack) ok = ok && !host.texts.empty();
+    nextTick();
+    readAgain();
+    ok = ok && link.channel.isOpen() && workingCopiesValid();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: outcome " << static_cast<int>(outcome)
+                    << ", restored " << restored << ", told " << host.texts.size();
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, kRestoreFrames + 1);
+  RecordProperty("cases_held", held);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrame, FaultSweep,
+                         ::testing::Values(Fault::Unplug, Fault::Refusal, Fault::Garbage),
+                         faultName);
+
+}  // namespace
+}  // namespace mousecfg::test
