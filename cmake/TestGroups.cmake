@@ -5,14 +5,20 @@
 # still names every case and its time.
 set(MOUSECFG_TEST_GROUP_SIZE 8 CACHE STRING "Test cases of one suite run by one ctest entry")
 
+# GROUP_SIZE overrides the size for one program (1 for cases that each take long).
 function(mousecfg_add_test_groups target)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "GROUP_SIZE" "")
+  set(group_size ${MOUSECFG_TEST_GROUP_SIZE})
+  if(ARG_GROUP_SIZE)
+    set(group_size ${ARG_GROUP_SIZE})
+  endif()
   set(groups_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_groups.cmake")
   set(include_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_include.cmake")
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND}
             -DTEST_PROGRAM=$<TARGET_FILE:${target}>
             -DGROUPS_FILE=${groups_file}
-            -DGROUP_SIZE=${MOUSECFG_TEST_GROUP_SIZE}
+            -DGROUP_SIZE=${group_size}
             -P ${PROJECT_SOURCE_DIR}/cmake/ListTestGroups.cmake
     BYPRODUCTS ${groups_file}
     VERBATIM)

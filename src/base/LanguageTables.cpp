@@ -69,15 +69,20 @@ LanguageTables::LanguageTables() : messages_(tables_[0]) {}
 LanguageTables::LanguageTables(std::array<LanguageTable, 3> tables)
     : tables_(std::move(tables)), messages_(tables_[0]) {}
 
+// The built-in tables never change, so they are decoded once per process: every
+// application core (and every in-process mousectl run) copies the decoded tables.
 LanguageTables LanguageTables::builtIn() {
-  std::array<LanguageTable, 3> tables;
-  for (int language = kFirstLanguage; language <= kLastLanguage; ++language) {
-    const auto bytes = builtInResource(languageTableResourceName(language));
-    if (bytes)
-      tables[indexOf(language)] =
-          LanguageTable::fromUtf16Ini(*bytes, languageTableSectionName(language));
-  }
-  return LanguageTables(std::move(tables));
+  static const LanguageTables decoded = [] {
+    std::array<LanguageTable, 3> tables;
+    for (int language = kFirstLanguage; language <= kLastLanguage; ++language) {
+      const auto bytes = builtInResource(languageTableResourceName(language));
+      if (bytes)
+        tables[indexOf(language)] =
+            LanguageTable::fromUtf16Ini(*bytes, languageTableSectionName(language));
+    }
+    return LanguageTables(std::move(tables));
+  }();
+  return decoded;
 }
 
 const LanguageTable& LanguageTables::table(int language) const {

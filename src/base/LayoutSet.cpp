@@ -1,5 +1,7 @@
 #include "base/LayoutSet.h"
 
+#include <array>
+
 #include "BuiltInResources.h"
 
 namespace mousecfg {
@@ -12,11 +14,19 @@ std::string layoutSectionName(int languageIndex) {
   return "org" + std::to_string(languageIndex);
 }
 
+// Decoded once per process, like the language tables.
 std::optional<LayoutFile> builtInLayout(int languageIndex) {
   if (languageIndex < kFirstLanguage || languageIndex > kLastLanguage) return std::nullopt;
-  const auto bytes = builtInResource(layoutResourceName(languageIndex));
-  if (!bytes) return std::nullopt;
-  return LayoutFile(*bytes, layoutSectionName(languageIndex));
+  static const auto decoded = [] {
+    std::array<std::optional<LayoutFile>, kLastLanguage - kFirstLanguage + 1> layouts;
+    for (int language = kFirstLanguage; language <= kLastLanguage; ++language) {
+      if (const auto bytes = builtInResource(layoutResourceName(language)))
+        layouts[static_cast<size_t>(language - kFirstLanguage)] =
+            LayoutFile(*bytes, layoutSectionName(language));
+    }
+    return layouts;
+  }();
+  return decoded[static_cast<size_t>(languageIndex - kFirstLanguage)];
 }
 
 LayoutFile builtInGeneralLayout() {

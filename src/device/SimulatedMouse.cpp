@@ -107,6 +107,7 @@ struct SimulatedMouse::State {
   std::optional<int> framesBeforeUnplug;
   std::optional<int> framesBeforeRefusal;
   std::optional<int> framesBeforeGarbage;
+  int framesSeen = 0;
   bool garbage = false;
   std::minstd_rand garbageRng{kGarbageSeed};
   int latencyMicros = 0;
@@ -209,6 +210,7 @@ struct SimulatedMouse::State {
 
   // Counts a frame towards a pending unplug; false when the mouse is already gone.
   bool countFrame() {
+    ++framesSeen;
     countTowardsGarbage();
     if (!framesBeforeUnplug) return true;
     if (*framesBeforeUnplug <= 0) {
@@ -525,6 +527,11 @@ void SimulatedMouse::setGarbageReplies(bool garbage) {
   std::lock_guard lock(state_->mutex);
   state_->garbage = garbage;
   state_->garbageRng.seed(kGarbageSeed);
+}
+
+int SimulatedMouse::framesSeen() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->framesSeen;
 }
 
 void SimulatedMouse::garbageRepliesAfterFrames(int frames) {

@@ -99,6 +99,9 @@ class SimulatedMouse : public HidBackend {
   // Unplugs once this many further feature frames reached the mouse: frame n + 1 fails
   // and the mouse is no longer listed. 0 unplugs at once, a negative count cancels.
   void unplugAfterFrames(int frames);
+  // Feature frames that reached the mouse so far, refused ones included: the count the
+  // faults above are armed in.
+  int framesSeen() const;
   // Refuses one frame, the one after this many further feature frames, and then answers
   // again: a frame lost on the bus. A negative count cancels.
   void refuseOneFrameAfter(int frames);

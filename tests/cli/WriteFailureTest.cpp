@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "cli/CliContext.h"
 #include "device/SimulatedMouse.h"
@@ -19,7 +21,10 @@ class WriteFailureTest : public ::testing::Test {
     out.str({});
     err.str({});
     CliContext context{out, err};
-    context.environment = [](const char*) { return std::optional<std::string>(); };
+    context.environment = [runtime = runtime](const char* name) {
+      return std::string_view(name) == "XDG_RUNTIME_DIR" ? std::optional(runtime)
+                                                         : std::optional<std::string>();
+    };
     context.makeBackend = [this] {
       auto owned = std::make_unique<SimulatedMouse>(SimulatedMouse::Options{});
       mouse = owned.get();
@@ -30,6 +35,11 @@ class WriteFailureTest : public ::testing::Test {
     return runMousectl(words, context);
   }
 
+  ~WriteFailureTest() override { std::filesystem::remove_all(runtime); }
+
+  // A lock folder of the test's own, so that parallel tests never wait for each other.
+  const std::string runtime =
+      ::testing::TempDir() + "mousecfg-write-failure-" + std::to_string(::getpid());
   std::ostringstream out;
   std::ostringstream err;
   SimulatedMouse* mouse = nullptr;
