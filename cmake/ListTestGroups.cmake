@@ -1,5 +1,6 @@
 # Run after a test program is built: lists its cases and writes one add_test per group of
-# up to GROUP_SIZE cases of a suite, each running them through --gtest_filter.
+# up to GROUP_SIZE cases of a suite, each running them through --gtest_filter. With one
+# case per group the entry is named after the case.
 execute_process(COMMAND "${TEST_PROGRAM}" --gtest_list_tests
                 OUTPUT_VARIABLE listing RESULT_VARIABLE status TIMEOUT 60)
 if(NOT status EQUAL 0)
@@ -15,7 +16,9 @@ function(flush_group)
   list(TRANSFORM cases PREPEND "${suite}.")
   list(JOIN cases ":" filter)
   set(name "${suite}")
-  if(group_count GREATER 1)
+  if(GROUP_SIZE EQUAL 1)
+    set(name "${filter}")
+  elseif(group_count GREATER 1)
     set(name "${suite} (${group_index}/${group_count})")
   endif()
   string(APPEND content

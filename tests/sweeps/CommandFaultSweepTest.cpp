@@ -136,9 +136,7 @@ TEST_P(CommandFaultSweep, ButtonIsOnTheMouseOrFailsWithAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(EveryFrame, CommandFaultSweep,
                          ::testing::Values(Fault::Unplug, Fault::Refusal, Fault::Garbage),
-                         [](const ::testing::TestParamInfo<Fault>& info) {
-                           return faultName(info.param);
-                         });
+                         faultCaseName);
 
 }  // namespace
 }  // namespace mousecfg::test

@@ -240,9 +240,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFrame, RestoreSweep,
 
 INSTANTIATE_TEST_SUITE_P(EveryFrame, FaultSweep,
                          ::testing::Values(Fault::Unplug, Fault::Refusal, Fault::Garbage),
-                         [](const ::testing::TestParamInfo<Fault>& info) {
-                           return faultName(info.param);
-                         });
+                         faultCaseName);
 
 }  // namespace
 }  // namespace mousecfg::test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "device/SimulatedMouse.h"
@@ -20,6 +22,10 @@ inline std::string faultName(Fault fault) {
       return "Garbage";
   }
   return "Unknown";
+}
+
+inline std::string faultCaseName(const ::testing::TestParamInfo<Fault>& fault) {
+  return faultName(fault.param);
 }
 
 // Whether the fault loses frames, which the program can see, unlike noise in a reply.
