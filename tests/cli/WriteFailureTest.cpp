@@ -9,6 +9,7 @@
 
 #include "cli/CliContext.h"
 #include "device/SimulatedMouse.h"
+#include "support/VirtualClock.h"
 
 namespace mousecfg::test {
 namespace {
@@ -20,13 +21,14 @@ class WriteFailureTest : public ::testing::Test {
   int mousectl(const Arguments& words) {
     out.str({});
     err.str({});
-    CliContext context{out, err};
+    CliContext context{out, err, processEnvironment, clock};
     context.environment = [runtime = runtime](const char* name) {
       return std::string_view(name) == "XDG_RUNTIME_DIR" ? std::optional(runtime)
                                                          : std::optional<std::string>();
     };
     context.makeBackend = [this] {
-      auto owned = std::make_unique<SimulatedMouse>(SimulatedMouse::Options{});
+      auto owned = std::make_unique<SimulatedMouse>(SimulatedMouse::Options{},
+                                                    [this] { return clock.nowMs(); });
       mouse = owned.get();
       if (frameToRefuse >= 0) mouse->refuseOneFrameAfter(frameToRefuse);
       if (unplugAfter >= 0) mouse->unplugAfterFrames(unplugAfter);
@@ -40,6 +42,7 @@ class WriteFailureTest : public ::testing::Test {
   // A lock folder of the test's own, so that parallel tests never wait for each other.
   const std::string runtime =
       ::testing::TempDir() + "mousecfg-write-failure-" + std::to_string(::getpid());
+  VirtualClock clock;  // a restart's wait costs nothing
   std::ostringstream out;
   std::ostringstream err;
   SimulatedMouse* mouse = nullptr;
@@ -77,6 +80,35 @@ TEST_F(WriteFailureTest, AReadCutShortAfterTheCodeReadSavesNothing) {
   EXPECT_NE(err.str().find("stopped answering"), std::string::npos) << err.str();
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_EQ(out.str(), "");
+}
+
+// A mouse lost in its code read (after 5 or 6 frames) or in the whole read (after 300)
+// is not accepted: the restore neither writes nor claims to have restored anything.
+TEST_F(WriteFailureTest, ARestoreOfAMouseLostInItsDiscoveryRestoresNothing) {
+  for (const int frames : {5, 6, 300}) {
+    unplugAfter = frames;
+    const int status = mousectl({"restore", "1", "--yes"});
+    EXPECT_EQ(status, kExitNoDevice) << frames << ": " << err.str();
+    EXPECT_EQ(out.str().find("restored"), std::string::npos) << frames << ": " << out.str();
+    EXPECT_TRUE(err.str().starts_with("mousectl: ")) << frames;
+  }
+}
+
+// Written whole and restarted, but lost again while it is found after the restart: the
+// mouse may hold the defaults, but nothing was read back, so it is no success.
+TEST_F(WriteFailureTest, ARestoreWhoseMouseIsLostAfterTheRestartIsNoSuccess) {
+  unplugAfter = kFramesBeforeTheWrite + 1 + 293 + 1 + 5;
+  const int status = mousectl({"restore", "1", "--yes"});
+  EXPECT_NE(status, kExitOk) << err.str();
+  EXPECT_EQ(out.str().find("read back"), std::string::npos) << out.str();
+  EXPECT_TRUE(err.str().starts_with("mousectl: ")) << err.str();
+}
+
+TEST_F(WriteFailureTest, InfoOnAMouseLostInItsCodeReadDoesNotAcceptIt) {
+  unplugAfter = 5;
+  const int status = mousectl({"info"});
+  EXPECT_EQ(status, kExitNoDevice) << err.str();
+  EXPECT_EQ(out.str().find("accepted:          yes"), std::string::npos) << out.str();
 }
 
 }  // namespace
