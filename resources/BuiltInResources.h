@@ -7,8 +7,9 @@
 
 namespace mousecfg {
 
-// The data files built into the program (language tables, layout files), by file
-// name without extension: "LANG1", "ORG", ... nullopt for an unknown name.
+// The data files built into the program (language tables, layout files, the udev
+// rule), by file name without extension: "LANG1", "ORG", "70-mousecfg"... nullopt for
+// an unknown name.
 std::optional<std::span<const uint8_t>> builtInResource(std::string_view name);
 
 }  // namespace mousecfg

@@ -72,8 +72,8 @@ int CliSession::open() {
     return kExitOk;
   err_ << "mousectl: " << text(langkey::message::kDeviceNotFound) << " ("
        << usbIdText(entry.vendorId) << ':' << usbIdText(entry.productId)
-       << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes:\n"
-          "install packaging/70-mousecfg.rules into /etc/udev/rules.d and plug it in again.\n";
+       << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes;\n"
+          "\"mousectl udev-rule --help\" says how to install the rule that grants it.\n";
   return kExitNoDevice;
 }
 

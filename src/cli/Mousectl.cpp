@@ -29,6 +29,7 @@ commands:
   led [OPTIONS]     show or change the lighting effect, speeds, brightness and colour table
   restore N --yes   overwrite the mouse with built-in default configuration N (1, 2 or 3),
                     restart it and read it back; without --yes only say what would happen
+  udev-rule         print the udev rule that lets you use the mouse without root
 
 Run "mousectl COMMAND --help" for a command's details.
 
@@ -51,13 +52,14 @@ struct NamedCommand {
 };
 
 constexpr NamedCommand kCommands[] = {
-    {"list", runList},       {"info", runInfo},       {"read", runRead}, {"check", runCheck},
-    {"buttons", runButtons}, {"button", runButton},   {"dpi", runDpi},   {"rate", runRate},
-    {"led", runLed},         {"restore", runRestore},
+    {"list", runList},       {"info", runInfo},          {"read", runRead},
+    {"check", runCheck},     {"buttons", runButtons},    {"button", runButton},
+    {"dpi", runDpi},         {"rate", runRate},          {"led", runLed},
+    {"restore", runRestore}, {"udev-rule", runUdevRule},
 };
 
 bool talksToTheMouse(const Command run) {
-  return run != runCheck;
+  return run != runCheck && run != runUdevRule;
 }
 
 // Chooses the backend before the command runs, so that a mistake in the environment

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "cli/InProcessMousectl.h"
+
+namespace mousecfg::test {
+namespace {
+
+std::string fileText(const char* path) {
+  std::ifstream file(path);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The commands `mousectl --help` lists: the first word of each line under "commands:".
+std::set<std::string> commandsInTheHelp() {
+  InProcessMousectl mousectl(::testing::TempDir() + "no-such-block.bin", ::testing::TempDir());
+  std::istringstream help(mousectl.run("--help", "none").out);
+  std::set<std::string> commands;
+  bool listing = false;
+  const std::regex entry(R"(^  ([a-z][a-z-]*)( |$))");
+  for (std::string line; std::getline(help, line);) {
+    if (line == "commands:") listing = true;
+    std::smatch match;
+    if (listing && std::regex_search(line, match, entry)) commands.insert(match[1]);
+  }
+  return commands;
+}
+
+// The words the completion offers after "mousectl ".
+std::set<std::string> commandsTheCompletionOffers() {
+  const std::string script = fileText(COMPLETION_PATH);
+  std::smatch match;
+  if (!std::regex_search(script, match, std::regex(R"(local commands="([^"]*)\")"))) return {};
+  std::istringstream words(match[1]);
+  std::set<std::string> commands;
+  for (std::string word; words >> word;) commands.insert(word);
+  return commands;
+}
+
+TEST(MousectlCompletion, OffersEveryCommandTheHelpLists) {
+  const std::set<std::string> listed = commandsInTheHelp();
+  ASSERT_GE(listed.size(), 11u) << "the help lists the commands";
+  std::set<std::string> offered = commandsTheCompletionOffers();
+  offered.erase("help");
+  EXPECT_EQ(offered, listed);
+}
+
+}  // namespace
+}  // namespace mousecfg::test
