@@ -29,6 +29,7 @@ commands:
   led [OPTIONS]     show or change the lighting effect, speeds, brightness and colour table
   restore N --yes   overwrite the mouse with built-in default configuration N (1, 2 or 3),
                     restart it and read it back; without --yes only say what would happen
+  doctor            check whether the mouse is plugged in and you may use it, and say what to do
   udev-rule         print the udev rule that lets you use the mouse without root
 
 Run "mousectl COMMAND --help" for a command's details.
@@ -55,11 +56,11 @@ constexpr NamedCommand kCommands[] = {
     {"list", runList},       {"info", runInfo},          {"read", runRead},
     {"check", runCheck},     {"buttons", runButtons},    {"button", runButton},
     {"dpi", runDpi},         {"rate", runRate},          {"led", runLed},
-    {"restore", runRestore}, {"udev-rule", runUdevRule},
+    {"restore", runRestore}, {"udev-rule", runUdevRule}, {"doctor", runDoctor},
 };
 
 bool talksToTheMouse(const Command run) {
-  return run != runCheck && run != runUdevRule;
+  return run != runCheck && run != runUdevRule && run != runDoctor;
 }
 
 // Chooses the backend before the command runs, so that a mistake in the environment

@@ -1,0 +1,89 @@
+#include "device/DeviceAccess.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/HexText.h"
+
+namespace mousecfg {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string firstLine(const fs::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
+bool hasUsbIds(const fs::path& device, const std::string& vendor, const std::string& product) {
+  return firstLine(device / "idVendor") == vendor && firstLine(device / "idProduct") == product;
+}
+
+bool usbDevicePresent(const AccessPlaces& places, const std::string& vendor,
+                      const std::string& product) {
+  std::error_code error;
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(places.sysfs) / "bus/usb/devices", error)) {
+    if (hasUsbIds(entry.path(), vendor, product)) return true;
+  }
+  return false;
+}
+
+// A hidraw node's HID device says whose it is in its uevent: HID_ID=0003:00003A7E:000005ED.
+bool hidrawBelongsTo(const fs::path& hidraw, const std::string& hidId) {
+  std::ifstream uevent(hidraw / "device/uevent");
+  for (std::string line; std::getline(uevent, line);) {
+    if (line.starts_with("HID_ID=")) return line.substr(7) == hidId;
+  }
+  return false;
+}
+
+bool accessible(const std::string& node) {
+  return ::access(node.c_str(), R_OK | W_OK) == 0;
+}
+
+}  // namespace
+
+bool AccessReport::nodesUsable() const {
+  return !nodes.empty() &&
+         std::all_of(nodes.begin(), nodes.end(), [](const MouseNode& node) { return node.usable; });
+}
+
+AccessReport checkDeviceAccess(int vendorId, int productId, const AccessPlaces& places) {
+  const auto vendor = static_cast<uint32_t>(vendorId);
+  const auto product = static_cast<uint32_t>(productId);
+  const std::string hidId = "0003:" + hexDigits(vendor, 8) + ":" + hexDigits(product, 8);
+  AccessReport report;
+  report.onBus = usbDevicePresent(places, hexDigits(vendor, 4, HexLetters::Lower),
+                                  hexDigits(product, 4, HexLetters::Lower));
+
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(fs::path(places.sysfs) / "class/hidraw", error))
+    if (hidrawBelongsTo(entry.path(), hidId)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    const std::string node = (fs::path(places.dev) / name).string();
+    report.nodes.push_back({node, places.usable ? places.usable(node) : accessible(node)});
+  }
+  // A mouse the kernel gave hidraw nodes is on the bus, whatever the USB tree said.
+  report.onBus = report.onBus || !report.nodes.empty();
+
+  for (const std::string& folder : places.ruleFolders) {
+    const fs::path rule = fs::path(folder) / kUdevRuleName;
+    if (fs::is_regular_file(rule, error)) {
+      report.installedRule = rule.string();
+      break;
+    }
+  }
+  return report;
+}
+
+}  // namespace mousecfg
