@@ -5,7 +5,7 @@ _mousectl() {
 
   local commands="list info read check buttons button dpi rate led restore doctor udev-rule help"
   if ((cword == 1)); then
-    COMPREPLY=($(compgen -W "$commands --help" -- "$cur"))
+    COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
   fi
 

@@ -32,7 +32,8 @@ commands:
   doctor            check whether the mouse is plugged in and you may use it, and say what to do
   udev-rule         print the udev rule that lets you use the mouse without root
 
-Run "mousectl COMMAND --help" for a command's details.
+Run "mousectl COMMAND --help" for a command's details, "mousectl --version" for the
+version.
 
 environment:
   MOUSECFG_BACKEND=sim   use the built-in simulated mouse instead of real devices
@@ -101,6 +102,10 @@ int runMousectl(const Arguments& words, const CliContext& context) {
   const std::string& command = words[0];
   if (command == "--help" || command == "-h" || command == "help") {
     context.out << kUsage;
+    return kExitOk;
+  }
+  if (command == "--version" || command == "-V") {
+    context.out << "mousectl " << MOUSECFG_VERSION << '\n';
     return kExitOk;
   }
   const Arguments args(words.begin() + 1, words.end());

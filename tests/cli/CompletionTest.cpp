@@ -52,5 +52,19 @@ TEST(MousectlCompletion, OffersEveryCommandTheHelpLists) {
   EXPECT_EQ(offered, listed);
 }
 
+TEST(MousectlCompletion, OffersTheProgramsOwnOptions) {
+  const std::string script = fileText(COMPLETION_PATH);
+  EXPECT_NE(script.find(R"("$commands --help --version")"), std::string::npos);
+}
+
+TEST(MousectlVersion, PrintsTheProjectsVersion) {
+  InProcessMousectl mousectl(::testing::TempDir() + "no-such-block.bin", ::testing::TempDir());
+  for (const char* option : {"--version", "-V"}) {
+    const CommandRun version = mousectl.run(option, "none");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("mousectl ") + PROJECT_VERSION + "\n");
+  }
+}
+
 }  // namespace
 }  // namespace mousecfg::test
