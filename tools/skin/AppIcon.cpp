@@ -6,14 +6,16 @@
 
 namespace mousecfg::skin {
 
-QImage paintAppIcon(const SkinPalette& palette) {
+QImage paintAppIcon(const SkinPalette& palette, int pixels) {
   // Drawn at four times the size and scaled down, so the small parts blend smoothly.
+  // The drawing is laid out on the 64-pixel grid of the window's icon.
   constexpr int kFactor = 4;
-  QImage large = newCanvas(kAppIconSize * kFactor);
+  const qreal scale = kFactor * pixels / qreal(kAppIconSize.width());
+  QImage large = newCanvas(QSize(pixels, pixels) * kFactor);
   {
     QPainter painter(&large);
     prepare(painter);
-    painter.scale(kFactor, kFactor);
+    painter.scale(scale, scale);
     const QRectF tile(2, 2, 60, 60);
     const QPainterPath shape = roundedRect(tile, 14);
     painter.fillPath(shape, verticalGradient(tile, mix(palette.accent, Qt::white, 0.2),
@@ -29,7 +31,7 @@ QImage paintAppIcon(const SkinPalette& palette) {
     lit.accent = mix(palette.accent, Qt::white, 0.45);  // lights that show on the accent tile
     paintMouse(painter, lit, QRectF(17, 5, 30, 54));
   }
-  return large.scaled(kAppIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return large.scaled(QSize(pixels, pixels), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace mousecfg::skin

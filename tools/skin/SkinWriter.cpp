@@ -5,7 +5,9 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "AppIcon.h"
 #include "SkinCatalog.h"
+#include "SkinPalette.h"
 
 namespace mousecfg::skin {
 namespace {
@@ -13,9 +15,8 @@ namespace {
 // Highest zlib compression; the files are checked in.
 constexpr int kPngQuality = 0;
 
-bool writePicture(const QDir& folder, const SkinPicture& picture) {
-  const QImage image = picture.paint().convertToFormat(QImage::Format_ARGB32);
-  const QString path = folder.filePath(picture.name + ".png");
+bool writeImage(const QImage& picture, const QString& path) {
+  const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG", kPngQuality) ||
       !file.commit()) {
@@ -23,6 +24,10 @@ bool writePicture(const QDir& folder, const SkinPicture& picture) {
     return false;
   }
   return true;
+}
+
+bool writePicture(const QDir& folder, const SkinPicture& picture) {
+  return writeImage(picture.paint(), folder.filePath(picture.name + ".png"));
 }
 
 bool writeResourceList(const QDir& folder, const std::vector<SkinPicture>& catalog) {
@@ -53,6 +58,25 @@ bool writeSkin(const QString& folderPath) {
   ok = writeResourceList(folder, catalog) && ok;
   if (ok)
     std::printf("wrote %zu pictures and skin.qrc to %s\n", catalog.size(), qPrintable(folderPath));
+  return ok;
+}
+
+bool writeThemeIcons(const QString& folderPath) {
+  bool ok = true;
+  for (const int pixels : kThemeIconSizes) {
+    const QString size = QString("%1x%1").arg(pixels);
+    QDir folder(QDir(folderPath).filePath("hicolor/" + size + "/apps"));
+    if (!folder.mkpath(".")) {
+      std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+      ok = false;
+      continue;
+    }
+    const QImage icon = paintAppIcon(skinPalette(kFirstSkinSet), pixels);
+    ok = writeImage(icon, folder.filePath("mousecfg.png")) && ok;
+  }
+  if (ok)
+    std::printf("wrote the application icon in %zu sizes to %s\n", std::size(kThemeIconSizes),
+                qPrintable(folderPath));
   return ok;
 }
 
