@@ -24,6 +24,10 @@ constexpr char kGroupKeyLabels = 'C';
 constexpr char kGroupTitle = 'E';
 constexpr QPoint kTitlePosition{60, 18};
 constexpr int kTitleWidth = 420;
+// The connection footer: in the strip above the footer buttons, left of the web button.
+constexpr QRect kFooterRect{204, 520, 536, 34};
+constexpr int kFooterPointSize = 9;
+constexpr QRgb kFooterColour = 0xF2B65A;
 
 struct PageButtonBinding {
   const char* name;
@@ -63,6 +67,10 @@ QtMainWindow::QtMainWindow(MainWindowState& state)
   title_->setObjectName("lbl_Title");
   hint_ = new QLabel(this);
   hint_->setObjectName("lbl_Content");
+  footer_ = new QLabel(this);
+  footer_->setObjectName("lbl_Connection");
+  footer_->setWordWrap(true);
+  footer_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   overlay_ = new QWidget(this);  // eats clicks while a transfer runs
   overlay_->setObjectName("Disable_All");
   overlay_->hide();
@@ -155,6 +163,7 @@ void QtMainWindow::render() {
   renderButtons();
   renderKeyLabels();
   renderTexts();
+  renderFooter();
   for (QtPageView* view : pageViews_) view->render();
   renderShape();
   overlay_->setGeometry(rect());
@@ -252,6 +261,19 @@ void QtMainWindow::renderTexts() {
   hint_->setFont(hintFont);
   hint_->setStyleSheet(QStringLiteral("color: %1;").arg(QColor::fromRgb(hint.style.rgb).name()));
   hint_->setGeometry(qt(hint.rect));
+}
+
+// Without a mouse, the strip above the footer buttons says what is missing.
+void QtMainWindow::renderFooter() {
+  const std::string& text = state_.core().footer.text();
+  footer_->setVisible(!text.empty() && state_.visiblePage != Page::Engineer);
+  if (text.empty()) return;
+  QFont font(fontName());
+  font.setPointSize(kFooterPointSize);
+  footer_->setFont(font);
+  footer_->setStyleSheet(QStringLiteral("color: %1;").arg(QColor(kFooterColour).name()));
+  footer_->setText(qt(text));
+  footer_->setGeometry(kFooterRect);
 }
 
 // The background picture, stretched for the wider engineer page: its frame (header,

@@ -38,6 +38,7 @@ class QtMainWindow : public QWidget {
   QtPictureButton* button(const QString& name) const { return buttons_.value(name); }
   QtPictureButton* keyLabel(int index) const { return keyLabels_[static_cast<size_t>(index)]; }
   QLabel* hintLabel() const { return hint_; }
+  QLabel* footerLabel() const { return footer_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -55,6 +56,7 @@ class QtMainWindow : public QWidget {
   void renderButtons();
   void renderKeyLabels();
   void renderTexts();
+  void renderFooter();
   void renderShape();
   QPixmap background() const;
   QFont groupFont(char group) const;
@@ -72,6 +74,7 @@ class QtMainWindow : public QWidget {
   QtPictureButton* webButton_ = nullptr;
   QLabel* title_ = nullptr;
   QLabel* hint_ = nullptr;
+  QLabel* footer_ = nullptr;
   QWidget* overlay_ = nullptr;
   QTimer devTimer_;
   mutable QPixmap stretchedBackground_;

@@ -27,21 +27,27 @@ std::string nodeList(const AccessReport& report) {
 
 std::string whatToDo(const AccessReport& report) {
   std::ostringstream todo;
-  if (!report.onBus) {
-    todo << "Plug the mouse in, then run \"mousectl doctor\" again.\n\"lsusb -d " << kIds
-         << "\" lists it once it is there.\n";
-  } else if (report.nodes.empty()) {
-    todo << "The kernel made no hidraw node for the mouse. Load the hidraw driver with\n"
-            "\"sudo modprobe hidraw\", then unplug the mouse and plug it in again.\n";
-  } else if (report.nodesUsable()) {
-    todo << "Nothing: the mouse can be used. \"mousectl info\" shows it.\n";
-  } else if (!report.installedRule) {
-    todo << "Install the udev rule that lets you open the mouse's nodes:\n"
-         << kInstallRule << "then unplug the mouse and plug it in again.\n";
-  } else {
-    todo << "The rule is installed, but the nodes are not yours yet. Unplug the mouse and\n"
-            "plug it in again (or run \"sudo udevadm trigger\"). The rule grants the user\n"
-            "logged in at the computer's screen; over ssh, run mousectl as root.\n";
+  switch (firstProblem(report)) {
+    case AccessProblem::NotOnBus:
+      todo << "Plug the mouse in, then run \"mousectl doctor\" again.\n\"lsusb -d " << kIds
+           << "\" lists it once it is there.\n";
+      break;
+    case AccessProblem::NoNodes:
+      todo << "The kernel made no hidraw node for the mouse. Load the hidraw driver with\n"
+              "\"sudo modprobe hidraw\", then unplug the mouse and plug it in again.\n";
+      break;
+    case AccessProblem::NoRule:
+      todo << "Install the udev rule that lets you open the mouse's nodes:\n"
+           << kInstallRule << "then unplug the mouse and plug it in again.\n";
+      break;
+    case AccessProblem::NotYetGranted:
+      todo << "The rule is installed, but the nodes are not yours yet. Unplug the mouse and\n"
+              "plug it in again (or run \"sudo udevadm trigger\"). The rule grants the user\n"
+              "logged in at the computer's screen; over ssh, run mousectl as root.\n";
+      break;
+    case AccessProblem::None:
+      todo << "Nothing: the mouse can be used. \"mousectl info\" shows it.\n";
+      break;
   }
   return todo.str();
 }
@@ -60,7 +66,7 @@ AccessAdvice adviseOnAccess(const AccessReport& report) {
        << '\n';
   text << "3. The udev rule:       " << report.installedRule.value_or("not installed") << '\n';
   text << "\nWhat to do: " << whatToDo(report);
-  return {text.str(), report.onBus && report.nodesUsable() ? kExitOk : kExitNoDevice};
+  return {text.str(), firstProblem(report) == AccessProblem::None ? kExitOk : kExitNoDevice};
 }
 
 int runDoctor(const Arguments& args, const CliContext& context) {

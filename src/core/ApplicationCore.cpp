@@ -2,6 +2,7 @@
 
 #include "base/LayoutSet.h"
 #include "core/MouseAccess.h"
+#include "device/ImageMap.h"
 
 namespace mousecfg {
 
@@ -35,6 +36,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       mouseStore(SystemMouseStore::defaultPath(setup.environment)),
       desktop(selectDesktopMouseBackend(processRunner, setup.environment)),
       systemMouse(mouseStore, desktop.get()),
+      footer(std::move(setup.checkAccess)),
       shell(*this, std::move(setup.pictureSizes)),
       programName_(std::move(setup.programName)) {
   link.setObserver(this);
@@ -87,6 +89,10 @@ void ApplicationCore::notFoundAfterRestart() {
   if (tellDeviceFailures_) host.showText(kNotFoundAfterRestartText);
 }
 
+AccessReport ApplicationCore::defaultAccessCheck() {
+  return checkDeviceAccess(image::kDefaultVendorId, image::kDefaultProductId);
+}
+
 bool ApplicationCore::holdMouseLock() {
   if (!mouseLockPath_ || mouseLock_) return true;
   MouseLock::Attempt attempt = MouseLock::tryAcquire(*mouseLockPath_, programName_);
@@ -131,6 +137,7 @@ void ApplicationCore::hideMenus() {
 
 void ApplicationCore::deviceGone() {
   refusedWriteTold_ = false;  // the next refusal is news
+  footer.noMouse();
   reportRate.deviceGone();
   dpi.deviceGone();
 }
@@ -140,10 +147,12 @@ void ApplicationCore::refreshSystemMouseGroups() {
 }
 
 void ApplicationCore::showFirstPage() {
+  footer.connected();  // only a whole read shows the first page
   shell.showFirstPage();
 }
 
 void ApplicationCore::errorStateEntered() {
+  footer.noMouse();
   shell.showFirstPage();
 }
 

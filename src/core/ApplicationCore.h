@@ -11,6 +11,7 @@
 #include "base/MouseLock.h"
 #include "base/ProgramOptions.h"
 #include "base/WindowLayout.h"
+#include "core/ConnectionFooter.h"
 #include "core/MainWindowState.h"
 #include "device/DeviceLink.h"
 #include "device/HidBackend.h"
@@ -54,7 +55,10 @@ class ApplicationCore : public LinkObserver {
     // The window tells the user of a change the mouse refused, a read cut short and a
     // mouse lost in its restart; mousectl reports the results of its own commands.
     bool tellDeviceFailures = true;
+    // What stands between the user and the real mouse, for the footer without a mouse.
+    ConnectionFooter::AccessCheck checkAccess = defaultAccessCheck;
   };
+  static AccessReport defaultAccessCheck();
 
   static constexpr const char* kRefusedWriteText =
       "The mouse did not take the last change; it may have been unplugged. The settings "
@@ -95,6 +99,7 @@ class ApplicationCore : public LinkObserver {
   PosixProcessRunner processRunner;
   std::unique_ptr<DesktopMouseBackend> desktop;
   SystemMouseSettings systemMouse;
+  ConnectionFooter footer;
   MainWindowState shell;
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }

@@ -56,6 +56,13 @@ bool AccessReport::nodesUsable() const {
          std::all_of(nodes.begin(), nodes.end(), [](const MouseNode& node) { return node.usable; });
 }
 
+AccessProblem firstProblem(const AccessReport& report) {
+  if (!report.onBus) return AccessProblem::NotOnBus;
+  if (report.nodes.empty()) return AccessProblem::NoNodes;
+  if (report.nodesUsable()) return AccessProblem::None;
+  return report.installedRule ? AccessProblem::NotYetGranted : AccessProblem::NoRule;
+}
+
 AccessReport checkDeviceAccess(int vendorId, int productId, const AccessPlaces& places) {
   const auto vendor = static_cast<uint32_t>(vendorId);
   const auto product = static_cast<uint32_t>(productId);

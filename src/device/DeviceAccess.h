@@ -37,6 +37,17 @@ struct AccessReport {
   bool nodesUsable() const;
 };
 
+// The first thing missing, in the order a user puts it right.
+enum class AccessProblem {
+  NotOnBus,       // not plugged in
+  NoNodes,        // plugged in, but the kernel made no hidraw node (no hidraw driver)
+  NoRule,         // nodes this user may not open, and the udev rule is not installed
+  NotYetGranted,  // the rule is installed, but the nodes were made before it
+  None,           // the mouse can be used
+};
+
+AccessProblem firstProblem(const AccessReport& report);
+
 inline constexpr const char* kUdevRuleName = "70-mousecfg.rules";
 
 AccessReport checkDeviceAccess(int vendorId, int productId, const AccessPlaces& places = {});

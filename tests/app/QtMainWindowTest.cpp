@@ -83,6 +83,18 @@ TEST_F(QtMainWindowTest, UnpluggedMouseIsNotFoundAndPluggedAgainIsReadAgain) {
   EXPECT_TRUE(pageShown(Page::Keys)) << "read again, back on page 1";
 }
 
+TEST_F(QtMainWindowTest, TheFooterSaysWhatIsMissingOnlyWhileNoMouseIsConnected) {
+  QLabel* footer = window().footerLabel();
+  EXPECT_TRUE(footer->isVisible());
+  EXPECT_TRUE(footer->text().contains("Changes made now reach no mouse."))
+      << footer->text().toStdString();
+  ASSERT_TRUE(waitForConnection());
+  EXPECT_FALSE(footer->isVisible());
+  mouse.unplug();
+  ASSERT_TRUE(tickMonitorUntil(shell, [this] { return !shell.link.channel.isOpen(); }));
+  EXPECT_TRUE(footer->isVisible());
+}
+
 TEST_F(QtMainWindowTest, LanguageTwoRestylesTheWindow) {
   click("Btn_Lang2");
   EXPECT_EQ(shell.state.language(), 2);
