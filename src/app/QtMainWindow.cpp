@@ -3,7 +3,9 @@
 #include <qdrawutil.h>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusTipEvent>
@@ -358,8 +360,15 @@ void QtMainWindow::onPageButton(PageButton button) {
   render();
 }
 
+// The README that cmake --install puts beside the program: PREFIX/share/doc/mousecfg.
+std::string QtMainWindow::installedDocumentation() {
+  const QString path = QCoreApplication::applicationDirPath() + "/../share/doc/mousecfg/README.md";
+  return QDir::cleanPath(path).toStdString();
+}
+
 void QtMainWindow::onWeb() {
-  if (state_.Btn_Web_0Click()) QDesktopServices::openUrl(QUrl(qt(state_.options().web)));
+  if (state_.Btn_Web_0Click())
+    QDesktopServices::openUrl(QUrl(qt(state_.webAddress(installedDocumentation()))));
   render();
 }
 

@@ -57,6 +57,7 @@ class QtMainWindow : public QWidget {
   void renderKeyLabels();
   void renderTexts();
   void renderFooter();
+  static std::string installedDocumentation();
   void renderShape();
   QPixmap background() const;
   QFont groupFont(char group) const;

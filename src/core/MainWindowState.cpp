@@ -1,5 +1,7 @@
 #include "core/MainWindowState.h"
 
+#include <filesystem>
+
 #include "base/LanguageKeys.h"
 #include "core/ApplicationCore.h"
 
@@ -128,6 +130,14 @@ void MainWindowState::languageButtonClick(int language) {
 bool MainWindowState::Btn_Web_0Click() {
   webPressed = true;
   return options_.webEnable && !options_.web.empty();
+}
+
+std::string MainWindowState::webAddress(const std::string& installedDocumentation) const {
+  std::error_code error;
+  if (options_.web == kBuiltInWebAddress && !installedDocumentation.empty() &&
+      std::filesystem::is_regular_file(installedDocumentation, error))
+    return "file://" + std::filesystem::absolute(installedDocumentation, error).string();
+  return options_.web;
 }
 
 void MainWindowState::FormCloseQuery() {

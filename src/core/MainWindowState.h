@@ -57,6 +57,9 @@ class MainWindowState {
   void languageButtonClick(int language);
   // The web button: true when the address should be opened.
   bool Btn_Web_0Click();
+  // The address the web button opens: the page the layout names, or, in place of the
+  // built-in placeholder, the installed documentation (a file path) when it exists.
+  std::string webAddress(const std::string& installedDocumentation) const;
   void FormCloseQuery();
   void closeMenus() { menusOpen = false; }
 

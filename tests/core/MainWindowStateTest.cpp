@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "support/SimulatedCoreFixture.h"
 
 namespace mousecfg::test {
@@ -151,6 +154,20 @@ TEST_F(MainWindowStateTest, WebButtonOpensOnlyWhenEnabled) {
   MainWindowState& quiet = quietCore.shell;
   EXPECT_FALSE(quiet.Btn_Web_0Click());
   EXPECT_TRUE(quiet.webPressed) << "the press still shows";
+}
+
+TEST_F(MainWindowStateTest, WebButtonOpensTheInstalledReadmeInPlaceOfThePlaceholder) {
+  std::filesystem::create_directories(configFolder);
+  const std::filesystem::path readme = configFolder / "README.md";
+  EXPECT_EQ(state.webAddress(readme.string()), kBuiltInWebAddress) << "not installed";
+  std::ofstream(readme) << "# mousecfg\n";
+  EXPECT_EQ(state.webAddress(readme.string()), "file://" + readme.string());
+
+  ProgramOptions vendor = builtInProgramOptions();
+  vendor.web = "https://example.com/mouse";
+  ApplicationCore vendorCore(mouse, host, {processEnvironment, skinSizes, vendor});
+  EXPECT_EQ(vendorCore.shell.webAddress(readme.string()), "https://example.com/mouse")
+      << "a page the layout names wins";
 }
 
 TEST_F(MainWindowStateTest, ClosingDropsTheDevice) {
