@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button dpi rate led restore doctor udev-rule help"
+  local commands="list info read check buttons button functions dpi rate led restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return

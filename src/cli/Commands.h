@@ -25,6 +25,8 @@ int runLed(const Arguments& args, const CliContext& context);
 // mousectl restore 1|2|3 --yes: writes built-in default configuration N to the mouse,
 // restarts it and reads it back, as the window's "Confirm" buttons do.
 int runRestore(const Arguments& args, const CliContext& context);
+// mousectl functions: every function name of the button menu, one per line.
+int runFunctions(const Arguments& args, const CliContext& context);
 // mousectl doctor: checks, in order, what stands between the user and the mouse.
 int runDoctor(const Arguments& args, const CliContext& context);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.

@@ -21,6 +21,7 @@ commands:
   read -o FILE      save the mouse's whole stored configuration (2048 bytes) to FILE
   check FILE        check the sections of a saved configuration
   buttons           list the function of every button of both profiles and the nine combo keys
+  functions         list every function name "button" takes
   button N FUNCTION [--profile 1|2]
                     set button N (1..12) to a menu function ("DPI +"), a stored macro,
                     "Fire MacroN" or an 8-hex-digit entry (profile 1 unless --profile 2)
@@ -54,14 +55,23 @@ struct NamedCommand {
 };
 
 constexpr NamedCommand kCommands[] = {
-    {"list", runList},       {"info", runInfo},          {"read", runRead},
-    {"check", runCheck},     {"buttons", runButtons},    {"button", runButton},
-    {"dpi", runDpi},         {"rate", runRate},          {"led", runLed},
-    {"restore", runRestore}, {"udev-rule", runUdevRule}, {"doctor", runDoctor},
+    {"list", runList},
+    {"info", runInfo},
+    {"read", runRead},
+    {"check", runCheck},
+    {"buttons", runButtons},
+    {"button", runButton},
+    {"dpi", runDpi},
+    {"rate", runRate},
+    {"led", runLed},
+    {"restore", runRestore},
+    {"udev-rule", runUdevRule},
+    {"doctor", runDoctor},
+    {"functions", runFunctions},
 };
 
 bool talksToTheMouse(const Command run) {
-  return run != runCheck && run != runUdevRule && run != runDoctor;
+  return run != runCheck && run != runUdevRule && run != runDoctor && run != runFunctions;
 }
 
 // Chooses the backend before the command runs, so that a mistake in the environment

@@ -60,6 +60,10 @@ std::string groupText(MenuPanel panel, const LanguageTables& languages) {
 struct Candidate {
   std::string text;  // as shown to the user
   FunctionChoice choice;
+  // The text without its group ("LED ON/OFF" has a slash of its own), and whether
+  // the group was put before it.
+  std::string plain;
+  bool qualified = false;
 };
 
 std::vector<Candidate> candidates(const LanguageTables& languages,
@@ -70,13 +74,14 @@ std::vector<Candidate> candidates(const LanguageTables& languages,
     if (entry.action != MenuAction::Assign) continue;
     const FunctionChoice choice{FunctionChoice::Kind::MenuItem, entry.id, {}, 0};
     const std::string text = languages.text(entry.languageKey);
-    all.push_back({text, choice});
-    all.push_back({groupText(entry.panel, languages) + "/" + text, choice});
+    all.push_back({text, choice, text, false});
+    all.push_back({groupText(entry.panel, languages) + "/" + text, choice, text, true});
   }
   for (size_t j = 0; j < macroNames.size(); ++j)
-    all.push_back({macroNames[j], {FunctionChoice::Kind::DeviceMacro, 0, {}, j}});
+    all.push_back({macroNames[j], {FunctionChoice::Kind::DeviceMacro, 0, {}, j}, macroNames[j]});
   for (size_t j = 0; j < fireMacroNames.size(); ++j)
-    all.push_back({fireMacroNames[j], {FunctionChoice::Kind::FireMacro, 0, {}, j}});
+    all.push_back(
+        {fireMacroNames[j], {FunctionChoice::Kind::FireMacro, 0, {}, j}, fireMacroNames[j]});
   return all;
 }
 
@@ -104,13 +109,11 @@ void explainNonFunction(const MenuEntry& entry, const std::string& given,
 
 // A qualified text is offered only where the plain one names two functions.
 bool worthSuggesting(const Candidate& candidate, const std::vector<Candidate>& all) {
-  const size_t slash = candidate.text.find('/');
-  const std::string plain =
-      folded(slash == std::string::npos ? candidate.text : candidate.text.substr(slash + 1));
+  const std::string plain = folded(candidate.plain);
   const auto samePlain = std::count_if(all.begin(), all.end(), [&](const Candidate& other) {
-    return other.text.find('/') == std::string::npos && folded(other.text) == plain;
+    return !other.qualified && folded(other.plain) == plain;
   });
-  return slash == std::string::npos ? samePlain == 1 : samePlain > 1;
+  return candidate.qualified ? samePlain > 1 : samePlain == 1;
 }
 
 std::vector<std::string> closeTexts(const std::string& wanted, const std::vector<Candidate>& all) {
@@ -118,7 +121,7 @@ std::vector<std::string> closeTexts(const std::string& wanted, const std::vector
   for (const Candidate& candidate : all) {
     if (!worthSuggesting(candidate, all)) continue;
     const std::string text = folded(candidate.text);
-    const std::string plain = text.substr(text.find('/') + 1);  // the whole text without '/'
+    const std::string plain = folded(candidate.plain);
     const size_t distance = std::min(editDistance(wanted, text), editDistance(wanted, plain));
     const bool contains = !wanted.empty() && (text.find(wanted) != std::string::npos ||
                                               wanted.find(plain) != std::string::npos);
@@ -156,8 +159,7 @@ FunctionLookup lookUpFunction(std::string_view text, const LanguageTables& langu
   if (result.matches.size() > 1) {
     result.problem = "\"" + given + "\" names more than one function; write it with its group";
     for (const Candidate& candidate : all)
-      if (candidate.text.find('/') != std::string::npos &&
-          folded(candidate.text).ends_with("/" + wanted))
+      if (candidate.qualified && folded(candidate.plain) == wanted)
         result.suggestions.push_back(candidate.text);
     result.matches.clear();
     return result;
@@ -172,9 +174,10 @@ FunctionLookup lookUpFunction(std::string_view text, const LanguageTables& langu
 }
 
 std::vector<std::string> functionItemTexts(const LanguageTables& languages) {
+  const std::vector<Candidate> all = candidates(languages, {}, {});
   std::vector<std::string> texts;
-  for (const MenuEntry& entry : menuEntries())
-    if (entry.action == MenuAction::Assign) texts.push_back(languages.text(entry.languageKey));
+  for (const Candidate& candidate : all)
+    if (worthSuggesting(candidate, all)) texts.push_back(candidate.text);
   return texts;
 }
 
