@@ -26,6 +26,7 @@ CliSession::CliSession(const CliContext& context)
   setup.lockMouse = true;
   setup.programName = kCommandLineProgramName;
   setup.tellDeviceFailures = false;
+  setup.checkAccess = {};  // no footer to fill: mousectl doctor checks access
   core_ = std::make_unique<ApplicationCore>(*backend_, host_, std::move(setup));
 }
 

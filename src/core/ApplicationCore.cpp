@@ -64,6 +64,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
 }
 
 ApplicationCore::~ApplicationCore() {
+  link.channel.setWriteWatcher({});
   link.listener.stop();
   link.setObserver(nullptr);
 }
@@ -85,8 +86,11 @@ void ApplicationCore::readCutShort() {
   if (tellDeviceFailures_) host.showText(kReadCutShortText);
 }
 
+// A restore whose write was refused has been told already: the mouse that went away
+// in the write is why it was not found.
 void ApplicationCore::notFoundAfterRestart() {
-  if (tellDeviceFailures_) host.showText(kNotFoundAfterRestartText);
+  footer.noMouse();
+  if (tellDeviceFailures_ && !refusedWriteTold_) host.showText(kNotFoundAfterRestartText);
 }
 
 AccessReport ApplicationCore::defaultAccessCheck() {
@@ -147,7 +151,9 @@ void ApplicationCore::refreshSystemMouseGroups() {
 }
 
 void ApplicationCore::showFirstPage() {
-  footer.connected();  // only a whole read shows the first page
+  // A whole read shows the first page, and so does a restore as it begins, with the
+  // mouse connected; a restore that loses the mouse says so in notFoundAfterRestart.
+  footer.connected();
   shell.showFirstPage();
 }
 

@@ -26,14 +26,26 @@ bool hasUsbIds(const fs::path& device, const std::string& vendor, const std::str
   return firstLine(device / "idVendor") == vendor && firstLine(device / "idProduct") == product;
 }
 
+// The entries of a folder, none when it cannot be read; never throws, since the check
+// runs inside the window's handlers.
+std::vector<fs::path> folderEntries(const fs::path& folder) {
+  std::vector<fs::path> entries;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    entries.push_back(it->path());
+  return entries;
+}
+
 bool usbDevicePresent(const AccessPlaces& places, const std::string& vendor,
                       const std::string& product) {
-  std::error_code error;
-  for (const auto& entry :
-       fs::directory_iterator(fs::path(places.sysfs) / "bus/usb/devices", error)) {
-    if (hasUsbIds(entry.path(), vendor, product)) return true;
-  }
+  for (const fs::path& device : folderEntries(fs::path(places.sysfs) / "bus/usb/devices"))
+    if (hasUsbIds(device, vendor, product)) return true;
   return false;
+}
+
+// hidraw2 before hidraw10.
+bool inNodeOrder(const std::string& a, const std::string& b) {
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 // A hidraw node's HID device says whose it is in its uevent: HID_ID=0003:00003A7E:000005ED.
@@ -72,10 +84,9 @@ AccessReport checkDeviceAccess(int vendorId, int productId, const AccessPlaces& 
                                   hexDigits(product, 4, HexLetters::Lower));
 
   std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(fs::path(places.sysfs) / "class/hidraw", error))
-    if (hidrawBelongsTo(entry.path(), hidId)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
+  for (const fs::path& hidraw : folderEntries(fs::path(places.sysfs) / "class/hidraw"))
+    if (hidrawBelongsTo(hidraw, hidId)) names.push_back(hidraw.filename().string());
+  std::sort(names.begin(), names.end(), inNodeOrder);
   for (const std::string& name : names) {
     const std::string node = (fs::path(places.dev) / name).string();
     report.nodes.push_back({node, places.usable ? places.usable(node) : accessible(node)});
@@ -83,6 +94,7 @@ AccessReport checkDeviceAccess(int vendorId, int productId, const AccessPlaces& 
   // A mouse the kernel gave hidraw nodes is on the bus, whatever the USB tree said.
   report.onBus = report.onBus || !report.nodes.empty();
 
+  std::error_code error;
   for (const std::string& folder : places.ruleFolders) {
     const fs::path rule = fs::path(folder) / kUdevRuleName;
     if (fs::is_regular_file(rule, error)) {

@@ -31,6 +31,10 @@ const char* describe(DevInfoOutcome outcome) {
   return "unknown";
 }
 
+bool keptOpen(DevInfoOutcome outcome) {
+  return outcome == DevInfoOutcome::Accepted || outcome == DevInfoOutcome::MemoryTypeMismatch;
+}
+
 bool lostFrames(DevInfoOutcome outcome) {
   return outcome == DevInfoOutcome::CommandRefused || outcome == DevInfoOutcome::ReplyLost ||
          outcome == DevInfoOutcome::IdReadFailed || outcome == DevInfoOutcome::ReadIncomplete;
@@ -89,10 +93,11 @@ Discovery::SearchResult Discovery::searchDeviceTable(SearchKind kind) {
       link_.channel.vendorId_ = entry.vendorId;
       link_.channel.productId_ = entry.productId;
       // The window shows whatever the outcome left: the read configuration, or the
-      // error state. A mouse that lost frames on the way is not kept open, so that no
-      // change is written to a mouse whose configuration was not read.
+      // error state of a chip that does not fit. Any other mouse that was not read whole
+      // is not kept open, so that no change is written to a mouse whose configuration
+      // the window does not know.
       const DevInfoOutcome outcome = ReadDevInfo();
-      if (!lostFrames(outcome)) return SearchResult::Found;
+      if (keptOpen(outcome)) return SearchResult::Found;
       forgetUnreadMouse(outcome);
       return outcome == DevInfoOutcome::ReadIncomplete ? SearchResult::ReadCutShort
                                                        : SearchResult::Unread;
@@ -202,10 +207,12 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
   }
 
   // A refused read would leave 0xFF codes, which look like the generic 255/255 pair.
-  if (!channel.BlockRead(static_cast<uint16_t>(idAddress), link_.image.fireKey))
+  // The codes are read aside: the fire keys shown change only for an accepted mouse.
+  decltype(link_.image.fireKey) codes{};
+  if (!channel.BlockRead(static_cast<uint16_t>(idAddress), codes))
     return DevInfoOutcome::IdReadFailed;
-  const int manufacturer = link_.image.fireKey[image::kFireKeyManufacturer];
-  const int product = link_.image.fireKey[image::kFireKeyProduct];
+  const int manufacturer = codes[image::kFireKeyManufacturer];
+  const int product = codes[image::kFireKeyProduct];
   connection.deviceIds = IdPair{manufacturer, product};
 
   if (!idsAccepted(manufacturer, product)) {
@@ -213,6 +220,7 @@ DevInfoOutcome Discovery::ReadDevInfo(bool readConfiguration) {
     if (link_.host.confirmMessage(langkey::message::kForeignIds)) link_.startMonitor();
     return DevInfoOutcome::ForeignIds;
   }
+  link_.image.fireKey = codes;
   if (readConfiguration && !link_.transfer.Btn_Read()) return DevInfoOutcome::ReadIncomplete;
   return DevInfoOutcome::Accepted;
 }

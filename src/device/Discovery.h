@@ -31,6 +31,9 @@ const char* describe(DevInfoOutcome outcome);
 // Whether the outcome means frames were lost: the mouse went away or refused them, so
 // nothing it said can be trusted and it is not accepted.
 bool lostFrames(DevInfoOutcome outcome);
+// Whether discovery keeps the mouse open after the outcome: only an accepted mouse, and
+// one whose chip does not fit, which the error state holds off.
+bool keptOpen(DevInfoOutcome outcome);
 
 // Finds the mouse among the HID collections, opens the channel, follows plugging and
 // unplugging, and decides whether a found device is accepted.
@@ -72,7 +75,8 @@ class Discovery {
 
  private:
   enum class SearchKind { MonitorTick, ReFind };
-  // Unread: found, but lost in its device information; ReadCutShort: lost in the read.
+  // Unread: found, but not accepted or lost before its read; ReadCutShort: lost in
+  // the read.
   enum class SearchResult { NotFound, Found, Unread, ReadCutShort };
   SearchResult searchDeviceTable(SearchKind kind);
   SearchResult reFind();

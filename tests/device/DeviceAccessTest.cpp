@@ -84,6 +84,15 @@ TEST_F(DeviceAccessTest, OnlyTheMousesOwnNodesAreListedInOrderWithTheirAccess) {
   EXPECT_TRUE(check().nodesUsable());
 }
 
+TEST_F(DeviceAccessTest, NodesAreListedInTheirNumbersOrder) {
+  addHidraw("hidraw10", "0003:00003A7E:000005ED");
+  addHidraw("hidraw2", "0003:00003A7E:000005ED");
+  const AccessReport report = check();
+  ASSERT_EQ(report.nodes.size(), 2u);
+  EXPECT_EQ(report.nodes[0].path, node("hidraw2"));
+  EXPECT_EQ(report.nodes[1].path, node("hidraw10"));
+}
+
 TEST_F(DeviceAccessTest, NodesAloneShowTheMouseIsThere) {
   addHidraw("hidraw0", "0003:00003A7E:000005ED");
   EXPECT_TRUE(check().onBus);

@@ -339,13 +339,49 @@ TEST_F(DiscoveryTest, ALostInformationReplyIsLostNotIgnored) {
 }
 
 TEST_F(DiscoveryTest, AMouseThatRefusesItsInformationIsNotKeptOpen) {
+  FailureObserver failures;
+  link.setObserver(&failures);
   const auto shown = link.image.buffer;
   mouse.refuseOneFrameAfter(2);  // opened, then the information command is refused
   link.discovery.DevTimerTimer();
   EXPECT_FALSE(link.channel.isOpen()) << "nothing may be written to a mouse that was not read";
   EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(shown));
-  EXPECT_TRUE(host.texts.empty()) << "a refusal before the read stays silent";
+  EXPECT_EQ(failures.readsCutShort, 0) << "a refusal before the read stays silent";
   EXPECT_TRUE(host.messages.empty());
+  link.setObserver(nullptr);
+}
+
+TEST_F(DiscoveryTest, AMouseWithAnUnknownReplyOrForeignCodesIsNotKeptOpen) {
+  const auto fireKeys = link.image.fireKey;
+  mouse.setDeviceInfoReply({0x00, 0x5A, 0x99, 0, 0, 0, 0});  // a chip byte nobody knows
+  link.discovery.DevTimerTimer();
+  EXPECT_FALSE(link.channel.isOpen());
+  mouse.unplug();
+  link.discovery.DevTimerTimer();
+  mouse.setDeviceInfoReply({0x00, 0x5A, 0xC0, 0, 0, 0, 0});
+  auto stored = mouse.storedBlock();
+  stored[290 + 0] = 0x12;  // codes that are neither the expected nor the reserve pair
+  stored[290 + 1] = 0x34;
+  mouse.setStoredBlock(stored);
+  mouse.plug();
+  link.discovery.DevTimerTimer();
+  EXPECT_FALSE(link.channel.isOpen()) << "a foreign mouse is not written to";
+  EXPECT_EQ(hexBytes(link.image.fireKey), hexBytes(fireKeys)) << "the fire keys shown stay";
+}
+
+TEST_F(DiscoveryTest, AMouseThatRefusesItsInformationAfterARestartIsNotFoundAgain) {
+  FailureObserver failures;
+  link.setObserver(&failures);
+  link.discovery.DevTimerTimer();
+  const auto monitor = link.holdMonitor();
+  host.onSleep = [this] {
+    if (host.nowMs() > 17000) mouse.refuseCommandFrames(true);
+  };
+  link.discovery.RestartAndReFind();
+  EXPECT_FALSE(link.channel.isOpen());
+  EXPECT_EQ(failures.notFoundAfterRestarts, 1);
+  EXPECT_TRUE(link.monitorTimerEnabled()) << "a later plug-in is noticed";
+  link.setObserver(nullptr);
 }
 
 TEST_F(DiscoveryTest, RestartWaitsAboutSeventeenSecondsAndFindsTheMouseAgain) {

@@ -85,7 +85,7 @@ TEST_F(ImageTransferTest, UnplugMidReadKeepsThePreviousSettings) {
   auto stored = mouse.storedBlock();
   stored[100] = 0x12;  // changed on the mouse, among the frames that still arrive
   mouse.setStoredBlock(stored);
-  mouse.unplugAfterFrames(1 + 20);  // the command and 160 bytes
+  mouse.unplugAfterFrames(1 + 20);  // the command and 140 bytes
   EXPECT_FALSE(link.transfer.Btn_Read());
 
   EXPECT_EQ(hexBytes(link.image.buffer), hexBytes(before)) << "no 0xFF for the lost frames";
