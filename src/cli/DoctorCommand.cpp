@@ -81,6 +81,11 @@ int runDoctor(const Arguments& args, const CliContext& context) {
     context.err << "usage: mousectl doctor\n";
     return kExitUsage;
   }
+  // A misspelt backend is a mistake here as everywhere; only the name is looked at.
+  if (const auto problem = backendNameProblem(context.environment)) {
+    context.err << "mousectl: " << *problem << '\n';
+    return kExitUsage;
+  }
   const std::optional<std::string> backend = context.environment(kBackendVariable);
   if (backend == std::optional<std::string>(kSimulatedBackend)) {
     context.out << "MOUSECFG_BACKEND=sim: mousectl uses the simulated mouse, which needs no\n"

@@ -55,14 +55,21 @@ SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock) {
   if (chosen == kNoDevicesBackend) {
     selected.backend = std::make_unique<NoDevicesBackend>();
   } else {
-    if (!chosen.empty() && chosen != kRealDevicesBackend)
-      selected.problems.push_back(std::string(kBackendVariable) + "=" + chosen +
-                                  " is not known: \"sim\" selects the simulated mouse, \"hid\" "
-                                  "(or nothing) the real devices, \"none\" no devices at all");
+    if (auto problem = backendNameProblem(lookup)) selected.problems.push_back(*problem);
     selected.backend = std::make_unique<HidapiBackend>();
   }
   if (sink) selected.backend = std::make_unique<TracingBackend>(std::move(selected.backend), sink);
   return selected;
+}
+
+std::optional<std::string> backendNameProblem(const EnvironmentLookup& lookup) {
+  const std::string chosen = nonEmpty(lookup, kBackendVariable).value_or("");
+  if (chosen.empty() || chosen == kRealDevicesBackend || chosen == kSimulatedBackend ||
+      chosen == kNoDevicesBackend)
+    return std::nullopt;
+  return std::string(kBackendVariable) + "=" + chosen +
+         " is not known: \"sim\" selects the simulated mouse, \"hid\" (or nothing) the real "
+         "devices, \"none\" no devices at all";
 }
 
 SelectedBackend selectBackendFromEnvironment() {

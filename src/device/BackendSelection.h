@@ -39,5 +39,7 @@ struct SelectedBackend {
 // The simulated mouse's restart delay runs on `clock`.
 SelectedBackend selectBackend(const EnvironmentLookup& lookup, Clock& clock = steadyClock());
 SelectedBackend selectBackendFromEnvironment();
+// What is wrong with MOUSECFG_BACKEND when it names no backend; nullopt when it does.
+std::optional<std::string> backendNameProblem(const EnvironmentLookup& lookup);
 
 }  // namespace mousecfg

@@ -52,6 +52,25 @@ TEST(MousectlCompletion, OffersEveryCommandTheHelpLists) {
   EXPECT_EQ(offered, listed);
 }
 
+// The commands the zsh completion describes: the words before ':' in its list.
+std::set<std::string> commandsTheZshCompletionOffers() {
+  const std::string script = fileText(ZSH_COMPLETION_PATH);
+  std::set<std::string> commands;
+  const std::regex entry(R"(^    '([a-z-]+):)");
+  std::istringstream lines(script);
+  for (std::string line; std::getline(lines, line);) {
+    std::smatch match;
+    if (std::regex_search(line, match, entry)) commands.insert(match[1]);
+  }
+  return commands;
+}
+
+TEST(MousectlCompletion, TheZshCompletionOffersEveryCommandTheHelpLists) {
+  std::set<std::string> offered = commandsTheZshCompletionOffers();
+  offered.erase("help");
+  EXPECT_EQ(offered, commandsInTheHelp());
+}
+
 TEST(MousectlCompletion, OffersTheProgramsOwnOptions) {
   const std::string script = fileText(COMPLETION_PATH);
   EXPECT_NE(script.find(R"("$commands --help --version")"), std::string::npos);

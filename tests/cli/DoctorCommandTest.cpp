@@ -73,6 +73,10 @@ TEST(DoctorCommand, TheSimulatedMouseAndNoMouseAreToldApart) {
   EXPECT_EQ(none.status, 3);
   EXPECT_NE(none.out.find("looks for no mouse at all"), std::string::npos);
   EXPECT_EQ(mousectl.run("doctor now", "sim").status, 2);
+  const CommandRun misspelt = mousectl.run("doctor", "simm");
+  EXPECT_EQ(misspelt.status, 2);
+  EXPECT_NE(misspelt.err.find("MOUSECFG_BACKEND=simm is not known"), std::string::npos)
+      << misspelt.err;
 }
 
 }  // namespace

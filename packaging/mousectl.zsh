@@ -1,0 +1,43 @@
+#compdef mousectl
+# zsh completion for mousectl
+
+_mousectl() {
+  local -a commands
+  commands=(
+    'list:list the HID collections and mark the mouse'"'"'s'
+    'info:show the mouse'"'"'s device information'
+    'read:save the whole stored configuration to a file'
+    'check:check the sections of a saved configuration'
+    'buttons:list the function of every button'
+    'button:set the function of one button'
+    'functions:list every function name "button" takes'
+    'dpi:show or change the DPI levels'
+    'rate:show or set the USB report rate'
+    'led:show or change the lighting'
+    'restore:overwrite the mouse with a default configuration'
+    'doctor:check whether you may use the mouse'
+    'udev-rule:print the udev rule'
+    'help:show the commands'
+  )
+  if (( CURRENT == 2 )); then
+    _describe 'command' commands
+    _arguments '--help[show the commands]' '--version[show the version]'
+    return
+  fi
+  case $words[2] in
+    read) _arguments '(-o --output)'{-o,--output}'[file to write]:file:_files' ;;
+    check) _files ;;
+    button)
+      _arguments '--profile[profile]:profile:(1 2)' '2:button:(1 2 3 4 5 6 7 8 9 10 11 12)' \
+        '3:function:' ;;
+    dpi) _arguments '--levels[levels switched on]:count' '--step[level and step]:level' \
+        '--active[active level]:level' '--colour[level and colour]:level' '--aim[AIM step]:step' ;;
+    rate) _values 'rate' 125 250 500 1000 ;;
+    led) _arguments '--led-type[LED type]:type:(RGB Sync MCULED SPITLED)' '--effect[effect]:effect' \
+        '--speed[breathing speed]:speed' '--flow-speed[flow speed]:speed' \
+        '--brightness[flow brightness]:brightness:(full half)' '--colour[slot and colour]:slot' ;;
+    restore) _arguments '2:configuration:(1 2 3)' '--yes[really overwrite]' ;;
+  esac
+}
+
+_mousectl "$@"
