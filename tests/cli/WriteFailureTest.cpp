@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -9,6 +8,7 @@
 
 #include "cli/CliContext.h"
 #include "device/SimulatedMouse.h"
+#include "support/FileFixtures.h"
 #include "support/VirtualClock.h"
 
 namespace mousecfg::test {
@@ -37,11 +37,9 @@ class WriteFailureTest : public ::testing::Test {
     return runMousectl(words, context);
   }
 
-  ~WriteFailureTest() override { std::filesystem::remove_all(runtime); }
-
   // A lock folder of the test's own, so that parallel tests never wait for each other.
-  const std::string runtime =
-      ::testing::TempDir() + "mousecfg-write-failure-" + std::to_string(::getpid());
+  TemporaryFolder lockFolder;
+  const std::string runtime = lockFolder.path().string();
   VirtualClock clock;  // a restart's wait costs nothing
   std::ostringstream out;
   std::ostringstream err;

@@ -1,12 +1,13 @@
 #include "device/DeviceAccess.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+
+#include "support/FileFixtures.h"
 
 namespace mousecfg::test {
 namespace {
@@ -17,10 +18,6 @@ namespace fs = std::filesystem;
 class DeviceAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::path(::testing::TempDir()) /
-           ("mousecfg-access-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
     fs::create_directories(root / "sys/bus/usb/devices");
     fs::create_directories(root / "sys/class/hidraw");
     places.sysfs = (root / "sys").string();
@@ -28,7 +25,6 @@ class DeviceAccessTest : public ::testing::Test {
     places.ruleFolders = {(root / "etc").string(), (root / "usr").string()};
     places.usable = [this](const std::string& node) { return usableNodes.contains(node); };
   }
-  void TearDown() override { fs::remove_all(root); }
 
   static void write(const fs::path& file, const std::string& text) {
     fs::create_directories(file.parent_path());
@@ -46,7 +42,8 @@ class DeviceAccessTest : public ::testing::Test {
   std::string node(const std::string& name) const { return (root / "dev" / name).string(); }
   AccessReport check() const { return checkDeviceAccess(0x3A7E, 0x05ED, places); }
 
-  fs::path root;
+  TemporaryFolder folder;
+  const fs::path root = folder.path();
   AccessPlaces places;
   std::set<std::string> usableNodes;
 };

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "base/WholeFile.h"
 #include "cli/CliContext.h"
 #include "device/SimulatedMouse.h"
+#include "support/FileFixtures.h"
 #include "support/HexBytes.h"
 #include "support/VirtualClock.h"
 #include "sweeps/SweptFault.h"
@@ -43,15 +43,6 @@ struct CommandRun {
 // each run either did what it reports or exits non-zero with a message.
 class CommandFaultSweep : public ::testing::TestWithParam<Fault> {
  protected:
-  void SetUp() override {
-    folder = fs::path(::testing::TempDir()) /
-             ("mousecfg-sweep-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   // A fresh healthy mouse, the fault armed after `frames` frames (none when negative).
   CommandRun run(const Arguments& words, int frames) {
     mouse = std::make_unique<SimulatedMouse>();
@@ -59,7 +50,7 @@ class CommandFaultSweep : public ::testing::TestWithParam<Fault> {
     std::ostringstream out;
     std::ostringstream err;
     // The lock folder is the test's own: parallel tests must not wait for each other.
-    const std::string runtime = folder.string();
+    const std::string runtime = folder.path().string();
     CliContext context(
         out, err,
         [runtime](const char* name) {
@@ -78,7 +69,7 @@ class CommandFaultSweep : public ::testing::TestWithParam<Fault> {
     return mouse->framesSeen();
   }
 
-  fs::path folder;
+  TemporaryFolder folder;
   VirtualClock clock;
   std::unique_ptr<SimulatedMouse> mouse;
 };
@@ -86,7 +77,7 @@ class CommandFaultSweep : public ::testing::TestWithParam<Fault> {
 // mousectl read -o FILE: exit 0 with the stored block in the file, or a non-zero exit
 // with a message and no file at all.
 TEST_P(CommandFaultSweep, ReadSavesTheWholeBlockOrNothing) {
-  const fs::path file = folder / "backup.bin";
+  const fs::path file = folder.path() / "backup.bin";
   const Arguments words{"read", "-o", file.string()};
   const int total = framesOfACleanRun(words);
   EXPECT_EQ(total, 2 + 2 + 3 + 1 + 293);
