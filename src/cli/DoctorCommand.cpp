@@ -92,7 +92,7 @@ int runDoctor(const Arguments& args, const CliContext& context) {
                    "access. Unset MOUSECFG_BACKEND to check the real mouse.\n";
     return kExitOk;
   }
-  if (backend == std::optional<std::string>("none")) {
+  if (backend == std::optional<std::string>(kNoDevicesBackend)) {
     context.out << "MOUSECFG_BACKEND=none: mousectl looks for no mouse at all. Unset\n"
                    "MOUSECFG_BACKEND to check the real mouse.\n";
     return kExitNoDevice;

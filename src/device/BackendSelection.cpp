@@ -9,9 +9,6 @@ namespace mousecfg {
 
 namespace {
 
-constexpr std::string_view kRealDevicesBackend = "hid";
-constexpr std::string_view kNoDevicesBackend = "none";
-
 std::optional<std::string> nonEmpty(const EnvironmentLookup& lookup, const char* name) {
   auto value = lookup(name);
   if (value && value->empty()) return std::nullopt;

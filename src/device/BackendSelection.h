@@ -18,6 +18,8 @@ inline constexpr const char* kBackendVariable = "MOUSECFG_BACKEND";
 inline constexpr const char* kSimFileVariable = "MOUSECFG_SIM_FILE";
 inline constexpr const char* kTraceVariable = "MOUSECFG_TRACE";
 inline constexpr std::string_view kSimulatedBackend = "sim";
+inline constexpr std::string_view kRealDevicesBackend = "hid";
+inline constexpr std::string_view kNoDevicesBackend = "none";
 
 // The backend the program runs on and, when it is the simulated mouse, the mouse itself
 // so a demo can press its buttons.
