@@ -71,10 +71,10 @@ int CliSession::open() {
   uint16_t version = 0;
   if (link.discovery.OpenDevice(entry.vendorId, entry.productId, version) && link.channel.isOpen())
     return kExitOk;
-  err_ << "mousectl: " << text(langkey::message::kDeviceNotFound) << " ("
-       << usbIdText(entry.vendorId) << ':' << usbIdText(entry.productId)
-       << ")\nIs the mouse plugged in? On Linux your user needs access to its hidraw nodes;\n"
-          "\"mousectl udev-rule --help\" says how to install the rule that grants it.\n";
+  err_ << "mousectl: no gaming mouse found (" << usbIdText(entry.vendorId) << ':'
+       << usbIdText(entry.productId)
+       << ")\nIs it plugged in, and may you open its hidraw nodes? \"mousectl doctor\" checks\n"
+          "both and says what to do.\n";
   return kExitNoDevice;
 }
 
@@ -82,11 +82,27 @@ int CliSession::connect(bool readConfiguration) {
   if (const int status = open(); status != kExitOk) return status;
   const DevInfoOutcome outcome = core_->link.discovery.ReadDevInfo(readConfiguration);
   if (outcome == DevInfoOutcome::Accepted) return kExitOk;
-  // kDataFileTypeError and kForeignIds have been shown through the host already.
-  if (outcome != DevInfoOutcome::MemoryTypeMismatch && outcome != DevInfoOutcome::ForeignIds)
-    err_ << "mousectl: " << describe(outcome) << '\n';
+  err_ << "mousectl: " << describe(outcome) << '\n';
+  explainRejection(outcome);
   if (lostFrames(outcome)) return kExitNoDevice;
   return kExitRejected;
+}
+
+void CliSession::explainRejection(DevInfoOutcome outcome) {
+  const ConnectionValues& connection = core_->link.connection;
+  const auto pair = [](const IdPair& ids) {
+    return std::to_string(ids.first) + ", " + std::to_string(ids.second);
+  };
+  if (outcome == DevInfoOutcome::ForeignIds && connection.deviceIds) {
+    err_ << "Its codes are " << pair(*connection.deviceIds) << "; this program accepts "
+         << pair(connection.expectedIds) << " or " << pair(connection.reserveIds)
+         << ". Nothing was read or written.\n";
+  }
+  if (outcome == DevInfoOutcome::MemoryTypeMismatch) {
+    err_ << "It has a \"" << connection.interfaceType << "\" chip; this program's configuration"
+         << " is made for \"" << connection.configuredMemoryType
+         << "\". Nothing was read or written.\n";
+  }
 }
 
 CliSession::Snapshot CliSession::workingCopies() const {

@@ -44,6 +44,9 @@ class CliSession {
   using Snapshot = std::array<uint8_t, image::kPatchCodeOffset>;
   Snapshot workingCopies() const;
 
+  // The details of a mouse that was found but not accepted.
+  void explainRejection(DevInfoOutcome outcome);
+
   static constexpr int kLockRetryMs = 50;
   static constexpr int kLockWaitMs = 30000;
   int takeMouse();

@@ -1,37 +1,41 @@
 #pragma once
 
-#include "cli/CliContext.h"
+#include <span>
+#include <string_view>
+
+#include "cli/CommandDefinition.h"
 
 namespace mousecfg {
 
-// Each command takes the words after its name and returns the exit status.
-int runList(const Arguments& args, const CliContext& context);
-int runInfo(const Arguments& args, const CliContext& context);
-int runRead(const Arguments& args, const CliContext& context);
-int runCheck(const Arguments& args, const CliContext& context);
+// Each declares its command's options and returns what runs it (see CommandDefinition).
+CommandRun defineList(CLI::App& command, const CommonOptions& common);
+CommandRun defineInfo(CLI::App& command, const CommonOptions& common);
+CommandRun defineRead(CLI::App& command, const CommonOptions& common);
+CommandRun defineCheck(CLI::App& command, const CommonOptions& common);
 // mousectl buttons: both profiles' twelve entries and the nine combo keys, with names.
-int runButtons(const Arguments& args, const CliContext& context);
+CommandRun defineButtons(CLI::App& command, const CommonOptions& common);
 // mousectl button N FUNCTION [--profile 1|2]: sets one button's function.
-int runButton(const Arguments& args, const CliContext& context);
+CommandRun defineButton(CLI::App& command, const CommonOptions& common);
+// mousectl functions: every function name of the button menu.
+CommandRun defineFunctions(CLI::App& command, const CommonOptions& common);
 // mousectl dpi: shows the DPI levels, their steps and colours, the active level and the
 // AIM DPI, and changes them as the Advanced page does.
-int runDpi(const Arguments& args, const CliContext& context);
+CommandRun defineDpi(CLI::App& command, const CommonOptions& common);
 // mousectl rate: shows the USB report rate or sets it as the Advanced page does; a new
 // rate restarts the mouse and finds it again (about 17 seconds).
-int runRate(const Arguments& args, const CliContext& context);
-// mousectl led: shows the lighting settings and changes them as the Breathing Light
-// page does.
-int runLed(const Arguments& args, const CliContext& context);
+CommandRun defineRate(CLI::App& command, const CommonOptions& common);
+// mousectl led: shows the lighting settings and changes them as the lighting page does.
+CommandRun defineLed(CLI::App& command, const CommonOptions& common);
 // mousectl restore 1|2|3 --yes: writes built-in default configuration N to the mouse,
 // restarts it and reads it back, as the window's "Confirm" buttons do.
-int runRestore(const Arguments& args, const CliContext& context);
-// mousectl functions: every function name of the button menu, one per line.
-int runFunctions(const Arguments& args, const CliContext& context);
+CommandRun defineRestore(CLI::App& command, const CommonOptions& common);
 // mousectl doctor: checks, in order, what stands between the user and the mouse.
-int runDoctor(const Arguments& args, const CliContext& context);
+CommandRun defineDoctor(CLI::App& command, const CommonOptions& common);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.
-int runUdevRule(const Arguments& args, const CliContext& context);
+CommandRun defineUdevRule(CLI::App& command, const CommonOptions& common);
 
-bool wantsHelp(const Arguments& args);
+// Every command, in the order "mousectl --help" lists them.
+std::span<const CommandDefinition> mousectlCommands();
+const CommandDefinition* findCommand(std::string_view name);
 
 }  // namespace mousecfg

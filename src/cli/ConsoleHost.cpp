@@ -1,5 +1,11 @@
 #include "cli/ConsoleHost.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "base/LanguageKeys.h"
+
 namespace mousecfg {
 
 ConsoleHost::ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf)
@@ -24,7 +30,21 @@ void ConsoleHost::postToUi(std::function<void()> work) {
   posted_.push_back(std::move(work));
 }
 
+namespace {
+
+// The dialogs whose news the commands give themselves, with the details a console user
+// needs: the mouse's codes, its chip, which button keeps the Left Key, the AIM key.
+bool toldByTheCommand(std::string_view languageKey) {
+  using namespace langkey::message;
+  constexpr std::string_view kTold[] = {kDeviceNotFound, kDataFileTypeError, kSelectAimKey,
+                                        kForeignIds, kKeepLeftKey};
+  return std::ranges::find(kTold, languageKey) != std::end(kTold);
+}
+
+}  // namespace
+
 void ConsoleHost::showMessage(const std::string& languageKey) {
+  if (toldByTheCommand(languageKey)) return;
   messages_ << "mousectl: " << textOf_(languageKey) << '\n';
 }
 

@@ -12,7 +12,9 @@
 namespace mousecfg {
 
 // The host of mousectl: waits wait on its clock, messages go to standard error, there is no
-// progress window and every confirmation is declined (nobody is there to press OK).
+// progress window and every confirmation is declined (nobody is there to press OK). The
+// window's dialog texts are written for the window; where a command tells the user the
+// same thing in its own words, the dialog text is left out.
 class ConsoleHost : public Host {
  public:
   using TextLookup = std::function<std::string(const std::string& languageKey)>;

@@ -1,9 +1,12 @@
 #include "cli/DoctorCommand.h"
 
+#include <CLI/CLI.hpp>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
 #include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 #include "device/BackendSelection.h"
 #include "device/ImageMap.h"
 
@@ -69,38 +72,81 @@ AccessAdvice adviseOnAccess(const AccessReport& report) {
   return {text.str(), firstProblem(report) == AccessProblem::None ? kExitOk : kExitNoDevice};
 }
 
-int runDoctor(const Arguments& args, const CliContext& context) {
-  if (wantsHelp(args)) {
-    context.out << "usage: mousectl doctor\n\nChecks, in order, whether the mouse (" << kIds
-                << ") is on the USB bus, whether you may\nopen its hidraw nodes and whether "
-                   "the udev rule that grants them is installed,\nand says what to do. Exit "
-                   "status 0 when the mouse can be used, 3 when not.\n";
-    return kExitOk;
+namespace {
+
+std::string_view problemName(AccessProblem problem) {
+  switch (problem) {
+    case AccessProblem::NotOnBus:
+      return "not-on-bus";
+    case AccessProblem::NoNodes:
+      return "no-hidraw-nodes";
+    case AccessProblem::NoRule:
+      return "no-udev-rule";
+    case AccessProblem::NotYetGranted:
+      return "not-yet-granted";
+    case AccessProblem::None:
+      break;
   }
-  if (!args.empty()) {
-    context.err << "usage: mousectl doctor\n";
-    return kExitUsage;
-  }
+  return "none";
+}
+
+Json accessJson(const AccessReport& report) {
+  Json nodes = Json::array();
+  for (const MouseNode& node : report.nodes)
+    nodes.push_back({{"path", node.path}, {"usable", node.usable}});
+  const AccessProblem problem = firstProblem(report);
+  return {{"ids", kIds},
+          {"on_bus", report.onBus},
+          {"nodes", nodes},
+          {"udev_rule", report.installedRule ? Json(*report.installedRule) : Json()},
+          {"problem", problemName(problem)},
+          {"what_to_do", whatToDo(report)}};
+}
+
+// The environment may point mousectl away from the real mouse; then there is nothing
+// to check. The exit status when it does, else nothing.
+std::optional<int> explainChosenBackend(const CliContext& context, bool json) {
   // A misspelt backend is a mistake here as everywhere; only the name is looked at.
   if (const auto problem = backendNameProblem(context.environment)) {
     context.err << "mousectl: " << *problem << '\n';
     return kExitUsage;
   }
   const std::optional<std::string> backend = context.environment(kBackendVariable);
-  if (backend == std::optional<std::string>(kSimulatedBackend)) {
-    context.out << "MOUSECFG_BACKEND=sim: mousectl uses the simulated mouse, which needs no\n"
-                   "access. Unset MOUSECFG_BACKEND to check the real mouse.\n";
-    return kExitOk;
-  }
-  if (backend == std::optional<std::string>(kNoDevicesBackend)) {
-    context.out << "MOUSECFG_BACKEND=none: mousectl looks for no mouse at all. Unset\n"
-                   "MOUSECFG_BACKEND to check the real mouse.\n";
-    return kExitNoDevice;
-  }
-  const AccessAdvice advice =
-      adviseOnAccess(checkDeviceAccess(image::kDefaultVendorId, image::kDefaultProductId));
-  context.out << "Access to the gaming mouse " << kIds << ":\n" << advice.text;
-  return advice.status;
+  const bool simulated = backend == std::optional<std::string>(kSimulatedBackend);
+  if (!simulated && backend != std::optional<std::string>(kNoDevicesBackend)) return std::nullopt;
+  const std::string advice =
+      simulated ? "mousectl uses the simulated mouse, which needs no access. Unset "
+                  "MOUSECFG_BACKEND to check the real mouse."
+                : "mousectl looks for no mouse at all. Unset MOUSECFG_BACKEND to check the "
+                  "real mouse.";
+  if (json)
+    printJson(context.out, {{"backend", *backend},
+                            {"problem", simulated ? "none" : "no-devices-backend"},
+                            {"what_to_do", advice}});
+  else
+    context.out << "MOUSECFG_BACKEND=" << *backend << ": " << advice << '\n';
+  return simulated ? kExitOk : kExitNoDevice;
+}
+
+}  // namespace
+
+CommandRun defineDoctor(CLI::App& command, const CommonOptions& common) {
+  command.footer("Checks, in order, whether the mouse (" + std::string(kIds) +
+                 ") is on the USB bus, whether you may open\n"
+                 "its hidraw nodes and whether the udev rule that grants them is installed, "
+                 "and\nsays what to do. Exit status 0 when the mouse can be used, 3 when not.");
+  return [&common](const CliContext& context) {
+    if (const std::optional<int> status = explainChosenBackend(context, common.json))
+      return *status;
+    const AccessReport report =
+        checkDeviceAccess(image::kDefaultVendorId, image::kDefaultProductId);
+    const AccessAdvice advice = adviseOnAccess(report);
+    if (common.json)
+      printJson(context.out, accessJson(report));
+    else
+      context.out << "Access to the gaming mouse " << kIds << ":\n" << advice.text;
+    return advice.status;
+  };
 }
 
 }  // namespace mousecfg

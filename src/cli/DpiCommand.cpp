@@ -1,12 +1,15 @@
-#include "cli/Commands.h"
-
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <iomanip>
+#include <limits>
 #include <ostream>
 
 #include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/JsonOutput.h"
+#include "cli/OrderedOptions.h"
 #include "settings/AimKeyEntries.h"
 #include "settings/DpiSlider.h"
 
@@ -14,23 +17,15 @@ namespace mousecfg {
 
 namespace {
 
-constexpr std::string_view kDpiUsage =
-    "usage: mousectl dpi [--levels N] [--step LEVEL STEP|DPI] [--active LEVEL]\n"
-    "                    [--colour LEVEL RRGGBB] [--aim STEP|DPI]\n";
-
-constexpr std::string_view kDpiHelp =
-    "\nWithout options shows the mouse's DPI levels: how many are switched on, each level's\n"
+constexpr std::string_view kDpiDetails =
+    "Without options shows the mouse's DPI levels: how many are switched on, each level's\n"
     "step with its DPI value and its indicator colour, the active level and the AIM DPI.\n"
-    "The options change them in the order given, each sent to the mouse at once:\n"
-    "  --levels N              switch levels on or off until levels 1..N (1..8) are on; a\n"
-    "                          level switched on becomes the active one\n"
-    "  --step LEVEL STEP|DPI   give a level a step, by number (0..14) or DPI value (1600)\n"
-    "  --active LEVEL          make a level the active one\n"
-    "  --colour LEVEL RRGGBB   set a level's indicator colour (hexadecimal)\n"
-    "  --aim STEP|DPI          the step used while an AIM key is held; needs a button\n"
-    "                          assigned to \"AIM Key\"\n"
+    "The options change them in the order given, each sent to the mouse at once. A step\n"
+    "is given by its number (0..14) or its DPI value (1600), a colour as RRGGBB in\n"
+    "hexadecimal. A level switched on by --levels becomes the active one. The AIM DPI\n"
+    "needs a button assigned to \"AIM Key\".\n"
     "Exit status 6: the configuration does not allow the change (level switched off,\n"
-    "no AIM key).\n";
+    "no AIM key).";
 
 enum class DpiAction { Levels, Step, Active, Colour, Aim };
 
@@ -43,44 +38,44 @@ struct DpiRequest {
 
 using Requests = std::vector<DpiRequest>;
 
-// Parses the options; an error message, empty when they are fine.
-std::string parseDpiArguments(const Arguments& args, const LanguageTables& texts, int dpiCount,
-                              Requests& requests) {
+// Reads the options in the order given; an error message, empty when they are fine.
+std::string parseDpiOptions(const std::vector<OptionUse>& uses, const LanguageTables& texts,
+                            int dpiCount, Requests& requests) {
   const auto levelOf = [](const std::string& text) {
     return parseNumberArgument(text, 1, DpiPageState::kLevels);
   };
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    const auto need = [&](size_t count) { return i + count < args.size(); };
-    if (option == "--levels" && need(1)) {
-      const auto count = levelOf(args[++i]);
-      if (!count) return "--levels takes a number from 1 to 8, not \"" + args[i] + '"';
+  const auto noLevel = [](const std::string& text) {
+    return "no DPI level \"" + text + "\" (1..8)";
+  };
+  for (const OptionUse& use : uses) {
+    const std::vector<std::string>& values = use.values;
+    if (use.name == "--levels") {
+      const auto count = levelOf(values[0]);
+      if (!count) return "--levels takes a number from 1 to 8, not \"" + values[0] + '"';
       requests.push_back({DpiAction::Levels, 0, *count});
-    } else if (option == "--step" && need(2)) {
-      const auto level = levelOf(args[++i]);
-      const auto step = parseStepArgument(args[++i], dpiCount, texts);
-      if (!level) return "no DPI level \"" + args[i - 1] + "\" (1..8)";
+    } else if (use.name == "--step") {
+      const auto level = levelOf(values[0]);
+      const auto step = parseStepArgument(values[1], dpiCount, texts);
+      if (!level) return noLevel(values[0]);
       if (!step)
-        return '"' + args[i] + "\" is neither a step (0.." + std::to_string(dpiCount - 1) +
+        return '"' + values[1] + "\" is neither a step (0.." + std::to_string(dpiCount - 1) +
                ") nor one of the DPI values";
       requests.push_back({DpiAction::Step, *level, *step});
-    } else if (option == "--active" && need(1)) {
-      const auto level = levelOf(args[++i]);
-      if (!level) return "no DPI level \"" + args[i] + "\" (1..8)";
+    } else if (use.name == "--active") {
+      const auto level = levelOf(values[0]);
+      if (!level) return noLevel(values[0]);
       requests.push_back({DpiAction::Active, *level, 0});
-    } else if ((option == "--colour" || option == "--color") && need(2)) {
-      const auto level = levelOf(args[++i]);
-      const auto colour = parseColourArgument(args[++i]);
-      if (!level) return "no DPI level \"" + args[i - 1] + "\" (1..8)";
-      if (!colour) return "colours are six hexadecimal digits RRGGBB, not \"" + args[i] + '"';
+    } else if (use.name == "--colour") {
+      const auto level = levelOf(values[0]);
+      const auto colour = parseColourArgument(values[1]);
+      if (!level) return noLevel(values[0]);
+      if (!colour) return "colours are six hexadecimal digits RRGGBB, not \"" + values[1] + '"';
       requests.push_back({DpiAction::Colour, *level, 0, *colour});
-    } else if (option == "--aim" && need(1)) {
-      const auto step = parseStepArgument(args[++i], kAimPositions, texts);
+    } else if (use.name == "--aim") {
+      const auto step = parseStepArgument(values[0], kAimPositions, texts);
       if (!step)
-        return '"' + args[i] + "\" is neither an AIM step (0..14) nor one of its DPI values";
+        return '"' + values[0] + "\" is neither an AIM step (0..14) nor one of its DPI values";
       requests.push_back({DpiAction::Aim, 0, *step});
-    } else {
-      return "unknown option or missing value: \"" + option + '"';
     }
   }
   return {};
@@ -123,6 +118,49 @@ std::string applyDpiRequest(const DpiRequest& request, ApplicationCore& pages) {
   return {};
 }
 
+std::optional<int> dpiNumber(const std::string& text) {
+  return parseNumberArgument(text, 0, std::numeric_limits<int>::max());
+}
+
+// A step's DPI as a number where its text is one ("1600"), else the text.
+Json stepJson(int step, const LanguageTables& texts) {
+  const std::string text = stepText(step, texts);
+  const std::optional<int> dpi = dpiNumber(text);
+  return {{"step", step}, {"dpi", dpi ? Json(*dpi) : Json(text)}};
+}
+
+bool aimKeyAssigned(const ApplicationCore& pages) {
+  return aimStepOfProfile(pages.link.image.profile1) || aimStepOfProfile(pages.link.image.profile2);
+}
+
+Json dpiJson(const ApplicationCore& pages) {
+  const DpiPageState& page = pages.dpi;
+  Json levels = Json::array();
+  for (int level = 1; level <= DpiPageState::kLevels; ++level) {
+    const int step = page.levelStep(level);
+    Json entry = {{"level", level}, {"on", page.levels[level - 1].enabled}};
+    if (step == image::kDpiNoStep) {
+      entry["step"] = nullptr;
+      entry["dpi"] = nullptr;
+    } else {
+      entry.update(stepJson(step, pages.languages));
+    }
+    entry["colour"] = colourText(page.levelColour(level));
+    entry["active"] = level == page.activeLevel;
+    levels.push_back(entry);
+  }
+  Json aim = stepJson(page.aimStepNumber - 1, pages.languages);
+  aim["key_assigned"] = aimKeyAssigned(pages);
+  Json steps = Json::array();
+  for (int step = 0; step < page.dpiCount(); ++step)
+    steps.push_back(stepJson(step, pages.languages));
+  return {{"levels_on", page.enabledLevels},
+          {"active_level", page.activeLevel},
+          {"levels", levels},
+          {"aim", aim},
+          {"steps", steps}};
+}
+
 void showDpi(ApplicationCore& pages, std::ostream& out) {
   const DpiPageState& page = pages.dpi;
   out << "levels:  " << page.enabledLevels << '\n' << "active:  " << page.activeLevel << '\n';
@@ -137,8 +175,7 @@ void showDpi(ApplicationCore& pages, std::ostream& out) {
     out << "  colour " << colourText(page.levelColour(level))
         << (level == page.activeLevel ? "  active" : "") << '\n';
   }
-  const bool aimKey =
-      aimStepOfProfile(pages.link.image.profile1) || aimStepOfProfile(pages.link.image.profile2);
+  const bool aimKey = aimKeyAssigned(pages);
   out << "AIM:     step " << page.aimStepNumber - 1 << "  " << page.aimValueText
       << (aimKey ? "" : "  (no AIM key assigned)") << '\n';
   out << "steps:  ";
@@ -147,23 +184,15 @@ void showDpi(ApplicationCore& pages, std::ostream& out) {
   out << '\n';
 }
 
-}  // namespace
-
-int runDpi(const Arguments& args, const CliContext& context) {
-  std::ostream& out = context.out;
+int runDpi(const CLI::App& command, bool json, const CliContext& context) {
   std::ostream& err = context.err;
-  if (wantsHelp(args)) {
-    out << kDpiUsage << kDpiHelp;
-    return kExitOk;
-  }
   CliSession session(context);
   ApplicationCore& pages = session.core();
   Requests requests;
-  if (const std::string error =
-          parseDpiArguments(args, pages.languages, pages.options.dpiCount, requests);
+  if (const std::string error = parseDpiOptions(optionsInOrder(command), pages.languages,
+                                                pages.options.dpiCount, requests);
       !error.empty()) {
-    err << "mousectl dpi: " << error << '\n' << kDpiUsage;
-    return kExitUsage;
+    return reportUsageMistake(err, "dpi", error);
   }
   if (const int status = session.connectAndRead(); status != kExitOk) return status;
   for (const DpiRequest& request : requests) {
@@ -174,8 +203,25 @@ int runDpi(const Arguments& args, const CliContext& context) {
     }
   }
   if (const int status = session.verifyWritten(); status != kExitOk) return status;
-  showDpi(pages, out);
+  if (json)
+    printJson(context.out, dpiJson(pages));
+  else
+    showDpi(pages, context.out);
   return kExitOk;
+}
+
+}  // namespace
+
+CommandRun defineDpi(CLI::App& command, const CommonOptions& common) {
+  addRepeatedOption(command, "--levels", "N", 1, "switch on levels 1..N (1..8), the rest off");
+  addRepeatedOption(command, "--step", "LEVEL STEP", 2, "give a level a step");
+  addRepeatedOption(command, "--active", "LEVEL", 1, "make a level the active one");
+  addRepeatedOption(command, "--colour,--color", "LEVEL RRGGBB", 2, "a level's indicator colour");
+  addRepeatedOption(command, "--aim", "STEP", 1, "the step while an AIM key is held");
+  command.footer(std::string(kDpiDetails));
+  return [&command, &common](const CliContext& context) {
+    return runDpi(command, common.json, context);
+  };
 }
 
 }  // namespace mousecfg

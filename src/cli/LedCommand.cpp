@@ -1,33 +1,29 @@
-#include "cli/Commands.h"
-
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 #include <ostream>
 
+#include "base/CloseNames.h"
 #include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/JsonOutput.h"
+#include "cli/OrderedOptions.h"
 #include "settings/FlowingLedBlock.h"
 
 namespace mousecfg {
 
 namespace {
 
-constexpr std::string_view kLedUsage =
-    "usage: mousectl led [--led-type RGB|Sync|MCULED|SPITLED] [--effect N] [--speed N]\n"
-    "                    [--flow-speed N] [--brightness full|half] [--colour SLOT RRGGBB]\n";
-
-constexpr std::string_view kLedHelp =
-    "\nWithout options shows the lighting effect, the breathing and flow speeds, the\n"
+constexpr std::string_view kLedDetails =
+    "Without options shows the lighting effect, the breathing and flow speeds, the\n"
     "brightness and the ten-colour table. The options change them in the order given,\n"
-    "each sent to the mouse at once:\n"
-    "  --led-type TYPE         the mouse's LED hardware for this run (the engineer page's\n"
-    "                          LED type): it decides the effect codes and how the flow\n"
-    "                          speed and brightness are sent\n"
-    "  --effect N              lighting effect 1..7\n"
-    "  --speed N               breathing speed 1..10 (effects 1..5 only)\n"
-    "  --flow-speed N          flow speed 0..7\n"
-    "  --brightness full|half  flow brightness\n"
-    "  --colour SLOT RRGGBB    colour slot 1..10 (hexadecimal)\n"
-    "Exit status 6: the configuration does not allow the change.\n";
+    "each sent to the mouse at once. An effect is given by its number or its name, in\n"
+    "any case and with or without its spaces: \"rainbow\", \"flow-light\".\n"
+    "--led-type names the mouse's LED hardware for this run (the engineer page's LED\n"
+    "type): it decides the effect codes and how the flow speed and brightness are sent.\n"
+    "Exit status 6: the configuration does not allow the change.";
 
 enum class LedAction { Effect, Speed, FlowSpeed, Brightness, Colour };
 
@@ -42,41 +38,72 @@ bool knownLedType(const std::string& type) {
          type == ledtype::kSpitLed;
 }
 
-std::string parseLedArguments(const Arguments& args, std::string& ledType,
-                              std::vector<LedRequest>& requests) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    const auto need = [&](size_t count) { return i + count < args.size(); };
-    const auto number = [&](int low, int high) {
-      return parseNumberArgument(args[++i], low, high);
-    };
-    if (option == "--led-type" && need(1)) {
-      ledType = args[++i];
+std::string effectName(const ApplicationCore& pages, int effect) {
+  return pages.text(langkey::keyAfter(langkey::caption::kMcuLedEffect1, effect - 1));
+}
+
+// "Flow Light", "flow-light" and "FLOWLIGHT" are one name.
+std::string comparable(std::string_view name) {
+  std::string folded;
+  for (char c : name)
+    if (c != ' ' && c != '-' && c != '_')
+      folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+std::string parseEffect(const std::string& text, const ApplicationCore& pages, int& effect) {
+  if (const auto number = parseNumberArgument(text, 1, LightingPageState::kEffects)) {
+    effect = *number;
+    return {};
+  }
+  std::vector<std::string> names;
+  std::vector<std::string> comparableNames;
+  for (int k = 1; k <= LightingPageState::kEffects; ++k) {
+    names.push_back(effectName(pages, k));
+    comparableNames.push_back(comparable(names.back()));
+    if (comparableNames.back() == comparable(text)) {
+      effect = k;
+      return {};
+    }
+  }
+  std::string error = "--effect takes 1..7 or an effect's name, not \"" + text + '"';
+  const std::vector<std::string> close = closeNames(comparable(text), comparableNames, 1);
+  if (!close.empty()) {
+    const auto at = std::ranges::find(comparableNames, close.front()) - comparableNames.begin();
+    error += "; did you mean \"" + names[static_cast<size_t>(at)] + "\"?";
+  }
+  return error;
+}
+
+std::string parseLedOptions(const std::vector<OptionUse>& uses, const ApplicationCore& pages,
+                            std::string& ledType, std::vector<LedRequest>& requests) {
+  for (const OptionUse& use : uses) {
+    const std::string& value = use.values[0];
+    const auto number = [&](int low, int high) { return parseNumberArgument(value, low, high); };
+    if (use.name == "--led-type") {
+      ledType = value;
       if (!knownLedType(ledType)) return "the LED type is one of RGB, Sync, MCULED and SPITLED";
-    } else if (option == "--effect" && need(1)) {
-      const auto effect = number(1, LightingPageState::kEffects);
-      if (!effect) return "--effect takes 1..7, not \"" + args[i] + '"';
-      requests.push_back({LedAction::Effect, *effect});
-    } else if (option == "--speed" && need(1)) {
+    } else if (use.name == "--effect") {
+      int effect = 0;
+      if (std::string error = parseEffect(value, pages, effect); !error.empty()) return error;
+      requests.push_back({LedAction::Effect, effect});
+    } else if (use.name == "--speed") {
       const auto speed = number(1, LightingPageState::kSpeeds);
-      if (!speed) return "--speed takes 1..10, not \"" + args[i] + '"';
+      if (!speed) return "--speed takes 1..10, not \"" + value + '"';
       requests.push_back({LedAction::Speed, *speed});
-    } else if (option == "--flow-speed" && need(1)) {
+    } else if (use.name == "--flow-speed") {
       const auto step = number(0, kFlowSpeedSteps - 1);
-      if (!step) return "--flow-speed takes 0..7, not \"" + args[i] + '"';
+      if (!step) return "--flow-speed takes 0..7, not \"" + value + '"';
       requests.push_back({LedAction::FlowSpeed, *step});
-    } else if (option == "--brightness" && need(1)) {
-      const std::string& value = args[++i];
+    } else if (use.name == "--brightness") {
       if (value != "full" && value != "half") return "--brightness takes full or half";
       requests.push_back({LedAction::Brightness, value == "full" ? 1 : 0});
-    } else if ((option == "--colour" || option == "--color") && need(2)) {
+    } else if (use.name == "--colour") {
       const auto slot = number(1, LightingPageState::kSlots);
-      const auto colour = parseColourArgument(args[++i]);
-      if (!slot) return "no colour slot \"" + args[i - 1] + "\" (1..10)";
-      if (!colour) return "colours are six hexadecimal digits RRGGBB, not \"" + args[i] + '"';
+      const auto colour = parseColourArgument(use.values[1]);
+      if (!slot) return "no colour slot \"" + value + "\" (1..10)";
+      if (!colour) return "colours are six hexadecimal digits RRGGBB, not \"" + use.values[1] + '"';
       requests.push_back({LedAction::Colour, *slot, *colour});
-    } else {
-      return "unknown option or missing value: \"" + option + '"';
     }
   }
   return {};
@@ -117,12 +144,7 @@ void showLed(ApplicationCore& pages, std::ostream& out) {
   if (page.effectChoice == 0)
     out << "(none)";
   else
-    out << page.effectChoice;
-  // Only the "MCULED" type has effect names; the other types name theirs on the engineer
-  // page.
-  if (page.effectChoice != 0 && ledType == ledtype::kMcuLed)
-    out << ' '
-        << pages.text(langkey::keyAfter(langkey::caption::kMcuLedEffect1, page.effectChoice - 1));
+    out << page.effectChoice << ' ' << effectName(pages, page.effectChoice);
   out << '\n';
   out << "breathing speed: " << page.breathingSpeed << " (step time "
       << int{pages.link.image.vendor[image::kBreathingStepTimeOffset]} << ")\n";
@@ -133,23 +155,33 @@ void showLed(ApplicationCore& pages, std::ostream& out) {
         << colourText(page.slotColour(slot)) << '\n';
 }
 
-}  // namespace
+Json ledJson(ApplicationCore& pages) {
+  const LightingPageState& page = pages.lighting;
+  const std::string& ledType = pages.link.connection.ledType;
+  Json colours = Json::array();
+  for (int slot = 1; slot <= LightingPageState::kSlots; ++slot)
+    colours.push_back(colourText(page.slotColour(slot)));
+  const bool chosen = page.effectChoice != 0;
+  return {{"led_type", ledType.empty() ? Json() : Json(ledType)},
+          {"effect", chosen ? Json(page.effectChoice) : Json()},
+          {"effect_name", chosen ? Json(effectName(pages, page.effectChoice)) : Json()},
+          {"breathing_speed", page.breathingSpeed},
+          {"step_time", pages.link.image.vendor[image::kBreathingStepTimeOffset]},
+          {"flow_speed", page.flowSpeed},
+          {"brightness", page.fullBrightness ? "full" : "half"},
+          {"colours", colours}};
+}
 
-int runLed(const Arguments& args, const CliContext& context) {
-  std::ostream& out = context.out;
+int runLed(const CLI::App& command, bool json, const CliContext& context) {
   std::ostream& err = context.err;
-  if (wantsHelp(args)) {
-    out << kLedUsage << kLedHelp;
-    return kExitOk;
-  }
-  std::string ledType;
-  std::vector<LedRequest> requests;
-  if (const std::string error = parseLedArguments(args, ledType, requests); !error.empty()) {
-    err << "mousectl led: " << error << '\n' << kLedUsage;
-    return kExitUsage;
-  }
   CliSession session(context);
   ApplicationCore& pages = session.core();
+  std::string ledType;
+  std::vector<LedRequest> requests;
+  if (const std::string error = parseLedOptions(optionsInOrder(command), pages, ledType, requests);
+      !error.empty()) {
+    return reportUsageMistake(err, "led", error);
+  }
   pages.link.connection.ledType = ledType;
   if (const int status = session.connectAndRead(); status != kExitOk) return status;
   for (const LedRequest& request : requests) {
@@ -160,8 +192,26 @@ int runLed(const Arguments& args, const CliContext& context) {
     }
   }
   if (const int status = session.verifyWritten(); status != kExitOk) return status;
-  showLed(pages, out);
+  if (json)
+    printJson(context.out, ledJson(pages));
+  else
+    showLed(pages, context.out);
   return kExitOk;
+}
+
+}  // namespace
+
+CommandRun defineLed(CLI::App& command, const CommonOptions& common) {
+  addRepeatedOption(command, "--led-type", "TYPE", 1, "RGB, Sync, MCULED or SPITLED");
+  addRepeatedOption(command, "--effect", "N|NAME", 1, "lighting effect 1..7, or its name");
+  addRepeatedOption(command, "--speed", "N", 1, "breathing speed 1..10 (effects 1..5 only)");
+  addRepeatedOption(command, "--flow-speed", "N", 1, "flow speed 0..7");
+  addRepeatedOption(command, "--brightness", "full|half", 1, "flow brightness");
+  addRepeatedOption(command, "--colour,--color", "SLOT RRGGBB", 2, "colour slot 1..10");
+  command.footer(std::string(kLedDetails));
+  return [&command, &common](const CliContext& context) {
+    return runLed(command, common.json, context);
+  };
 }
 
 }  // namespace mousecfg

@@ -1,21 +1,15 @@
-#include "cli/Commands.h"
-
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <optional>
 #include <ostream>
 
-#include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/JsonOutput.h"
 
 namespace mousecfg {
 
 namespace {
-
-constexpr std::string_view kRateUsage = "usage: mousectl rate [125|250|500|1000]\n";
-
-constexpr std::string_view kRateHelp =
-    "\nWithout a value shows the mouse's USB report rate. With one (\"500\" or \"500Hz\")\n"
-    "sets it. The mouse takes a new rate only after a restart: mousectl restarts it,\n"
-    "waits about 17 seconds and finds it again. Choosing the rate it already has sends\n"
-    "the setting again without a restart.\n";
 
 // Choice 1..4 of "125", "250", "500", "1000" (an "Hz" suffix is allowed); 0 for others.
 int rateChoiceOf(std::string text) {
@@ -26,42 +20,72 @@ int rateChoiceOf(std::string text) {
   return 0;
 }
 
-std::string rateText(const ApplicationCore& pages, int choice) {
-  if (choice < 1 || choice > ReportRateControl::kRateCount) return "(none)";
-  return pages.text(ReportRateControl::kRateTextKeys[choice - 1]);
+bool isChoice(int choice) {
+  return choice >= 1 && choice <= ReportRateControl::kRateCount;
 }
 
-}  // namespace
+std::string rateText(const ApplicationCore& pages, int choice) {
+  return isChoice(choice) ? pages.text(ReportRateControl::kRateTextKeys[choice - 1]) : "(none)";
+}
 
-int runRate(const Arguments& args, const CliContext& context) {
-  std::ostream& out = context.out;
-  std::ostream& err = context.err;
-  if (wantsHelp(args)) {
-    out << kRateUsage << kRateHelp;
-    return kExitOk;
+enum class RateChange { None, Unchanged, Restarted };
+
+void showRate(const ApplicationCore& pages, RateChange change, bool json, std::ostream& out) {
+  const int choice = pages.dpi.reportRateChoice();
+  if (json) {
+    Json rate = {{"report_rate_hz",
+                  isChoice(choice) ? Json(ReportRateControl::kRateHertz[choice - 1]) : Json()}};
+    if (change != RateChange::None) rate["restarted"] = change == RateChange::Restarted;
+    printJson(out, rate);
+    return;
   }
-  if (args.size() > 1 || (args.size() == 1 && rateChoiceOf(args[0]) == 0)) {
-    err << "mousectl rate: the report rate is one of 125, 250, 500 and 1000 (Hz)\n" << kRateUsage;
-    return kExitUsage;
+  out << "report rate: " << rateText(pages, choice)
+      << (change == RateChange::Unchanged   ? " (unchanged, no restart)"
+          : change == RateChange::Restarted ? " (the mouse was restarted)"
+                                            : "")
+      << '\n';
+}
+
+int runRate(const std::optional<std::string>& wanted, bool json, const CliContext& context) {
+  const int choice = wanted ? rateChoiceOf(*wanted) : 0;
+  if (wanted && choice == 0) {
+    return reportUsageMistake(
+        context.err, "rate",
+        "the report rate is one of 125, 250, 500 and 1000 (Hz), not \"" + *wanted + '"');
   }
   CliSession session(context);
   ApplicationCore& pages = session.core();
   if (const int status = session.connectAndRead(); status != kExitOk) return status;
-  if (args.empty()) {
-    out << "report rate: " << rateText(pages, pages.dpi.reportRateChoice()) << '\n';
+  if (!wanted) {
+    showRate(pages, RateChange::None, json, context.out);
     return kExitOk;
   }
-  const int choice = rateChoiceOf(args[0]);
   const bool sameRate = pages.reportRate.rememberedRate == choice - 1;
   pages.dpi.ReportRate_OnClick(choice);
   if (!pages.link.channel.isOpen()) {
-    err << "mousectl rate: the mouse did not come back after its restart\n";
+    context.err << "mousectl rate: the mouse did not come back after its restart\n";
     return kExitNoDevice;
   }
   if (const int status = session.verifyWritten(); status != kExitOk) return status;
-  out << "report rate: " << rateText(pages, pages.dpi.reportRateChoice())
-      << (sameRate ? " (unchanged, no restart)" : " (the mouse was restarted)") << '\n';
+  showRate(pages, sameRate ? RateChange::Unchanged : RateChange::Restarted, json, context.out);
   return kExitOk;
+}
+
+}  // namespace
+
+CommandRun defineRate(CLI::App& command, const CommonOptions& common) {
+  auto wanted = std::make_shared<std::string>();
+  const CLI::Option* given =
+      command.add_option("HZ", *wanted, "125, 250, 500 or 1000 (\"500Hz\" is taken too)");
+  command.footer(
+      "Without a value shows the mouse's USB report rate. With one it sets it. The mouse\n"
+      "takes a new rate only after a restart: mousectl restarts it, waits about 17 seconds\n"
+      "and finds it again. Choosing the rate it already has sends the setting again\n"
+      "without a restart.");
+  return [wanted, given, &common](const CliContext& context) {
+    const auto rate = given->count() > 0 ? std::optional(*wanted) : std::nullopt;
+    return runRate(rate, common.json, context);
+  };
 }
 
 }  // namespace mousecfg

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "base/CloseNames.h"
 #include "base/LanguageTables.h"
 #include "settings/ButtonEntry.h"
 #include "settings/MenuItems.h"
@@ -32,21 +33,6 @@ std::string withoutMarker(std::string_view text) {
   text = trimmed(text);
   if (!text.empty() && text.front() == '*') text = trimmed(text.substr(1));
   return std::string(text);
-}
-
-size_t editDistance(const std::string& a, const std::string& b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
 }
 
 // The group a sub-menu is opened from, for qualified names.

@@ -106,7 +106,7 @@ TEST_F(SettingsCommandsTest, DpiOnASwitchedOffLevelIsNotApplied) {
 TEST_F(SettingsCommandsTest, DpiAimNeedsAnAimKey) {
   const CommandRun refused = run("dpi --aim 1600");
   EXPECT_EQ(refused.status, 6);
-  EXPECT_TRUE(contains(refused.err, "Please select a AIM Key")) << refused.err;
+  EXPECT_FALSE(contains(refused.err, "Please select a AIM Key")) << "the window's text";
   EXPECT_TRUE(contains(refused.err, "\"AIM Key\"")) << refused.err;
 
   block[kProfile1Offset + 8] = 0x05;  // button 3 of profile 1 becomes an AIM key at step 0
@@ -126,11 +126,11 @@ TEST_F(SettingsCommandsTest, DpiRejectsBadArgumentsBeforeTouchingTheMouse) {
                            "--colour 1 12345", "--aim 15", "--bogus"}) {
     const CommandRun refused = run(std::string("dpi ") + args);
     EXPECT_EQ(refused.status, 2) << args;
-    EXPECT_TRUE(contains(refused.err, "usage: mousectl dpi")) << args;
+    EXPECT_TRUE(contains(refused.err, "Run \"mousectl dpi --help\"")) << args;
   }
   const CommandRun help = run("dpi --help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_TRUE(contains(help.out, "--aim STEP|DPI"));
+  EXPECT_TRUE(contains(help.out, "--aim STEP"));
 }
 
 TEST_F(SettingsCommandsTest, WithoutAMouseTheCommandsSayNoDevice) {
@@ -168,7 +168,7 @@ TEST_F(SettingsCommandsTest, LedEffectUsesTheCodeOfTheLedType) {
   ASSERT_EQ(run("led --led-type RGB --effect 3").status, 0);
   EXPECT_EQ(stored()[165], 0x82);
   EXPECT_TRUE(storedSectionsValid());
-  EXPECT_TRUE(contains(run("led --led-type RGB").out, "effect:          3\n"));
+  EXPECT_TRUE(contains(run("led --led-type RGB").out, "effect:          3 Flow Light\n"));
 }
 
 TEST_F(SettingsCommandsTest, LedFlowSpeedAndBrightnessWriteTheFlowingLedBlock) {
@@ -200,7 +200,7 @@ TEST_F(SettingsCommandsTest, LedRejectsBadArguments) {
                            "--led-type XYZ", "--brightness dim", "--colour 11 FFFFFF", "--x"}) {
     const CommandRun refused = run(std::string("led ") + args);
     EXPECT_EQ(refused.status, 2) << args;
-    EXPECT_TRUE(contains(refused.err, "usage: mousectl led")) << args;
+    EXPECT_TRUE(contains(refused.err, "Run \"mousectl led --help\"")) << args;
   }
 }
 

@@ -1,0 +1,191 @@
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "base/LanguageKeys.h"
+#include "base/LanguageTables.h"
+#include "cli/ButtonRows.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "settings/ButtonAssignment.h"
+#include "settings/FunctionLookup.h"
+#include "settings/KeyTables.h"
+
+namespace mousecfg {
+
+namespace {
+
+constexpr std::string_view kButtonDetails =
+    R"(Sets the function of button N (1..12) of profile 1 ("Office Mode", the default) or
+of profile 2 ("Game Mode") and writes both key tables to the mouse, as the key page
+does.
+
+FUNCTION is one of
+  a function menu text, in any case: "DPI +", "Middle Key", "Volume +", "Key Off", ...
+    (a text that occurs twice is written with its group: "Media/Stop");
+    "mousectl functions" lists them all;
+  the name of a macro stored in the mouse;
+  "Fire Macro1".."Fire Macro10" when "Fire Macro.bin" lies beside mousectl;
+  an entry as 8 hexadecimal digits, for example 02010400 (Ctrl+A).
+
+Profile 1 must keep a "Left Key": a change that would leave it without one is refused
+with exit status 6.)";
+
+struct ButtonWords {
+  std::string button;
+  std::string profile = "1";
+  std::string function;
+};
+
+struct ButtonRequest {
+  int button = 0;
+  int profile = 1;
+  std::string function;
+};
+
+// A number as the user wrote it, within [low, high].
+std::optional<int> smallNumber(const std::string& text, int low, int high) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<ButtonRequest> checkWords(const ButtonWords& words, std::ostream& err) {
+  const std::optional<int> profile =
+      smallNumber(words.profile, key_tables::kFirstProfile, key_tables::kLastProfile);
+  if (!profile) {
+    reportUsageMistake(err, "button",
+                       "profile \"" + words.profile + "\" does not exist; use 1 or 2");
+    return std::nullopt;
+  }
+  const std::optional<int> button = smallNumber(words.button, 1, key_tables::kButtonCount);
+  if (!button) {
+    reportUsageMistake(
+        err, "button",
+        "button \"" + words.button + "\" does not exist; buttons are numbered 1..12");
+    return std::nullopt;
+  }
+  return ButtonRequest{*button, *profile, words.function};
+}
+
+// The choice, made through the same menu path as the window's key page.
+AssignOutcome assign(ApplicationCore& state, const ButtonRequest& request,
+                     const FunctionChoice& choice) {
+  ButtonAssignment& assignment = state.assignment;
+  assignment.setEditedProfile(request.profile);
+  // The menu path refuses with a message; the list paths of the window refuse silently.
+  const bool listChoice = choice.kind == FunctionChoice::Kind::DeviceMacro ||
+                          choice.kind == FunctionChoice::Kind::FireMacro;
+  const bool onlyLeftKey = request.profile == 1 && assignment.leftKeyLabelCount() == 1 &&
+                           assignment.keyCaptions[static_cast<size_t>(request.button - 1)] ==
+                               state.languages.text(langkey::menu::kLeftKey);
+  if (listChoice && onlyLeftKey) return AssignOutcome::LeftKeyKept;
+  if (choice.kind == FunctionChoice::Kind::FireMacro) {
+    const int number = 100 * request.profile + request.button;
+    assignment.openForEngineerButton(number, {}, {});
+    return assignment.LB_ScriptClick(choice.position);
+  }
+  assignment.openForKeyLabel(request.button, {}, {});
+  switch (choice.kind) {
+    case FunctionChoice::Kind::MenuItem:
+      return assignment.KeyStatusOnClick(choice.id);
+    case FunctionChoice::Kind::DeviceMacro:
+      return assignment.LB_NameClick(choice.position);
+    default:
+      return assignment.assignCode(choice.code);
+  }
+}
+
+// The key tables as the mouse now stores them must equal the program's copies.
+bool tablesReadBack(DeviceLink& link) {
+  std::array<uint8_t, image::kKeyTablesLength> stored{};
+  if (!link.channel.BlockRead(image::kKeyTablesOffset, stored)) return false;
+  return std::equal(link.image.profile1.begin(), link.image.profile1.end(), stored.begin()) &&
+         std::equal(link.image.profile2.begin(), link.image.profile2.end(),
+                    stored.begin() + image::kProfileLength);
+}
+
+int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOutcome outcome,
+                  bool json, const CliContext& context) {
+  DeviceLink& link = state.link;
+  if (outcome == AssignOutcome::LeftKeyKept) {
+    context.err << "mousectl button: button " << request.button
+                << " is profile 1's only Left Key, and profile 1 must keep one; nothing was "
+                   "changed\n";
+    return kExitNotApplied;
+  }
+  if (outcome == AssignOutcome::Ignored) {
+    context.err << "mousectl button: this function cannot be stored on this mouse (interface "
+                   "type \""
+                << link.connection.interfaceType << "\"); nothing was changed\n";
+    return kExitNotApplied;
+  }
+  if (!state.assignment.lastWrite || !tablesReadBack(link)) {
+    context.err << "mousectl button: the mouse did not store the new key tables\n";
+    return kExitNoDevice;
+  }
+  const std::string& code = profileCode(link.codes, request.profile, request.button);
+  const std::string name = state.assignment.nameOfCode(code);
+  if (json) {
+    Json row = {{"profile", request.profile}};
+    row.update(buttonRowJson("button", request.button,
+                             profileEntry(link.image, request.profile, request.button), code,
+                             name));
+    printJson(context.out, row);
+  } else {
+    context.out << "profile " << request.profile << " button " << request.button << ": " << name
+                << " (" << code << ")\n";
+  }
+  return kExitOk;
+}
+
+void explainLookup(const FunctionLookup& lookup, std::ostream& err) {
+  err << "mousectl button: " << lookup.problem << '\n';
+  if (!lookup.suggestions.empty()) {
+    err << "did you mean:";
+    for (const std::string& text : lookup.suggestions) err << " \"" << text << '"';
+    err << '\n';
+  }
+  err << "Run \"mousectl functions\" for every function name, \"mousectl button --help\" for "
+         "the accepted forms.\n";
+}
+
+int setButton(const ButtonWords& words, bool json, const CliContext& context) {
+  const std::optional<ButtonRequest> request = checkWords(words, context.err);
+  if (!request) return kExitUsage;
+  CliSession session(context);
+  if (const int status = connectForButtons(session); status != kExitOk) return status;
+  ApplicationCore& state = session.core();
+  DeviceLink& link = state.link;
+  const std::vector<std::string> macroNames =
+      link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
+  const FunctionLookup lookup = lookUpFunction(request->function, state.languages, macroNames,
+                                               state.assignment.fireMacros.listNames());
+  if (lookup.matches.size() != 1) {
+    explainLookup(lookup, context.err);
+    return kExitUsage;
+  }
+  return reportOutcome(state, *request, assign(state, *request, lookup.matches[0]), json, context);
+}
+
+}  // namespace
+
+CommandRun defineButton(CLI::App& command, const CommonOptions& common) {
+  auto words = std::make_shared<ButtonWords>();
+  command.add_option("N", words->button, "the button, 1..12")->required();
+  command.add_option("FUNCTION", words->function, "what the button does (see below)")->required();
+  command.add_option("-p,--profile", words->profile, "1 (\"Office Mode\", the default) or 2")
+      ->type_name("1|2");
+  command.footer(std::string(kButtonDetails));
+  return [words, &common](const CliContext& context) {
+    return setButton(*words, common.json, context);
+  };
+}
+
+}  // namespace mousecfg

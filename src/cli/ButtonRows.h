@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/CliSession.h"
+#include "cli/JsonOutput.h"
+#include "settings/ButtonEntry.h"
+
+namespace mousecfg {
+
+// Reads the mouse's configuration for the button commands; the fire macro codes beside
+// mousectl name the gun buttons, so they are loaded first. An exit status.
+int connectForButtons(CliSession& session);
+
+// One button or combo key as the button commands show it: its number, its entry as 8
+// hexadecimal digits and the name the window gives it.
+void printButtonRow(std::ostream& out, int number, const std::string& code,
+                    const std::string& name);
+Json buttonRowJson(const char* numberKey, int number, const ButtonEntry& entry,
+                   const std::string& code, const std::string& name);
+
+}  // namespace mousecfg
