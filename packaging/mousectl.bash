@@ -11,6 +11,9 @@ _mousectl() {
 
   local options="--help"
   case ${words[1]} in
+    help) options="$commands" ;;
+    list | info | buttons | functions | doctor) options="--json --help" ;;
+    udev-rule) options="--help" ;;
     read)
       if [[ $prev == -o || $prev == --output ]]; then
         _filedir
@@ -19,28 +22,32 @@ _mousectl() {
       options="-o --output --help"
       ;;
     check)
-      _filedir
-      return
+      if [[ $cur != -* ]]; then
+        _filedir
+        return
+      fi
+      options="--json --help"
       ;;
     button)
-      if [[ $prev == --profile ]]; then
+      if [[ $prev == -p || $prev == --profile ]]; then
         options="1 2"
       elif ((cword == 2)); then
         options="$(echo {1..12}) --help"
       else
-        options="--profile --help"
+        options="-p --profile --json --help"
       fi
       ;;
-    dpi) options="--levels --step --active --colour --aim --help" ;;
-    rate) options="125 250 500 1000 --help" ;;
+    dpi) options="--levels --step --active --colour --color --aim --json --help" ;;
+    rate) options="125 250 500 1000 --json --help" ;;
     led)
       case $prev in
         --led-type) options="RGB Sync MCULED SPITLED" ;;
         --brightness) options="full half" ;;
-        *) options="--led-type --effect --speed --flow-speed --brightness --colour --help" ;;
+        --effect) options="1 2 3 4 5 6 7 colorful-light rainbow flow-light waltz 4-seasons off breathing" ;;
+        *) options="--led-type --effect --speed --flow-speed --brightness --colour --color --json --help" ;;
       esac
       ;;
-    restore) options="1 2 3 --yes --help" ;;
+    restore) options="1 2 3 -y --yes --help" ;;
   esac
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 } && complete -F _mousectl mousectl

@@ -24,19 +24,25 @@ _mousectl() {
     _arguments '--help[show the commands]' '--version[show the version]'
     return
   fi
+  local json='--json[print the state as JSON]'
   case $words[2] in
+    help) _describe 'command' commands ;;
+    list|info|buttons|functions|doctor) _arguments $json ;;
     read) _arguments '(-o --output)'{-o,--output}'[file to write]:file:_files' ;;
-    check) _files ;;
+    check) _arguments $json '2:file:_files' ;;
     button)
-      _arguments '--profile[profile]:profile:(1 2)' '2:button:(1 2 3 4 5 6 7 8 9 10 11 12)' \
-        '3:function:' ;;
-    dpi) _arguments '--levels[levels switched on]:count' '--step[level and step]:level' \
-        '--active[active level]:level' '--colour[level and colour]:level' '--aim[AIM step]:step' ;;
-    rate) _values 'rate' 125 250 500 1000 ;;
-    led) _arguments '--led-type[LED type]:type:(RGB Sync MCULED SPITLED)' '--effect[effect]:effect' \
-        '--speed[breathing speed]:speed' '--flow-speed[flow speed]:speed' \
-        '--brightness[flow brightness]:brightness:(full half)' '--colour[slot and colour]:slot' ;;
-    restore) _arguments '2:configuration:(1 2 3)' '--yes[really overwrite]' ;;
+      _arguments $json '(-p --profile)'{-p,--profile}'[profile]:profile:(1 2)' \
+        '2:button:(1 2 3 4 5 6 7 8 9 10 11 12)' '3:function:' ;;
+    dpi) _arguments $json '*--levels[levels switched on]:count' '*--step[level and step]:level' \
+        '*--active[active level]:level' '*'{--colour,--color}'[level and colour]:level' \
+        '*--aim[AIM step]:step' ;;
+    rate) _arguments $json '2:rate:(125 250 500 1000)' ;;
+    led) _arguments $json '*--led-type[LED type]:type:(RGB Sync MCULED SPITLED)' \
+        '*--effect[effect]:effect:(1 2 3 4 5 6 7 colorful-light rainbow flow-light waltz 4-seasons off breathing)' \
+        '*--speed[breathing speed]:speed' '*--flow-speed[flow speed]:speed' \
+        '*--brightness[flow brightness]:brightness:(full half)' \
+        '*'{--colour,--color}'[slot and colour]:slot' ;;
+    restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }
 

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "cli/Commands.h"
 #include "cli/InProcessMousectl.h"
+#include "cli/MousectlParser.h"
 
 namespace mousecfg::test {
 namespace {
@@ -74,6 +76,58 @@ TEST(MousectlCompletion, TheZshCompletionOffersEveryCommandTheHelpLists) {
 TEST(MousectlCompletion, OffersTheProgramsOwnOptions) {
   const std::string script = fileText(COMPLETION_PATH);
   EXPECT_NE(script.find(R"("$commands --help --version")"), std::string::npos);
+}
+
+// The part of a completion script that handles one command: from its case label to the
+// next label of the same indentation.
+std::string caseOf(const std::string& script, const std::string& command,
+                   const std::string& indent) {
+  const std::regex label("\n" + indent + "([a-z|-]+( \\| [a-z-]+)*)\\)");
+  for (std::sregex_iterator at(script.begin(), script.end(), label), end; at != end; ++at) {
+    const std::string labels = (*at)[1];
+    std::set<std::string> names;
+    std::istringstream words(std::regex_replace(labels, std::regex("[| ]+"), " "));
+    for (std::string word; words >> word;) names.insert(word);
+    if (!names.contains(command)) continue;
+    const size_t from = static_cast<size_t>(at->position() + at->length());
+    std::smatch next;
+    const std::string rest = script.substr(from);
+    return std::regex_search(rest, next, label) ? rest.substr(0, next.position()) : rest;
+  }
+  return {};
+}
+
+TEST(MousectlCompletion, OffersEveryOptionOfEveryCommand) {
+  const std::string bash = fileText(COMPLETION_PATH);
+  const std::string zsh = fileText(ZSH_COMPLETION_PATH);
+  const MousectlParser parser;
+  for (const CommandDefinition& command : mousectlCommands()) {
+    const std::string name(command.name);
+    const std::string bashCase = caseOf(bash, name, "    ");
+    const std::string zshCase = caseOf(zsh, name, "    ");
+    for (const std::string& option : parser.optionNames(name)) {
+      EXPECT_NE(bashCase.find(option), std::string::npos) << "bash: " << name << ' ' << option;
+      if (option == "--help") continue;  // zsh offers it by itself
+      const std::string zshOption = option == "--json" ? "$json" : option;
+      EXPECT_NE(zshCase.find(zshOption), std::string::npos) << "zsh: " << name << ' ' << option;
+    }
+  }
+}
+
+// The effect names the completion offers after "led --effect".
+TEST(MousectlCompletion, OffersEffectNamesMousectlTakes) {
+  const std::string bash = fileText(COMPLETION_PATH);
+  std::smatch match;
+  ASSERT_TRUE(std::regex_search(bash, match, std::regex(R"re(--effect\) options="([^"]*)")re")));
+  std::istringstream words(match[1]);
+  int names = 0;
+  InProcessMousectl mousectl(::testing::TempDir() + "no-such-block.bin", ::testing::TempDir());
+  for (std::string word; words >> word;) {
+    // Without a mouse a valid effect ends at "no mouse" (3), a bad one at its usage (2).
+    EXPECT_EQ(mousectl.run("led --effect " + word, "none").status, 3) << word;
+    ++names;
+  }
+  EXPECT_EQ(names, 14);
 }
 
 TEST(MousectlVersion, PrintsTheProjectsVersion) {
