@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
   const QString caption = MainWindowState::kCaption;
   if (QtSingleInstance::activateRunning(caption)) return 0;
   QApplication::setApplicationName(MainWindowState::kApplicationTitle);
+  // Lets the desktop match the window to its installed entry and icon (the Wayland app id).
+  QGuiApplication::setDesktopFileName("org.mousecfg.mousecfg");
 
   SelectedBackend selected = selectBackendFromEnvironment();
   const std::string problems = tellEnvironmentProblems(selected);
