@@ -21,6 +21,9 @@ inline constexpr size_t kButtonCount = 12;
 inline constexpr size_t kEntryLength = 4;
 inline constexpr size_t kKeyTablesOffset = kProfile1Offset;
 inline constexpr size_t kKeyTablesLength = 2 * kProfileLength;  // 98
+// A macro change writes the key tables together with what follows them up to the gun
+// table's 35th byte: the fire keys and two spare bytes ride along unchanged.
+inline constexpr size_t kMacroProfilesLength = 147;
 inline constexpr size_t kFireKeyOffset = 290;
 inline constexpr size_t kFireKeyLength = 12;
 inline constexpr size_t kGunTableOffset = 304;

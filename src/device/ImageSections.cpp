@@ -13,6 +13,21 @@ std::span<const uint8_t> workingCopy(const ConfigImage& image, const ImageSectio
   return section.copy.ofConst(image);
 }
 
+std::vector<uint8_t> workingBytes(const ConfigImage& image, size_t offset, size_t length) {
+  const size_t end = std::min(offset + length, image.buffer.size());
+  if (offset >= end) return {};
+  std::vector<uint8_t> bytes(image.buffer.begin() + static_cast<std::ptrdiff_t>(offset),
+                             image.buffer.begin() + static_cast<std::ptrdiff_t>(end));
+  for (const ImageSection& section : kImageSections) {
+    const std::span<const uint8_t> copy = workingCopy(image, section);
+    for (size_t i = 0; i < copy.size(); ++i) {
+      const size_t at = section.offset + i;
+      if (at >= offset && at < end) bytes[at - offset] = copy[i];
+    }
+  }
+  return bytes;
+}
+
 void splitSection(ConfigImage& image, const ImageSection& section) {
   const std::span<uint8_t> copy = workingCopy(image, section);
   std::copy_n(image.buffer.begin() + static_cast<std::ptrdiff_t>(section.offset), copy.size(),

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "device/ConfigImage.h"
 #include "device/ImageMap.h"
@@ -120,6 +121,9 @@ static_assert(imageSection(SectionId::Patch).offset == image::kPatchRecordOffset
 
 std::span<uint8_t> workingCopy(ConfigImage& image, const ImageSection& section);
 std::span<const uint8_t> workingCopy(const ConfigImage& image, const ImageSection& section);
+// Image bytes [offset, offset + length) as the program holds them now: the image
+// buffer with every section's working copy laid over its range.
+std::vector<uint8_t> workingBytes(const ConfigImage& image, size_t offset, size_t length);
 // The section's bytes in the image buffer into its working copy.
 void splitSection(ConfigImage& image, const ImageSection& section);
 // The working copy into the section's bytes in the image buffer.

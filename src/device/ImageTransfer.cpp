@@ -4,6 +4,7 @@
 
 #include "base/HexText.h"
 #include "device/DeviceLink.h"
+#include "device/ImageSections.h"
 
 namespace mousecfg {
 
@@ -174,6 +175,14 @@ TransferResult ImageTransfer::writeMacroBlock() {
       link_.channel.BlockWrite(kMacroBlockOffset, std::span(block).first(kHalf));
   return first +
          link_.channel.BlockWrite(kMacroBlockOffset + kHalf, std::span(block).subspan(kHalf));
+}
+
+TransferResult ImageTransfer::writeMacroProfiles() {
+  if (!link_.connection.supportsStoredWrites()) return TransferResult::notStarted();
+  link_.image.UpdateProfileChecksum();
+  const std::vector<uint8_t> bytes =
+      workingBytes(link_.image, kKeyTablesOffset, kMacroProfilesLength);
+  return link_.channel.BlockWrite(kKeyTablesOffset, bytes);
 }
 
 TransferResult ImageTransfer::writePatchRecord() {

@@ -39,6 +39,9 @@ class ImageTransfer {
   // These three need a supported interface; without one nothing is sent and they fail.
   TransferResult writeGunTable();
   TransferResult writeMacroBlock();
+  // After a device macro was added or deleted: the profile checksums anew, then the
+  // image from the key tables on (kMacroProfilesLength bytes) in one block write.
+  TransferResult writeMacroProfiles();
   TransferResult writePatchRecord();
   // One register write of 1..3 bytes or of four bytes at a field's image offset.
   TransferResult writeField(uint8_t address, std::span<const uint8_t> bytes);

@@ -15,4 +15,19 @@ std::string decodeMacroName(std::span<const uint8_t, kNameLength> name) {
   return utf8FromUtf16(std::span<const char16_t>(units, count));
 }
 
+MacroNameBytes encodeMacroName(std::string_view name) {
+  constexpr size_t kUnits = kNameLength / 2;
+  std::u16string units = utf16FromUtf8(name);
+  if (units.size() > kUnits) {
+    units.resize(kUnits);
+    if (units.back() >= 0xD800 && units.back() <= 0xDBFF) units.pop_back();
+  }
+  MacroNameBytes bytes{};
+  for (size_t i = 0; i < units.size(); ++i) {
+    bytes[2 * i] = static_cast<uint8_t>(units[i] >> 8);
+    bytes[2 * i + 1] = static_cast<uint8_t>(units[i] & 0xFF);
+  }
+  return bytes;
+}
+
 }  // namespace mousecfg::macro
