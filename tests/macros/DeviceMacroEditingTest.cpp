@@ -100,8 +100,7 @@ TEST_F(DeviceMacroEditingTest, ATotalOfExactly512BytesFits) {
   // Records of 272 and 160 bytes, then one of 80.
   store({libraryMacro("Big", bodyOfLength(256)), libraryMacro("Mid", bodyOfLength(144))});
   start();
-  EXPECT_EQ(editing.addToMouse(libraryMacro("Rest", bodyOfLength(64))),
-            DeviceMacroChange::Written);
+  EXPECT_EQ(editing.addToMouse(libraryMacro("Rest", bodyOfLength(64))), DeviceMacroChange::Written);
   EXPECT_EQ(link.macros.totalLength(), 512u);
   EXPECT_TRUE(host.messages.empty());
 }
