@@ -114,7 +114,8 @@ void MacroLibrary::loadImage(std::span<const uint8_t> bytes) {
   for (size_t k = 0; k < kSlotCount && k * kRecordLength < bytes.size(); ++k)
     fillSlot(slots_[k], bytes.subspan(k * kRecordLength,
                                       std::min(kRecordLength, bytes.size() - k * kRecordLength)));
-  std::ranges::stable_partition(slots_, [](const LibrarySlot& s) { return s.used(); });
+  std::stable_partition(slots_.begin(), slots_.end(),
+                        [](const LibrarySlot& s) { return s.used(); });
 }
 
 LibraryChange MacroLibrary::importOne(std::span<const uint8_t> bytes) {
