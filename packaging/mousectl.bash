@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions dpi rate led restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -12,7 +12,27 @@ _mousectl() {
   local options="--help"
   case ${words[1]} in
     help) options="$commands" ;;
-    list | info | buttons | functions | doctor) options="--json --help" ;;
+    list | info | buttons | functions | doctor | macros) options="--json --help" ;;
+    macro)
+      if ((cword == 2)); then
+        options="show export add delete --json --help"
+      elif [[ $prev == -o || $prev == --output ]]; then
+        _filedir
+        return
+      else
+        options="-d --device -t --text -o --output --json --help"
+      fi
+      ;;
+    library)
+      if ((cword == 2)); then
+        options="new rename delete import import-all export export-all --help"
+      elif [[ $prev == -o || $prev == --output || $prev == --from-text || ${words[2]} == import* ]]; then
+        _filedir
+        return
+      else
+        options="--from-text -o --output --help"
+      fi
+      ;;
     udev-rule) options="--help" ;;
     read)
       if [[ $prev == -o || $prev == --output ]]; then

@@ -11,6 +11,9 @@ _mousectl() {
     'buttons:list the function of every button'
     'button:set the function of one button'
     'functions:list every function name "button" takes'
+    'macros:list the macros in the mouse and the library'
+    'macro:show, export, add or delete one macro'
+    'library:change the PC macro library'
     'dpi:show or change the DPI levels'
     'rate:show or set the USB report rate'
     'led:show or change the lighting'
@@ -27,7 +30,13 @@ _mousectl() {
   local json='--json[print the state as JSON]'
   case $words[2] in
     help) _describe 'command' commands ;;
-    list|info|buttons|functions|doctor) _arguments $json ;;
+    list|info|buttons|functions|doctor|macros) _arguments $json ;;
+    macro) _arguments $json '2:action:(show export add delete)' '3:name:' \
+        '(-d --device)'{-d,--device}'[the mouse'"'"'s macro]' '(-t --text)'{-t,--text}'[readable text]' \
+        '(-o --output)'{-o,--output}'[file to write]:file:_files' ;;
+    library) _arguments '2:action:(new rename delete import import-all export export-all)' \
+        '*:name or file:_files' '--from-text[readable text]:file:_files' \
+        '(-o --output)'{-o,--output}'[file to write]:file:_files' ;;
     read) _arguments '(-o --output)'{-o,--output}'[file to write]:file:_files' ;;
     check) _arguments $json '2:file:_files' ;;
     button)

@@ -1,8 +1,10 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "base/CloseNames.h"
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "cli/ButtonRows.h"
@@ -25,7 +27,7 @@ FUNCTION is one of
   a function menu text, in any case: "DPI +", "Middle Key", "Volume +", "Key Off", ...
     (a text that occurs twice is written with its group: "Media/Stop");
     "mousectl functions" lists them all;
-  the name of a macro stored in the mouse;
+  the name of a macro stored in the mouse, or "macro:NAME" for nothing but that;
   "Fire Macro1".."Fire Macro10" when "Fire Macro.bin" lies beside mousectl;
   an entry as 8 hexadecimal digits, for example 02010400 (Ctrl+A).
 
@@ -145,6 +147,26 @@ int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOu
   return kExitOk;
 }
 
+// "macro:NAME" names a macro stored in the mouse and nothing else.
+constexpr std::string_view kMacroPrefix = "macro:";
+
+FunctionLookup lookUpDeviceMacro(const std::string& function,
+                                 const std::vector<std::string>& macroNames) {
+  FunctionLookup lookup;
+  const std::string name = function.substr(kMacroPrefix.size());
+  const auto found = std::ranges::find(macroNames, name);
+  if (found != macroNames.end()) {
+    lookup.matches.push_back({FunctionChoice::Kind::DeviceMacro,
+                              0,
+                              {},
+                              static_cast<size_t>(found - macroNames.begin())});
+    return lookup;
+  }
+  lookup.problem = "the mouse holds no macro \"" + name + "\" (\"mousectl macros\" lists them)";
+  lookup.suggestions = closeNames(name, macroNames);
+  return lookup;
+}
+
 void explainLookup(const FunctionLookup& lookup, std::ostream& err) {
   err << "mousectl button: " << lookup.problem << '\n';
   if (!lookup.suggestions.empty()) {
@@ -165,8 +187,10 @@ int setButton(const ButtonWords& words, bool json, const CliContext& context) {
   DeviceLink& link = state.link;
   const std::vector<std::string> macroNames =
       link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
-  const FunctionLookup lookup = lookUpFunction(request->function, state.languages, macroNames,
-                                               state.assignment.fireMacros.listNames());
+  const FunctionLookup lookup = request->function.starts_with(kMacroPrefix)
+                                    ? lookUpDeviceMacro(request->function, macroNames)
+                                    : lookUpFunction(request->function, state.languages, macroNames,
+                                                     state.assignment.fireMacros.listNames());
   if (lookup.matches.size() != 1) {
     explainLookup(lookup, context.err);
     return kExitUsage;

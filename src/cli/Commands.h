@@ -34,6 +34,13 @@ CommandRun defineDoctor(CLI::App& command, const CommonOptions& common);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.
 CommandRun defineUdevRule(CLI::App& command, const CommonOptions& common);
 
+// mousectl macros: the mouse's macros and the PC macro library.
+CommandRun defineMacros(CLI::App& command, const CommonOptions& common);
+// mousectl macro show|export|add|delete NAME.
+CommandRun defineMacro(CLI::App& command, const CommonOptions& common);
+// mousectl library new|rename|delete|import|import-all|export|export-all.
+CommandRun defineLibrary(CLI::App& command, const CommonOptions& common);
+
 // Every command, in the order "mousectl --help" lists them.
 std::span<const CommandDefinition> mousectlCommands();
 const CommandDefinition* findCommand(std::string_view name);

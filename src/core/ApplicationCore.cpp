@@ -37,6 +37,8 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       desktop(selectDesktopMouseBackend(processRunner, setup.environment)),
       systemMouse(mouseStore, desktop.get()),
       footer(std::move(setup.checkAccess)),
+      macroLibrary(libraryFilePath(options.path, setup.environment)),
+      deviceMacros(link, assignment),
       shell(*this, std::move(setup.pictureSizes)),
       programName_(std::move(setup.programName)) {
   link.setObserver(this);

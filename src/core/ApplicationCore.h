@@ -20,6 +20,8 @@
 #include "engineer/EngineerDpiState.h"
 #include "engineer/EngineerKeyButtons.h"
 #include "engineer/EngineerLedState.h"
+#include "macros/DeviceMacroEditing.h"
+#include "macros/LibraryFile.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/DefaultRestore.h"
 #include "settings/DesktopMouseBackend.h"
@@ -100,6 +102,10 @@ class ApplicationCore : public LinkObserver {
   std::unique_ptr<DesktopMouseBackend> desktop;
   SystemMouseSettings systemMouse;
   ConnectionFooter footer;
+  // The PC macro library, read from its file by whoever shows it (CheckPCMacro), and
+  // the commands that change the mouse's macros.
+  MacroLibraryFile macroLibrary;
+  DeviceMacroEditing deviceMacros;
   MainWindowState shell;
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }

@@ -40,6 +40,8 @@ class MacroLibraryFile {
   // Writes the whole library through the safe saver (a crash never leaves half a
   // library). An error message for the user, empty on success.
   [[nodiscard]] std::string RefreshPCMacro() const;
+  // Whether a save may be tried at all: there is a path, and the file was not unreadable.
+  bool savable() const { return !path_.empty() && !unreadable_; }
 
  private:
   std::string path_;

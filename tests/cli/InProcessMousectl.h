@@ -57,6 +57,7 @@ class InProcessMousectl {
       if (variable == "MOUSECFG_BACKEND") return backend;
       if (variable == "MOUSECFG_SIM_FILE") return simFile_.string();
       if (variable == "XDG_CONFIG_HOME") return configHome_.string();
+      if (variable == "XDG_DATA_HOME") return configHome_.string();
       if (variable == "XDG_RUNTIME_DIR") return configHome_.string();
       if (variable == "MOUSECFG_DESKTOP") return "none";
       return std::nullopt;
