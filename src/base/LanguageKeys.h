@@ -268,4 +268,16 @@ inline constexpr const char* kStopUntilAnyKeyReleased = "Str843";
 inline constexpr const char* kCircles = "Str844";
 }  // namespace caption
 
+// The macro page's input dialogs: titles and button captions.
+namespace macro_dialog {
+inline constexpr const char* kMacroName = "Str510";
+inline constexpr const char* kOk = "Str511";
+inline constexpr const char* kClear = "Str512";
+inline constexpr const char* kInputOneKey = "Str520";
+inline constexpr const char* kInputDelay = "Str521";
+inline constexpr const char* kInputX = "Str524";
+inline constexpr const char* kInputY = "Str525";
+inline constexpr const char* kInputValue = "Str526";
+}  // namespace macro_dialog
+
 }  // namespace mousecfg::langkey

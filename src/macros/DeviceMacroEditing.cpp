@@ -89,6 +89,17 @@ DeviceMacroChange DeviceMacroEditing::writeMacroBlockFile(std::span<const uint8_
   return DeviceMacroChange::Written;
 }
 
+DeviceMacroChange DeviceMacroEditing::writeGunPresetFile(std::span<const uint8_t> bytes) {
+  ConfigImage& image = link_.image;
+  const size_t given = std::min(bytes.size(), image.committedGunTable.size());
+  std::copy_n(bytes.begin(), given, image.committedGunTable.begin());
+  std::copy_n(bytes.begin(), given, image.workingGunTable.begin());
+  const TransferWindow window(link_);
+  if (!macrosKept()) return DeviceMacroChange::Ignored;
+  lastWrite = link_.transfer.writeGunTable();
+  return DeviceMacroChange::Written;
+}
+
 void DeviceMacroEditing::RefreshMacroAddr(
     const std::array<std::array<std::string, 12>, 2>& buttonNames) {
   const std::vector<std::string> macros = link_.macros.names();

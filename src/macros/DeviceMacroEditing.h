@@ -34,6 +34,10 @@ class DeviceMacroEditing {
   // The engineer page's import of ordinary macros: the file's bytes over the block (a
   // short file fills its leading part), parsed, and sent. Buttons are not changed.
   DeviceMacroChange writeMacroBlockFile(std::span<const uint8_t> bytes);
+  // The engineer page's import of gun presets: the file's bytes over both copies of the
+  // gun preset table (a short file fills their leading part), then the table to the
+  // mouse at 0x130 when its memory keeps it (Written), else only the copies (Ignored).
+  DeviceMacroChange writeGunPresetFile(std::span<const uint8_t> bytes);
   // Every macro button of both profiles whose name (as it was shown before the change)
   // is one of the device macros' now points at that macro's start address.
   void RefreshMacroAddr(const std::array<std::array<std::string, 12>, 2>& buttonNames);

@@ -16,6 +16,12 @@ inline constexpr const char* kFileName = "KVRM3180D-Macro.bin";
 // ${XDG_DATA_HOME:-~/.local/share}/mousecfg/. Empty when neither can be found.
 std::string libraryFilePath(const std::string& layoutPath, const EnvironmentLookup& environment);
 
+// The file a macro is exported to: the name entered in the file chooser with ".bin"
+// appended, as the window always has (so "a.bin" becomes "a.bin.bin").
+inline std::string macroFileName(const std::string& entered) {
+  return entered + ".bin";
+}
+
 // What loading the library file did. `problem` tells the user what went wrong with the
 // file; nothing in memory is lost for it.
 struct [[nodiscard]] LibraryLoad {

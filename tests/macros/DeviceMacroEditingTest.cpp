@@ -195,5 +195,18 @@ TEST_F(DeviceMacroEditingTest, AMouseThatRefusesTheBlockIsToldInTheResult) {
   EXPECT_FALSE(host.progressVisible);
 }
 
+TEST_F(DeviceMacroEditingTest, AGunPresetFileFillsBothTablesAndGoesTo0x130) {
+  store({});
+  start();
+  const auto before = link.image.committedGunTable;
+  const Bytes file(30, 0x5A);  // short: the first 30 of 168 bytes
+  EXPECT_EQ(editing.writeGunPresetFile(file), DeviceMacroChange::Written);
+  EXPECT_EQ(hexRange(link.image.workingGunTable, 0, 30), hexRange(file, 0, 30));
+  EXPECT_EQ(hexBytes(link.image.committedGunTable), hexBytes(link.image.workingGunTable));
+  EXPECT_EQ(hexRange(link.image.committedGunTable, 30, 138), hexRange(before, 30, 138));
+  EXPECT_EQ(blockWrites(), std::vector<std::string>{"01 30 00 A8"});
+  EXPECT_EQ(hexRange(mouse.storedBlock(), 0x130, 30), hexRange(file, 0, 30));
+}
+
 }  // namespace
 }  // namespace mousecfg::test

@@ -1,0 +1,160 @@
+#include "macros/MacroPageState.h"
+
+#include "base/HexText.h"
+#include "base/LanguageKeys.h"
+#include "device/DeviceLink.h"
+
+namespace mousecfg {
+
+MacroPageState::MacroPageState(DeviceLink& link, MacroLibraryFile& library,
+                               DeviceMacroEditing& deviceMacros, Clock& clock)
+    : recorder(clock), link_(link), library_(library), deviceMacros_(deviceMacros) {
+  // A recording whose budget is spent stops itself and is kept as a Stop keeps it.
+  recorder.onStop = [this] { finishRecording(); };
+}
+
+void MacroPageState::finishRecording() {
+  lines = recorder.lines;
+  compileAndSave();
+}
+
+void MacroPageState::showSlot(std::span<const uint8_t> events) {
+  const DecodedMacro decoded = decodeMacro(events);
+  lines = decoded.lines;
+  settings = decoded.settings;
+  script = hexBytes(events, "");
+}
+
+void MacroPageState::selectLibraryMacro(size_t position) {
+  if (position >= library_.library().macroCount()) return;
+  selectedLibrary = position;
+  selectedDevice.reset();
+  lines.clear();
+  script.clear();
+  const LibrarySlot& slot = library_.library().slot(position);
+  // An empty macro (its end byte alone) shows nothing.
+  if (slot.length() <= 1) return;
+  showSlot(std::span(slot.body).first(slot.length() - 1));
+}
+
+void MacroPageState::selectDeviceMacro(size_t position) {
+  if (position >= link_.macros.macroCount()) return;
+  selectedDevice = position;
+  selectedLibrary.reset();
+  const MacroSlot& slot = link_.macros.slot(position);
+  showSlot(std::span(slot.events).first(slot.length - macro_block::kEmptyRecordLength));
+}
+
+void MacroPageState::save() {
+  saveProblem = library_.RefreshPCMacro();
+  if (!saveProblem.empty()) link_.host.showText(saveProblem);
+}
+
+LibraryChange MacroPageState::newMacro(const std::string& name) {
+  lines.clear();
+  const LibraryChange change = library_.library().newMacro(name);
+  if (change == LibraryChange::Duplicate) link_.host.showMessage(langkey::message::kMacroExists);
+  if (change != LibraryChange::Done) return change;
+  save();
+  selectedLibrary = library_.library().macroCount() - 1;
+  return change;
+}
+
+LibraryChange MacroPageState::renameMacro(const std::string& name) {
+  if (!selectedLibrary) return LibraryChange::NoSuchEntry;
+  const LibraryChange change = library_.library().rename(*selectedLibrary, name);
+  if (change == LibraryChange::Duplicate) link_.host.showMessage(langkey::message::kMacroExists);
+  if (change == LibraryChange::Done) save();
+  return change;
+}
+
+LibraryChange MacroPageState::deleteLibraryMacro() {
+  if (!selectedLibrary) return LibraryChange::NoSuchEntry;
+  const LibraryChange change = library_.library().deleteMacro(*selectedLibrary);
+  if (change != LibraryChange::Done) return change;
+  save();
+  lines.clear();
+  const size_t count = library_.library().macroCount();
+  if (count == 0)
+    selectedLibrary.reset();
+  else
+    selectLibraryMacro(*selectedLibrary == 0 ? 0 : *selectedLibrary - 1);
+  return change;
+}
+
+DeviceMacroChange MacroPageState::addToMouse() {
+  if (!selectedLibrary) return DeviceMacroChange::Ignored;
+  return deviceMacros_.addToMouse(library_.library().slot(*selectedLibrary));
+}
+
+DeviceMacroChange MacroPageState::deleteDeviceMacro() {
+  if (!selectedDevice) return DeviceMacroChange::Ignored;
+  const size_t position = *selectedDevice;
+  const DeviceMacroChange change = deviceMacros_.deleteMacro(position);
+  lines.clear();
+  selectedDevice.reset();
+  if (change == DeviceMacroChange::Written && link_.macros.macroCount() > 0)
+    selectDeviceMacro(position == 0 ? 0 : position - 1);
+  return change;
+}
+
+void MacroPageState::compileAndSave() {
+  if (!selectedLibrary) return;
+  const CompiledMacro compiled = compileMacro(lines, settings.repeat, settings.repeatCount);
+  script = compiled.script;
+  library_.library().setBody(*selectedLibrary, compiled.bytes);
+  save();
+}
+
+bool MacroPageState::deleteEntry(size_t entry) {
+  if (!selectedLibrary) return false;
+  const std::optional<std::vector<size_t>> doomed = linesToDelete(lines, entry + 1);
+  if (!doomed) {
+    link_.host.showText(kMacroContentError);
+    return false;
+  }
+  for (auto it = doomed->rbegin(); it != doomed->rend(); ++it)
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*it));
+  compileAndSave();
+  return true;
+}
+
+bool MacroPageState::replaceEntry(size_t entry, const std::string& line) {
+  if (!selectedLibrary || entry + 1 >= lines.size()) return false;
+  lines[entry + 1] = line;
+  compileAndSave();
+  return true;
+}
+
+bool MacroPageState::insertEntry(size_t entry, bool front, const std::string& line) {
+  if (!selectedLibrary || entry + 1 >= lines.size()) return false;
+  if (library_.library().slot(*selectedLibrary).length() >= kInsertLimit) {
+    link_.host.showMessage(langkey::message::kMacroTooLong);
+    return false;
+  }
+  const size_t at = entry + 1 + (front ? 0 : 1);
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), line);
+  compileAndSave();
+  return true;
+}
+
+void MacroPageState::setRepeat(RepeatSetting repeat, int count) {
+  settings.repeat = repeat;
+  settings.repeatCount = count;
+  compileAndSave();
+}
+
+void MacroPageState::Btn_StartClick() {
+  if (!selectedLibrary) return;
+  if (!recorder.recording()) {
+    script.clear();
+    library_.library().setBody(*selectedLibrary, {});
+    recorder.start(settings);
+    lines.clear();
+    return;
+  }
+  recorder.stop();
+  finishRecording();
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "base/Clock.h"
+#include "macros/EventLines.h"
+#include "macros/KeyboardCapture.h"
+
+namespace mousecfg {
+
+enum class MouseButton { Left, Right, Middle, Forward, Backward };
+inline constexpr size_t kMouseButtons = 5;
+
+// The mouse hook's flags: one for each button going down and coming up. The input
+// source sets them (and does nothing else); the recording pass takes them in the order
+// left down, left up, right down, ..., backward up, and clears each one it takes.
+class ButtonFlags {
+ public:
+  void set(MouseButton button, bool pressed);
+  // What the mouse hook does with an event: only while recording, and never with a left
+  // click on the commands that start and stop recording (the click that stops it).
+  void hookEvent(bool recording, bool overRecordCommand, MouseButton button, bool pressed);
+  bool isSet(size_t flag) const { return flags_[flag].load(); }
+  void clear(size_t flag) { flags_[flag].store(false); }
+  void clearAll();
+  bool any() const;
+  static MouseButton buttonOf(size_t flag) { return static_cast<MouseButton>(flag / 2); }
+  static bool pressedOf(size_t flag) { return flag % 2 == 0; }
+  static constexpr size_t kCount = 2 * kMouseButtons;
+
+ private:
+  std::array<std::atomic<bool>, kCount> flags_{};
+};
+
+// Records key and mouse-button events into event lines as the macro page's Record
+// does: a delay line before each event by the delay mode, and a budget of 245 bytes
+// (a key 2, a button 1, a delay 3) after which the recording stops itself.
+class MacroRecorder {
+ public:
+  static constexpr int kCapacity = 245;
+
+  explicit MacroRecorder(Clock& clock) : clock_(clock) {}
+
+  // A new recording: the lines are cleared.
+  void start(const EditorSettings& settings);
+  // A recording into existing lines at `position` (the insert panel's Record), with the
+  // bytes the macro holds already counted as used.
+  void startInsert(const EditorSettings& settings, size_t position, int alreadyUsed);
+  void stop();
+  bool recording() const { return recording_; }
+  // Told when the recording stops itself because its budget is spent.
+  std::function<void()> onStop;
+
+  // A key event from the keyboard capture.
+  void KeyboardHook1Receive(int virtualKey, KeyEventType type);
+  // A button event; false when the budget refused it.
+  bool mouseButton(MouseButton button, bool pressed);
+  // One pass of the recording worker over the flags.
+  void pass(ButtonFlags& flags);
+
+  EventLines lines;
+  int used() const { return used_; }
+  bool full() const { return full_; }
+  std::optional<size_t> insertPosition() const { return insertAt_; }
+
+ private:
+  int reserve(int withDelay, int withoutDelay) const;
+  void addHeaderIfNone();
+  void RefreshMacroMouseTime();
+  void add(std::string line);
+  void stopItself();
+
+  Clock& clock_;
+  EditorSettings settings_;
+  bool recording_ = false;
+  bool full_ = false;
+  int used_ = 0;
+  std::optional<int64_t> lastTick_;
+  std::optional<int> lastKey_;
+  std::optional<size_t> insertAt_;
+};
+
+}  // namespace mousecfg
