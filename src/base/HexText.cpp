@@ -35,4 +35,19 @@ std::string hexBytes(std::span<const uint8_t> bytes, std::string_view separator)
   return text;
 }
 
+std::optional<uint32_t> readHexDigits(std::string_view digits) {
+  constexpr size_t kMaxDigits = 8;
+  if (digits.size() > kMaxDigits) return std::nullopt;
+  uint32_t value = 0;
+  for (char c : digits) {
+    const int digit = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                             : -1;
+    if (digit < 0) return std::nullopt;
+    value = value << 4 | static_cast<uint32_t>(digit);
+  }
+  return value;
+}
+
 }  // namespace mousecfg

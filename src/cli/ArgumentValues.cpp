@@ -9,16 +9,7 @@ namespace mousecfg {
 std::optional<uint32_t> parseColourArgument(std::string_view text) {
   if (!text.empty() && text.front() == '#') text.remove_prefix(1);
   if (text.size() != 6) return std::nullopt;
-  uint32_t rgb = 0;
-  for (char c : text) {
-    int digit = -1;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    if (digit < 0) return std::nullopt;
-    rgb = rgb << 4 | static_cast<uint32_t>(digit);
-  }
-  return rgb;
+  return readHexDigits(text);
 }
 
 std::optional<int> parseNumberArgument(std::string_view text, int low, int high) {

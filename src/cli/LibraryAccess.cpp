@@ -26,15 +26,19 @@ int saveLibrary(const MacroLibraryFile& file, std::ostream& err) {
   return kExitFileError;
 }
 
-std::optional<size_t> libraryPosition(const MacroLibrary& library, const std::string& name,
-                                      std::ostream& err) {
-  const std::vector<std::string> names = library.names();
+std::optional<size_t> macroPosition(const std::vector<std::string>& names, const std::string& name,
+                                    const char* holder, std::ostream& err) {
   const auto found = std::ranges::find(names, name);
   if (found != names.end()) return static_cast<size_t>(found - names.begin());
-  err << "mousectl: the macro library holds no macro \"" << name << "\"\n";
+  err << "mousectl: " << holder << " holds no macro \"" << name << "\"\n";
   const std::vector<std::string> close = closeNames(name, names);
   if (!close.empty()) err << "did you mean \"" << close.front() << "\"?\n";
   return std::nullopt;
+}
+
+std::optional<size_t> libraryPosition(const MacroLibrary& library, const std::string& name,
+                                      std::ostream& err) {
+  return macroPosition(library.names(), name, "the macro library", err);
 }
 
 }  // namespace mousecfg

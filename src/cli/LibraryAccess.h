@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CliContext.h"
 #include "macros/LibraryFile.h"
@@ -19,7 +20,10 @@ int loadLibrary(MacroLibraryFile& file, bool forChange, std::ostream& err);
 // Saves it; kExitFileError, with the reason, when that failed.
 int saveLibrary(const MacroLibraryFile& file, std::ostream& err);
 
-// The list position of a library macro by its name; tells the user when there is none.
+// The position of a macro in a list of names; tells the user, with a close name, when
+// there is none. `holder` says whose list it is ("the macro library", "the mouse").
+std::optional<size_t> macroPosition(const std::vector<std::string>& names, const std::string& name,
+                                    const char* holder, std::ostream& err);
 std::optional<size_t> libraryPosition(const MacroLibrary& library, const std::string& name,
                                       std::ostream& err);
 

@@ -3,7 +3,6 @@
 #include <memory>
 #include <ostream>
 
-#include "base/CloseNames.h"
 #include "base/HexText.h"
 #include "base/LanguageKeys.h"
 #include "cli/CliSession.h"
@@ -33,13 +32,7 @@ struct FoundMacro {
 
 std::optional<size_t> devicePosition(const DeviceMacroBlock& block, const std::string& name,
                                      std::ostream& err) {
-  const std::vector<std::string> names = block.names();
-  const auto found = std::ranges::find(names, name);
-  if (found != names.end()) return static_cast<size_t>(found - names.begin());
-  err << "mousectl: the mouse holds no macro \"" << name << "\"\n";
-  const std::vector<std::string> close = closeNames(name, names);
-  if (!close.empty()) err << "did you mean \"" << close.front() << "\"?\n";
-  return std::nullopt;
+  return macroPosition(block.names(), name, "the mouse", err);
 }
 
 // Looks the macro up where the words say; an exit status when it is not there.

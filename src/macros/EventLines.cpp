@@ -111,19 +111,6 @@ std::optional<std::string> lineOf(std::span<const uint8_t> event, std::vector<in
   }
 }
 
-std::optional<uint32_t> hexValue(std::string_view digits) {
-  uint32_t value = 0;
-  for (char c : digits) {
-    const int digit = c >= '0' && c <= '9'   ? c - '0'
-                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                             : -1;
-    if (digit < 0) return std::nullopt;
-    value = value << 4 | static_cast<uint32_t>(digit);
-  }
-  return value;
-}
-
 std::string lastDigits(const std::string& line, size_t count) {
   return line.size() >= count ? line.substr(line.size() - count) : std::string();
 }
@@ -153,7 +140,7 @@ std::string hexOfLine(const std::string& line, RepeatSetting repeat) {
     case kRepeatEnd:
       return lastDigits(line, 2);
     case kRepeatStart: {
-      const uint32_t n = hexValue(lastDigits(line, 2)).value_or(0);
+      const uint32_t n = readHexDigits(lastDigits(line, 2)).value_or(0);
       if (repeat == RepeatSetting::UntilKeyReleased) return "FD" + hex2(n % 128);
       if (repeat == RepeatSetting::UntilMacroEnd) return "FD80";
       return {};
@@ -219,7 +206,7 @@ CompiledMacro compileMacro(const EventLines& lines, RepeatSetting repeat, int re
   CompiledMacro compiled;
   compiled.script = hex;
   for (size_t i = 0; i + 1 < hex.size(); i += 2)
-    compiled.bytes.push_back(static_cast<uint8_t>(hexValue(hex.substr(i, 2)).value_or(0)));
+    compiled.bytes.push_back(static_cast<uint8_t>(readHexDigits(hex.substr(i, 2)).value_or(0)));
   return compiled;
 }
 
@@ -251,7 +238,7 @@ std::optional<std::vector<size_t>> linesToDelete(const EventLines& lines, size_t
 std::string entryText(const std::string& line) {
   const char kind = line.empty() ? ' ' : line[0];
   const auto signedByte = [&](size_t at) {
-    return std::to_string(static_cast<int8_t>(hexValue(line.substr(at, 2)).value_or(0)));
+    return std::to_string(static_cast<int8_t>(readHexDigits(line.substr(at, 2)).value_or(0)));
   };
   switch (kind) {
     case kPress:
@@ -263,7 +250,7 @@ std::string entryText(const std::string& line) {
       if (line.size() < 8) return {};
       return "X: " + signedByte(4) + "  Y: " + signedByte(6);
     case kRepeatStart:
-      return "Rep-Start  " + std::to_string(hexValue(lastDigits(line, 2)).value_or(0));
+      return "Rep-Start  " + std::to_string(readHexDigits(lastDigits(line, 2)).value_or(0));
     case kRepeatEnd:
       return "Rep-Stop";
     default:

@@ -175,17 +175,8 @@ std::optional<uint8_t> MacroTextReader::keyEvent(const Token& key, bool press) {
   }
   std::optional<uint8_t> usage = usageOfKey(key.text);
   if (!usage && !key.quoted && key.text.size() == 4 && key.text.starts_with("0x")) {
-    uint32_t value = 0;
-    bool digits = true;
-    for (char c : key.text.substr(2)) {
-      const int d = c >= '0' && c <= '9'   ? c - '0'
-                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                           : -1;
-      digits = digits && d >= 0;
-      value = value << 4 | static_cast<uint32_t>(std::max(d, 0));
-    }
-    if (digits && value != 0) usage = static_cast<uint8_t>(value);
+    const std::optional<uint32_t> value = readHexDigits(std::string_view(key.text).substr(2));
+    if (value && *value != 0) usage = static_cast<uint8_t>(*value);
   }
   if (!usage) {
     std::string message = "no key \"" + key.text + "\"";
