@@ -37,6 +37,9 @@ int tellChange(LibraryChange change, const std::string& name, std::ostream& err)
     case LibraryChange::Unnamed:
       err << "mousectl: the file holds no macro name; nothing was imported\n";
       break;
+    case LibraryChange::Unreadable:
+      err << "mousectl: the macro file could not be read; nothing was imported\n";
+      return kExitFileError;
   }
   return kExitNotApplied;
 }
@@ -79,7 +82,8 @@ int newMacro(MacroLibrary& library, const LibraryWords& words, const CliContext&
 
 int importFile(MacroLibrary& library, const LibraryWords& words, bool all,
                const CliContext& context) {
-  const size_t limit = all ? macro_library::kLibraryLength : macro_library::kRecordLength;
+  // A single-macro import takes the leading part of any file up to a whole library.
+  const size_t limit = macro_library::kLibraryLength;
   const FileContents file = readFileArgument(words.file, limit, context);
   if (!file.ok) {
     context.err << "mousectl: " << file.error << '\n';

@@ -39,6 +39,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       footer(std::move(setup.checkAccess)),
       macroLibrary(libraryFilePath(options.path, setup.environment)),
       deviceMacros(link, assignment),
+      macroPage(link, macroLibrary, deviceMacros, programHost.clock()),
       shell(*this, std::move(setup.pictureSizes)),
       programName_(std::move(setup.programName)) {
   link.setObserver(this);
@@ -146,6 +147,17 @@ void ApplicationCore::deviceGone() {
   footer.noMouse();
   reportRate.deviceGone();
   dpi.deviceGone();
+  macroPage.deviceGone();
+}
+
+// A whole read has parsed the mouse's macros again and shows the library.
+void ApplicationCore::refreshPcMacroNames() {
+  macroPage.RefreshPCMacroName();
+  macroPage.deviceMacrosChanged();
+}
+
+void ApplicationCore::clearMacroEditor() {
+  macroPage.clearEditor();
 }
 
 void ApplicationCore::refreshSystemMouseGroups() {

@@ -22,6 +22,7 @@
 #include "engineer/EngineerLedState.h"
 #include "macros/DeviceMacroEditing.h"
 #include "macros/LibraryFile.h"
+#include "macros/MacroPageState.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/DefaultRestore.h"
 #include "settings/DesktopMouseBackend.h"
@@ -106,6 +107,7 @@ class ApplicationCore : public LinkObserver {
   // the commands that change the mouse's macros.
   MacroLibraryFile macroLibrary;
   DeviceMacroEditing deviceMacros;
+  MacroPageState macroPage;
   MainWindowState shell;
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }
@@ -126,6 +128,8 @@ class ApplicationCore : public LinkObserver {
   void refreshPages() override;
   void hideMenus() override;
   void deviceGone() override;
+  void refreshPcMacroNames() override;
+  void clearMacroEditor() override;
   void refreshSystemMouseGroups() override;
   void showFirstPage() override;
   void errorStateEntered() override;

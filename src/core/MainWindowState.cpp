@@ -54,6 +54,7 @@ void MainWindowState::FormCreate() {
   link_.connection.reserveIds = {options_.revManuId, options_.revProId};
   languages_.selectLanguage(kFirstLanguage);
   applyLayoutAndLanguage();
+  core_.macroPage.loadLibrary();
   link_.deriveFromBuiltInImage();
   link_.RefreshErrorAP();
   core_.refreshSystemMouseGroups();

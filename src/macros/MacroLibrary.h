@@ -50,6 +50,7 @@ enum class LibraryChange {
   Full,         // no free slot: nothing changed
   NoSuchEntry,  // the list position holds no macro
   Unnamed,      // a macro file whose name is empty: nothing imported
+  Unreadable,   // the macro file could not be read: nothing imported
 };
 
 class MacroLibrary {

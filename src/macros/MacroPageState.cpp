@@ -2,6 +2,7 @@
 
 #include "base/HexText.h"
 #include "base/LanguageKeys.h"
+#include "base/WholeFile.h"
 #include "device/DeviceLink.h"
 
 namespace mousecfg {
@@ -11,6 +12,46 @@ MacroPageState::MacroPageState(DeviceLink& link, MacroLibraryFile& library,
     : recorder(clock), link_(link), library_(library), deviceMacros_(deviceMacros) {
   // A recording whose budget is spent stops itself and is kept as a Stop keeps it.
   recorder.onStop = [this] { finishRecording(); };
+}
+
+void MacroPageState::loadLibrary() {
+  const LibraryLoad load = library_.CheckPCMacro();
+  if (!load.problem.empty()) link_.host.showText("The macro library: " + load.problem + ".");
+}
+
+std::vector<std::string> MacroPageState::libraryNames() const {
+  if (!listsShown_) return {};
+  return library_.library().names();
+}
+
+std::vector<std::string> MacroPageState::deviceNames() const {
+  if (!listsShown_) return {};
+  return link_.macros.names();
+}
+
+void MacroPageState::RefreshPCMacroName() {
+  listsShown_ = true;
+  if (selectedLibrary && *selectedLibrary >= library_.library().macroCount())
+    selectedLibrary.reset();
+}
+
+void MacroPageState::deviceMacrosChanged() {
+  if (selectedDevice && *selectedDevice >= link_.macros.macroCount()) {
+    selectedDevice.reset();
+    clearEditor();
+  }
+}
+
+void MacroPageState::deviceGone() {
+  listsShown_ = false;
+  selectedLibrary.reset();
+  selectedDevice.reset();
+  clearEditor();
+}
+
+void MacroPageState::clearEditor() {
+  lines.clear();
+  script.clear();
 }
 
 void MacroPageState::finishRecording() {
@@ -80,6 +121,58 @@ LibraryChange MacroPageState::deleteLibraryMacro() {
   else
     selectLibraryMacro(*selectedLibrary == 0 ? 0 : *selectedLibrary - 1);
   return change;
+}
+
+bool MacroPageState::exportBytes(const std::string& entered, std::span<const uint8_t> bytes) {
+  const std::string path = macroFileName(entered);
+  const FileWritten written = writeWholeFile(path, bytes);
+  if (!written) link_.host.showText("The macro file was not saved: " + written.error + ".");
+  return written.ok;
+}
+
+bool MacroPageState::exportOne(const std::string& entered) {
+  if (!selectedLibrary) return false;
+  return exportBytes(entered, library_.library().record(*selectedLibrary));
+}
+
+bool MacroPageState::exportAll(const std::string& entered) {
+  return exportBytes(entered, library_.library().image());
+}
+
+// Any file is taken as bytes, up to the size of a whole library; anything larger is not
+// a macro file and is refused before it fills memory.
+std::optional<std::vector<uint8_t>> MacroPageState::importBytes(const std::string& path) {
+  FileContents file = readWholeFile(path, macro_library::kLibraryLength);
+  if (!file.ok) {
+    link_.host.showText("The macro file was not read: " + file.error + ".");
+    return std::nullopt;
+  }
+  return std::move(file.bytes);
+}
+
+LibraryChange MacroPageState::importOne(const std::string& path) {
+  if (!importOneEnabled()) return LibraryChange::Full;
+  const std::optional<std::vector<uint8_t>> bytes = importBytes(path);
+  if (!bytes) return LibraryChange::Unreadable;
+  clearEditor();
+  const LibraryChange change = library_.library().importOne(*bytes);
+  if (change == LibraryChange::Duplicate) link_.host.showMessage(langkey::message::kMacroExists);
+  if (change == LibraryChange::Unnamed) link_.host.showText(kUnnamedMacroFile);
+  if (change != LibraryChange::Done) return change;
+  selectedLibrary = library_.library().macroCount() - 1;
+  save();
+  return change;
+}
+
+bool MacroPageState::importAll(const std::string& path) {
+  const std::optional<std::vector<uint8_t>> bytes = importBytes(path);
+  if (!bytes) return false;
+  library_.library().loadImage(*bytes);
+  clearEditor();
+  selectedLibrary.reset();
+  listsShown_ = true;
+  save();
+  return true;
 }
 
 DeviceMacroChange MacroPageState::addToMouse() {

@@ -22,13 +22,34 @@ class MacroPageState {
   static constexpr const char* kMacroContentError = "Macro Content Error";
   // A delay or movement may be inserted only while the stored macro is shorter.
   static constexpr size_t kInsertLimit = 253;
+  static constexpr const char* kUnnamedMacroFile =
+      "The file holds no macro name; nothing was imported.";
 
   MacroPageState(DeviceLink& link, MacroLibraryFile& library, DeviceMacroEditing& deviceMacros,
                  Clock& clock);
 
-  // Lists.
-  std::vector<std::string> libraryNames() const { return library_.library().names(); }
+  // Start-up: the library is read from its file, or the file created (CheckPCMacro).
+  // What went wrong with the file is told; the page goes on with what was read.
+  void loadLibrary();
+
+  // Lists. Both are built by a configuration read from a mouse (RefreshPCMacroName)
+  // and emptied when the mouse goes away; before, they show nothing.
+  std::vector<std::string> libraryNames() const;
+  std::vector<std::string> deviceNames() const;
+  void RefreshPCMacroName();
+  // After the mouse's macros were read again: a device selection that is no longer in
+  // the list is dropped.
+  void deviceMacrosChanged();
+  // The mouse went away: the lists and the event list are emptied, the selections
+  // dropped. The library itself stays as it is.
+  void deviceGone();
+  // Without a device, or after the mouse's macros were replaced: the event list and
+  // the script are emptied.
+  void clearEditor();
   bool newMacroEnabled() const { return !library_.library().full(); }
+  bool importOneEnabled() const {
+    return library_.library().macroCount() < macro_library::kImportOneLimit;
+  }
   std::optional<size_t> selectedLibrary;
   std::optional<size_t> selectedDevice;
   void selectLibraryMacro(size_t position);
@@ -38,6 +59,13 @@ class MacroPageState {
   LibraryChange newMacro(const std::string& name);
   LibraryChange renameMacro(const std::string& name);
   LibraryChange deleteLibraryMacro();
+  // Macro files. Exports write to macroFileName(entered); imports take a file as bytes,
+  // a short one filling only the leading part. False, after telling the user, when the
+  // file could not be read or written.
+  bool exportOne(const std::string& entered);
+  bool exportAll(const std::string& entered);
+  LibraryChange importOne(const std::string& path);
+  bool importAll(const std::string& path);
   DeviceMacroChange addToMouse();
   DeviceMacroChange deleteDeviceMacro();
 
@@ -64,10 +92,13 @@ class MacroPageState {
   void compileAndSave();
   void save();
   void finishRecording();
+  bool exportBytes(const std::string& entered, std::span<const uint8_t> bytes);
+  std::optional<std::vector<uint8_t>> importBytes(const std::string& path);
 
   DeviceLink& link_;
   MacroLibraryFile& library_;
   DeviceMacroEditing& deviceMacros_;
+  bool listsShown_ = false;
 };
 
 }  // namespace mousecfg

@@ -16,6 +16,7 @@ class MacroPageStateTest : public SimulatedCoreFixture {
  protected:
   MacroPageStateTest() {
     (void)libraryFile.CheckPCMacro();
+    page.RefreshPCMacroName();
     capture.enabled = true;
     capture.onReceive = [this](int key, int, KeyEventType type) {
       page.recorder.KeyboardHook1Receive(key, type);
@@ -94,6 +95,130 @@ TEST_F(MacroPageStateTest, TheLibraryCommandsKeepTheListAndTheFile) {
   EXPECT_EQ(page.selectedLibrary, 0u) << "the entry before the deleted one";
   EXPECT_TRUE(page.newMacroEnabled());
   EXPECT_EQ(page.saveProblem, "");
+}
+
+TEST_F(MacroPageStateTest, ExportOneWritesTheRecordUnderTheEnteredNameAndBin) {
+  ASSERT_EQ(page.newMacro("Ab"), LibraryChange::Done);
+  page.settings.delayMode = DelayMode::NoDelay;
+  page.Btn_StartClick();
+  capture.keyDown(vk::kA);
+  capture.keyUp(vk::kA);
+  page.Btn_StartClick();
+  ASSERT_TRUE(page.exportOne(folder.file("jump.bin")));
+  const std::string exported = fileText(folder.file("jump.bin.bin"));
+  ASSERT_EQ(exported.size(), macro_library::kRecordLength);
+  EXPECT_EQ(hexRange(std::span(reinterpret_cast<const uint8_t*>(exported.data()), exported.size()),
+                     0, 21),
+            "00 41 00 62 00 00 00 00 00 00 00 00 00 00 00 00 82 04 02 04 00");
+}
+
+TEST_F(MacroPageStateTest, ImportOneOfAnExportIsADuplicateHereAndTheSameRecordElsewhere) {
+  ASSERT_EQ(page.newMacro("Ab"), LibraryChange::Done);
+  ASSERT_TRUE(page.exportOne(folder.file("ab")));
+  EXPECT_EQ(page.importOne(folder.file("ab.bin")), LibraryChange::Duplicate);
+  EXPECT_EQ(host.messages, std::vector<std::string>{langkey::message::kMacroExists});
+  EXPECT_EQ(page.libraryNames(), std::vector<std::string>{"Ab"});
+
+  MacroLibraryFile other(folder.file("other.bin"));
+  (void)other.CheckPCMacro();
+  MacroPageState elsewhere{core.link, other, core.deviceMacros, host.clock()};
+  elsewhere.RefreshPCMacroName();
+  ASSERT_EQ(elsewhere.importOne(folder.file("ab.bin")), LibraryChange::Done);
+  EXPECT_EQ(elsewhere.selectedLibrary, 0u);
+  EXPECT_EQ(other.library().record(0), libraryFile.library().record(0));
+  MacroLibraryFile saved(folder.file("other.bin"));
+  (void)saved.CheckPCMacro();
+  EXPECT_EQ(saved.library().names(), std::vector<std::string>{"Ab"}) << "saved at once";
+}
+
+TEST_F(MacroPageStateTest, ExportAllEqualsTheLibraryFileAndImportAllShowsTheList) {
+  ASSERT_EQ(page.newMacro("A"), LibraryChange::Done);
+  ASSERT_EQ(page.newMacro("B"), LibraryChange::Done);
+  ASSERT_TRUE(page.exportAll(folder.file("all")));
+  EXPECT_EQ(fileText(folder.file("all.bin")), fileText(libraryFile.path()));
+
+  MacroLibraryFile other(folder.file("other.bin"));
+  (void)other.CheckPCMacro();
+  MacroPageState elsewhere{core.link, other, core.deviceMacros, host.clock()};
+  EXPECT_TRUE(elsewhere.libraryNames().empty()) << "no list before a read";
+  ASSERT_TRUE(elsewhere.importAll(folder.file("all.bin")));
+  EXPECT_EQ(elsewhere.libraryNames(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(fileText(folder.file("other.bin")), fileText(libraryFile.path()));
+}
+
+TEST_F(MacroPageStateTest, AMacroFileThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
+  ASSERT_EQ(page.newMacro("A"), LibraryChange::Done);
+  const std::string before = fileText(libraryFile.path());
+  EXPECT_EQ(page.importOne(folder.file("missing.bin")), LibraryChange::Unreadable);
+  EXPECT_FALSE(page.importAll(folder.file("missing.bin")));
+  EXPECT_FALSE(page.exportAll(folder.file("no-such-folder/all")));
+  ASSERT_EQ(host.texts.size(), 3u);
+  EXPECT_NE(host.texts[0].find("missing.bin"), std::string::npos) << host.texts[0];
+  EXPECT_NE(host.texts[2].find("all.bin"), std::string::npos) << host.texts[2];
+  EXPECT_EQ(page.libraryNames(), std::vector<std::string>{"A"});
+  EXPECT_EQ(fileText(libraryFile.path()), before);
+}
+
+TEST_F(MacroPageStateTest, AFileWithoutANameIsNotImportedAndNinetyNineMacrosTakeNoMore) {
+  writeText(folder.file("unnamed.bin"), std::string(272, '\0'));
+  EXPECT_EQ(page.importOne(folder.file("unnamed.bin")), LibraryChange::Unnamed);
+  EXPECT_EQ(host.texts, std::vector<std::string>{MacroPageState::kUnnamedMacroFile});
+  for (int k = 0; k < 99; ++k)
+    ASSERT_EQ(page.newMacro("M" + std::to_string(k)), LibraryChange::Done);
+  EXPECT_FALSE(page.importOneEnabled());
+  EXPECT_TRUE(page.newMacroEnabled());
+  EXPECT_EQ(page.importOne(folder.file("unnamed.bin")), LibraryChange::Full);
+  EXPECT_EQ(host.texts.size(), 1u) << "ignored without a word";
+}
+
+// The page as the window runs it: the core reads the library at start-up and shows it
+// once the mouse has been read.
+class MacroPageInTheCoreTest : public SimulatedCoreFixture {
+ protected:
+  std::string libraryPath() const {
+    return (configFolder / "data" / "mousecfg" / macro_library::kFileName).string();
+  }
+};
+
+TEST_F(MacroPageInTheCoreTest, TheLibraryIsCreatedAtStartUpAndListedAfterTheFirstRead) {
+  core.shell.FormCreate();
+  EXPECT_EQ(fileText(libraryPath()).size(), macro_library::kLibraryLength);
+  ASSERT_EQ(core.macroPage.newMacro("Jump"), LibraryChange::Done);
+  EXPECT_TRUE(core.macroPage.libraryNames().empty());
+  core.shell.startMonitor();
+  readDevice();
+  EXPECT_EQ(core.macroPage.libraryNames(), std::vector<std::string>{"Jump"});
+  EXPECT_TRUE(host.texts.empty());
+}
+
+TEST_F(MacroPageInTheCoreTest, AnUnreadableLibraryIsToldAtStartUpAndNeverOverwritten) {
+  std::filesystem::create_directories(libraryPath());  // a folder where the file belongs
+  core.shell.FormCreate();
+  ASSERT_EQ(host.texts.size(), 1u);
+  EXPECT_NE(host.texts[0].find("left as it is"), std::string::npos) << host.texts[0];
+  EXPECT_EQ(core.macroPage.newMacro("Jump"), LibraryChange::Done);
+  EXPECT_FALSE(core.macroPage.saveProblem.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(libraryPath()));
+}
+
+TEST_F(MacroPageInTheCoreTest, LosingTheMouseEmptiesTheListsAndTheEditor) {
+  core.shell.FormCreate();
+  core.shell.startMonitor();
+  readDevice();
+  ASSERT_EQ(core.macroPage.newMacro("Tap"), LibraryChange::Done);
+  core.macroPage.lines = {"10", "1 A CODE:8204", "2 A CODE:0204"};
+  core.macroPage.setRepeat(RepeatSetting::UntilKeyReleased, 1);
+  ASSERT_EQ(core.macroPage.addToMouse(), DeviceMacroChange::Written);
+  core.macroPage.selectDeviceMacro(0);
+  ASSERT_FALSE(core.macroPage.lines.empty());
+  EXPECT_EQ(core.macroPage.deviceNames(), std::vector<std::string>{"Tap"});
+  mouse.unplug();
+  link.discovery.DevTimerTimer();
+  EXPECT_TRUE(core.macroPage.deviceNames().empty());
+  EXPECT_TRUE(core.macroPage.libraryNames().empty());
+  EXPECT_FALSE(core.macroPage.selectedDevice);
+  EXPECT_TRUE(core.macroPage.lines.empty());
+  EXPECT_TRUE(core.macroPage.script.empty());
 }
 
 }  // namespace

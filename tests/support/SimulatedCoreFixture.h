@@ -44,6 +44,7 @@ class SimulatedCoreFixture : public SimulatedMouseFixture {
   ApplicationCore::Setup privateSetup(ApplicationCore::Setup setup) {
     setup.environment = [this](const char* name) -> std::optional<std::string> {
       if (std::string_view(name) == "XDG_CONFIG_HOME") return configFolder.string();
+      if (std::string_view(name) == "XDG_DATA_HOME") return (configFolder / "data").string();
       if (std::string_view(name) == "MOUSECFG_DESKTOP") return "none";
       return std::nullopt;
     };
