@@ -40,6 +40,8 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       macroLibrary(libraryFilePath(options.path, setup.environment)),
       deviceMacros(link, assignment),
       macroPage(link, macroLibrary, deviceMacros, programHost.clock()),
+      inputSource(std::move(setup.inputSource)),
+      recording(*inputSource, programHost, macroPage.recorder),
       shell(*this, std::move(setup.pictureSizes)),
       programName_(std::move(setup.programName)) {
   link.setObserver(this);
@@ -59,6 +61,12 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
   };
   systemMouse.saveFailed = [this](const std::string& reason) {
     host.showText("The pointer settings could not be saved: " + reason);
+  };
+  macroPage.recordingChanged = [this](bool started) {
+    if (started)
+      recording.begin();
+    else
+      recording.end();
   };
   // New AIM key entries take the AIM step the DPI page shows.
   assignment.updateParameters = [this](EntryParameters& parameters) {

@@ -21,8 +21,10 @@
 #include "engineer/EngineerKeyButtons.h"
 #include "engineer/EngineerLedState.h"
 #include "macros/DeviceMacroEditing.h"
+#include "macros/InputSource.h"
 #include "macros/LibraryFile.h"
 #include "macros/MacroPageState.h"
+#include "macros/RecordingSession.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/DefaultRestore.h"
 #include "settings/DesktopMouseBackend.h"
@@ -60,6 +62,9 @@ class ApplicationCore : public LinkObserver {
     bool tellDeviceFailures = true;
     // What stands between the user and the real mouse, for the footer without a mouse.
     ConnectionFooter::AccessCheck checkAccess = defaultAccessCheck;
+    // What the macro recorder hears: the desktop's keys and buttons in the window, a
+    // fake in tests, nothing in mousectl.
+    std::unique_ptr<InputSource> inputSource = std::make_unique<NoInputSource>();
   };
   static AccessReport defaultAccessCheck();
 
@@ -108,6 +113,8 @@ class ApplicationCore : public LinkObserver {
   MacroLibraryFile macroLibrary;
   DeviceMacroEditing deviceMacros;
   MacroPageState macroPage;
+  std::unique_ptr<InputSource> inputSource;
+  RecordingSession recording;
   MainWindowState shell;
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }

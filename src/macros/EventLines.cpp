@@ -100,11 +100,11 @@ std::optional<std::string> lineOf(std::span<const uint8_t> event, std::vector<in
       return eventLine(code == macro::kKeyPress, nameOfDeviceCode(event[1]),
                        hex2(code) + hex2(event[1]));
     case macro::kMove:
-      return std::string(1, kMove) + " 04" + hex2(event[1]) + hex2(event[2]);
+      return moveLine(static_cast<int8_t>(event[1]), static_cast<int8_t>(event[2]));
     case macro::kDelay: {
       const int ms = event[1] << 8 | event[2];
       delays.push_back(ms);
-      return std::string(1, kDelay) + " " + std::to_string(ms);
+      return delayLine(ms);
     }
     default:
       return buttonLine(code);
@@ -171,6 +171,15 @@ DecodedMacro decodeMacro(std::span<const uint8_t> events) {
   decoded.settings = impliedSettings(delays, mode);
   decoded.lines[0] = headerLine(decoded.settings);
   return decoded;
+}
+
+std::string delayLine(int ms) {
+  return std::string(1, kDelay) + " " + std::to_string(ms);
+}
+
+std::string moveLine(int x, int y) {
+  return std::string(1, kMove) + " 04" + hex2(static_cast<uint32_t>(x)) +
+         hex2(static_cast<uint32_t>(y));
 }
 
 std::string headerLine(const EditorSettings& settings) {

@@ -47,6 +47,9 @@ inline constexpr const char* kCodeMarker = " CODE:";
 inline constexpr const char* kRecordedDelays = "10";
 inline constexpr const char* kFixedDelay = "01";
 inline constexpr const char* kNoDelay = "00";
+// A movement's X and Y are one signed byte each.
+inline constexpr int kMinMove = -128;
+inline constexpr int kMaxMove = 127;
 }  // namespace event_line
 
 struct DecodedMacro {
@@ -66,6 +69,11 @@ struct CompiledMacro {
 
 // The lines (from line 1) as bytes.
 CompiledMacro compileMacro(const EventLines& lines, RepeatSetting repeat, int repeatCount);
+
+// A delay line ("0 50") and a pointer movement line ("3 04F40C": X and Y as two's
+// complement bytes).
+std::string delayLine(int ms);
+std::string moveLine(int x, int y);
 
 // The header line for a delay mode ("10", "01" + the delay, "00").
 std::string headerLine(const EditorSettings& settings);

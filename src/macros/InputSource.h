@@ -24,4 +24,12 @@ class InputSource {
   virtual bool global() const = 0;
 };
 
+// Where no input is seen at all (mousectl): a recording there records nothing.
+class NoInputSource final : public InputSource {
+ public:
+  void start(Sinks) override {}
+  void stop() override {}
+  bool global() const override { return false; }
+};
+
 }  // namespace mousecfg

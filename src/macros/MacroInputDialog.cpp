@@ -14,8 +14,8 @@ namespace mousecfg {
 namespace {
 
 constexpr long kMaxRepeatCount = 127;
-constexpr long kMinMove = -128;
-constexpr long kMaxMove = 127;
+constexpr long kMinMove = event_line::kMinMove;
+constexpr long kMaxMove = event_line::kMaxMove;
 
 bool allDigits(std::string_view text) {
   return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
@@ -126,7 +126,7 @@ std::optional<std::string> MacroInputDialog::Confirm() {
              keyResult_;
     case MacroDialogKind::Delay:
       if (first.empty()) return std::nullopt;
-      return std::string(1, event_line::kDelay) + " " + first;
+      return delayLine(static_cast<int>(numberOf(first)));
     case MacroDialogKind::RepeatCount:
       if (first.empty()) return std::nullopt;
       return std::string(1, event_line::kRepeatStart) + " FD" + byteHex(numberOf(first));
@@ -137,8 +137,7 @@ std::optional<std::string> MacroInputDialog::Confirm() {
                : text.starts_with('-') ? -numberOf(text.substr(1))
                                        : numberOf(text);
       };
-      return std::string(1, event_line::kMove) + " 04" + byteHex(value(first)) +
-             byteHex(value(fields_[1]));
+      return moveLine(static_cast<int>(value(first)), static_cast<int>(value(fields_[1])));
     }
   }
   return std::nullopt;

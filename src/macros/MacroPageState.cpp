@@ -1,5 +1,7 @@
 #include "macros/MacroPageState.h"
 
+#include <algorithm>
+
 #include "base/HexText.h"
 #include "base/LanguageKeys.h"
 #include "base/WholeFile.h"
@@ -54,9 +56,22 @@ void MacroPageState::clearEditor() {
   script.clear();
 }
 
+// What was recorded is compiled and saved at once, but for the insert panel's recording,
+// which its OK keeps and its Cancel discards.
 void MacroPageState::finishRecording() {
   lines = recorder.lines;
-  compileAndSave();
+  if (!insertPanel.open) compileAndSave();
+  recordingEnded();
+}
+
+void MacroPageState::recordingStarted() {
+  monitorHeld_.emplace(link_.holdMonitor());
+  recordingChanged(true);
+}
+
+void MacroPageState::recordingEnded() {
+  monitorHeld_.reset();
+  recordingChanged(false);
 }
 
 void MacroPageState::showSlot(std::span<const uint8_t> events) {
@@ -238,16 +253,100 @@ void MacroPageState::setRepeat(RepeatSetting repeat, int count) {
 }
 
 void MacroPageState::Btn_StartClick() {
-  if (!selectedLibrary) return;
+  if (!selectedLibrary || insertPanel.open) return;
   if (!recorder.recording()) {
     script.clear();
     library_.library().setBody(*selectedLibrary, {});
     recorder.start(settings);
     lines.clear();
+    recordingStarted();
     return;
   }
   recorder.stop();
   finishRecording();
+}
+
+bool MacroPageState::openInsertPanel(size_t entry) {
+  if (!eventCommandsEnabled() || recorder.recording() || entry + 1 >= lines.size()) return false;
+  beforeInsert_ = library_.library();
+  insertPanel.open = true;
+  insertPanel.entry = entry;
+  return true;
+}
+
+namespace {
+
+bool insertsInFront(InsertChoice choice) {
+  return choice == InsertChoice::DelayFront || choice == InsertChoice::KeyFront ||
+         choice == InsertChoice::MoveFront;
+}
+
+// The most a macro may already hold for the insert panel to record into it: room for
+// the reserve of one more key with its delay.
+constexpr int kInsertRecordLimitNoDelay = 241;
+constexpr int kInsertRecordLimitWithDelay = 238;
+
+}  // namespace
+
+bool MacroPageState::insertRecordClick() {
+  if (!insertPanel.open || !selectedLibrary) return false;
+  if (recorder.recording()) {
+    recorder.stop();
+    finishRecording();
+    return true;
+  }
+  const size_t length = library_.library().slot(*selectedLibrary).length();
+  const int used = length == 0 ? 0 : static_cast<int>(length) - 1;
+  const int limit = insertPanel.settings.delayMode == DelayMode::NoDelay
+                        ? kInsertRecordLimitNoDelay
+                        : kInsertRecordLimitWithDelay;
+  if (used > limit) return false;
+  const size_t line = insertPanel.entry + (insertsInFront(insertPanel.choice) ? 1 : 2);
+  recorder.lines = lines;
+  recorder.startInsert(insertPanel.settings, line, used);
+  recordingStarted();
+  return true;
+}
+
+bool MacroPageState::insertLine(const std::string& line) {
+  return insertEntry(insertPanel.entry, insertsInFront(insertPanel.choice), line);
+}
+
+bool MacroPageState::insertOk() {
+  if (!insertPanel.open || recorder.recording()) return false;
+  bool inserted = true;
+  switch (insertPanel.choice) {
+    case InsertChoice::DelayFront:
+    case InsertChoice::DelayBack:
+      inserted = insertLine(
+          delayLine(std::clamp(insertPanel.settings.fixedDelayMs, EditorSettings::kMinDelayMs,
+                               EditorSettings::kMaxDelayMs)));
+      break;
+    case InsertChoice::MoveFront:
+    case InsertChoice::MoveBack:
+      inserted = insertLine(
+          moveLine(std::clamp(insertPanel.x, event_line::kMinMove, event_line::kMaxMove),
+                   std::clamp(insertPanel.y, event_line::kMinMove, event_line::kMaxMove)));
+      break;
+    case InsertChoice::KeyFront:
+    case InsertChoice::KeyBack:
+      compileAndSave();
+      break;
+  }
+  insertPanel.open = false;
+  beforeInsert_.reset();
+  return inserted;
+}
+
+// The library as it was when the panel opened is the library file's content (every
+// change before was saved); it is taken from memory so that a file that could not be
+// written costs nothing.
+void MacroPageState::insertCancel() {
+  if (!insertPanel.open || recorder.recording()) return;
+  if (beforeInsert_) library_.library() = *beforeInsert_;
+  beforeInsert_.reset();
+  insertPanel.open = false;
+  if (selectedLibrary) selectLibraryMacro(*selectedLibrary);
 }
 
 }  // namespace mousecfg

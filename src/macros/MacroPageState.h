@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "base/ScopedFlag.h"
 #include "macros/DeviceMacroEditing.h"
 #include "macros/EventLines.h"
 #include "macros/LibraryFile.h"
@@ -11,6 +13,20 @@
 namespace mousecfg {
 
 class DeviceLink;
+
+// The insert panel's choice list.
+enum class InsertChoice { DelayFront, DelayBack, KeyFront, KeyBack, MoveFront, MoveBack };
+
+// The insert panel: where it inserts, what, and its own delay mode and fields.
+struct InsertPanel {
+  static constexpr int kDefaultMove = 12;
+  bool open = false;
+  size_t entry = 0;  // the event entry it inserts before (Front) or after (Back)
+  InsertChoice choice = InsertChoice::DelayFront;
+  EditorSettings settings;  // its delay mode, and the delay it inserts
+  int x = kDefaultMove;
+  int y = kDefaultMove;
+};
 
 // The macro page without its window: the library list and the device list with their
 // selections, the selected macro's event lines and script, the editor's commands, and
@@ -79,10 +95,26 @@ class MacroPageState {
   // Insert Delay / X-Y, before (front) or after the entry; refused past 252 bytes.
   bool insertEntry(size_t entry, bool front, const std::string& line);
   void setRepeat(RepeatSetting repeat, int count);
+  // Edit, Delete and Insert are offered only on a library macro, with the panel closed.
+  bool eventCommandsEnabled() const { return selectedLibrary && !insertPanel.open; }
 
-  // Record / Stop (Btn_StartClick).
+  // The insert panel. Insert opens it on an entry; its Record/Stop records keys and
+  // buttons into the lines at the insert position; OK inserts the delay or movement (or
+  // keeps what was recorded) and saves; Cancel puts the library back as it was when the
+  // panel opened and shows the macro again.
+  InsertPanel insertPanel;
+  bool openInsertPanel(size_t entry);
+  bool insertRecordClick();
+  bool insertOk();
+  void insertCancel();
+  // While the panel records, its choice list, OK and Cancel are greyed.
+  bool insertRecording() const { return insertPanel.open && recorder.recording(); }
+
+  // Record / Stop (Btn_StartClick). While a recording runs the connection monitor is
+  // held off, and `recordingChanged` tells whoever feeds the recorder its input.
   MacroRecorder recorder;
   void Btn_StartClick();
+  std::function<void(bool recording)> recordingChanged = [](bool) {};
 
   // Why the library could not be saved after the last change; empty when it was.
   std::string saveProblem;
@@ -92,6 +124,9 @@ class MacroPageState {
   void compileAndSave();
   void save();
   void finishRecording();
+  void recordingStarted();
+  void recordingEnded();
+  bool insertLine(const std::string& line);
   bool exportBytes(const std::string& entered, std::span<const uint8_t> bytes);
   std::optional<std::vector<uint8_t>> importBytes(const std::string& path);
 
@@ -99,6 +134,8 @@ class MacroPageState {
   MacroLibraryFile& library_;
   DeviceMacroEditing& deviceMacros_;
   bool listsShown_ = false;
+  std::optional<ScopedFlag> monitorHeld_;
+  std::optional<MacroLibrary> beforeInsert_;
 };
 
 }  // namespace mousecfg

@@ -130,7 +130,7 @@ void MacroRecorder::RefreshMacroMouseTime() {
     const int64_t ms = settings_.delayMode == DelayMode::FixedDelay
                            ? settings_.fixedDelayMs
                            : std::min<int64_t>(now - *lastTick_, EditorSettings::kMaxDelayMs);
-    add(std::string(1, event_line::kDelay) + " " + std::to_string(ms));
+    add(delayLine(ms));
     used_ += kDelayCost;
   }
   lastTick_ = now;

@@ -8,8 +8,11 @@ RecordingSession::RecordingSession(InputSource& source, Host& host, MacroRecorde
       worker_(host, [this, alive = std::weak_ptr<bool>(alive_)] {
         if (const auto still = alive.lock(); still && *still) recorder_.pass(flags);
       }) {
+  // A key that finds the budget spent only sets the full mark; the worker's next pass
+  // ends the recording, as it does when a button fills it.
   capture.onReceive = [this](int key, int, KeyEventType type) {
     recorder_.KeyboardHook1Receive(key, type);
+    if (recorder_.recording() && recorder_.full()) worker_.notify();
   };
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/LanguageKeys.h"
 #include "settings/KeyCodes.h"
+#include "support/FakeInputSource.h"
 #include "support/FileFixtures.h"
 #include "support/HexBytes.h"
 #include "support/SimulatedCoreFixture.h"
@@ -171,6 +172,81 @@ TEST_F(MacroPageStateTest, AFileWithoutANameIsNotImportedAndNinetyNineMacrosTake
   EXPECT_EQ(host.texts.size(), 1u) << "ignored without a word";
 }
 
+constexpr int kKeyB = vk::kA + 1;
+
+// A library macro of a press and release of A, shown in the editor.
+class InsertPanelTest : public MacroPageStateTest {
+ protected:
+  InsertPanelTest() {
+    (void)page.newMacro("Tap");
+    libraryFile.library().setBody(0, std::vector<uint8_t>{0x82, 0x04, 0x02, 0x04, 0x00});
+    (void)libraryFile.RefreshPCMacro();
+    page.selectLibraryMacro(0);
+  }
+};
+
+TEST_F(InsertPanelTest, ADelayOrMovementGoesBeforeOrAfterTheEntryOnOk) {
+  ASSERT_TRUE(page.openInsertPanel(0));
+  EXPECT_FALSE(page.eventCommandsEnabled()) << "no Edit, Delete or Insert while it is open";
+  page.insertPanel.choice = InsertChoice::DelayBack;
+  page.insertPanel.settings.fixedDelayMs = 70000;
+  EXPECT_TRUE(page.insertOk());
+  EXPECT_EQ(page.lines, (EventLines{"00", "1 A CODE:8204", "0 65535", "2 A CODE:0204"}));
+  EXPECT_EQ(savedBody(0, 8), "82 04 FE FF FF 02 04 00");
+  EXPECT_FALSE(page.insertPanel.open);
+
+  ASSERT_TRUE(page.openInsertPanel(0));
+  page.insertPanel.choice = InsertChoice::MoveFront;
+  page.insertPanel.x = -12;
+  EXPECT_TRUE(page.insertOk());
+  EXPECT_EQ(page.lines[1], "3 04F40C");
+  EXPECT_EQ(savedBody(0, 4), "04 F4 0C 82");
+}
+
+TEST_F(InsertPanelTest, KeysRecordedIntoThePanelGoToTheInsertPositionAndOkKeepsThem) {
+  ASSERT_TRUE(page.openInsertPanel(0));
+  page.insertPanel.choice = InsertChoice::KeyBack;
+  page.insertPanel.settings.delayMode = DelayMode::NoDelay;
+  ASSERT_TRUE(page.insertRecordClick());
+  EXPECT_TRUE(page.insertRecording());
+  EXPECT_FALSE(page.insertOk()) << "OK is greyed while the panel records";
+  capture.keyDown(kKeyB);
+  capture.keyUp(kKeyB);
+  ASSERT_TRUE(page.insertRecordClick());
+  EXPECT_EQ(page.lines,
+            (EventLines{"00", "1 A CODE:8204", "1 B CODE:8205", "2 B CODE:0205", "2 A CODE:0204"}));
+  EXPECT_EQ(savedBody(0, 5), "82 04 02 04 00") << "nothing is saved before OK";
+  EXPECT_TRUE(page.insertOk());
+  EXPECT_EQ(savedBody(0, 9), "82 04 82 05 02 05 02 04 00");
+}
+
+TEST_F(InsertPanelTest, CancelPutsTheMacroBackAsItWasWhenThePanelOpened) {
+  ASSERT_TRUE(page.openInsertPanel(0));
+  page.insertPanel.choice = InsertChoice::KeyFront;
+  page.insertPanel.settings.delayMode = DelayMode::NoDelay;
+  ASSERT_TRUE(page.insertRecordClick());
+  capture.keyDown(kKeyB);
+  capture.keyUp(kKeyB);
+  ASSERT_TRUE(page.insertRecordClick());
+  ASSERT_EQ(page.lines.size(), 5u);
+  page.insertCancel();
+  EXPECT_FALSE(page.insertPanel.open);
+  EXPECT_EQ(page.lines, (EventLines{"00", "1 A CODE:8204", "2 A CODE:0204"}));
+  EXPECT_EQ(hexRange(libraryFile.library().slot(0).body, 0, 5), "82 04 02 04 00");
+}
+
+TEST_F(InsertPanelTest, ThePanelRecordsOnlyWhileTheMacroHasRoomForAKey) {
+  std::vector<uint8_t> full(240, 0xA1);
+  full.back() = 0x00;  // 239 bytes of events: room for a key with its delay and more
+  libraryFile.library().setBody(0, full);
+  page.selectLibraryMacro(0);
+  ASSERT_TRUE(page.openInsertPanel(0));
+  page.insertPanel.choice = InsertChoice::KeyBack;
+  EXPECT_FALSE(page.insertRecordClick()) << "239 used is past the 238 a delayed key allows";
+  page.insertPanel.settings.delayMode = DelayMode::NoDelay;
+  EXPECT_TRUE(page.insertRecordClick()) << "without delays 241 may be used";
+}
+
 // The page as the window runs it: the core reads the library at start-up and shows it
 // once the mouse has been read.
 class MacroPageInTheCoreTest : public SimulatedCoreFixture {
@@ -219,6 +295,60 @@ TEST_F(MacroPageInTheCoreTest, LosingTheMouseEmptiesTheListsAndTheEditor) {
   EXPECT_FALSE(core.macroPage.selectedDevice);
   EXPECT_TRUE(core.macroPage.lines.empty());
   EXPECT_TRUE(core.macroPage.script.empty());
+}
+
+// Recording in the core: the input source the window gave it feeds the recorder while
+// Record is on, and the connection monitor rests meanwhile.
+class CoreRecordingTest : public SimulatedCoreFixture {
+ protected:
+  CoreRecordingTest() : SimulatedCoreFixture(withSource()) {
+    core.shell.FormCreate();
+    core.shell.startMonitor();
+    readDevice();
+  }
+  static ApplicationCore::Setup withSource() {
+    ApplicationCore::Setup setup;
+    setup.inputSource = std::make_unique<FakeInputSource>();
+    return setup;
+  }
+  FakeInputSource* source = static_cast<FakeInputSource*>(core.inputSource.get());
+};
+
+TEST_F(CoreRecordingTest, RecordStartsTheSourceAndStopKeepsWhatItHeard) {
+  ASSERT_EQ(core.macroPage.newMacro("Tap"), LibraryChange::Done);
+  core.macroPage.settings.delayMode = DelayMode::NoDelay;
+  core.macroPage.Btn_StartClick();
+  EXPECT_TRUE(source->started);
+  EXPECT_FALSE(link.monitorTimerEnabled());
+  source->press(vk::kA);
+  source->release(vk::kA);
+  source->button(MouseButton::Left, true);
+  ASSERT_TRUE(host.awaitPosted());
+  host.runPosted();
+  core.macroPage.Btn_StartClick();
+  EXPECT_FALSE(source->started);
+  EXPECT_TRUE(link.monitorTimerEnabled());
+  EXPECT_EQ(core.macroPage.lines,
+            (EventLines{"00", "1 A CODE:8204", "2 A CODE:0204", "1 LeftKey CODE:00A1"}));
+  EXPECT_EQ(core.macroPage.script, "82040204A100");
+}
+
+TEST_F(CoreRecordingTest, ARecordingThatFillsItsBudgetEndsTheSourceItself) {
+  ASSERT_EQ(core.macroPage.newMacro("Long"), LibraryChange::Done);
+  core.macroPage.settings.delayMode = DelayMode::NoDelay;
+  core.macroPage.Btn_StartClick();
+  for (int k = 0; k < 200 && !core.macroPage.recorder.full(); ++k) {
+    source->press(vk::kA);
+    source->release(vk::kA);
+  }
+  ASSERT_TRUE(core.macroPage.recorder.full());
+  ASSERT_TRUE(host.awaitPosted()) << "the full mark wakes the worker";
+  host.runPosted();
+  EXPECT_FALSE(source->started);
+  EXPECT_FALSE(core.macroPage.recorder.recording());
+  EXPECT_TRUE(link.monitorTimerEnabled());
+  EXPECT_LE(core.macroLibrary.library().slot(0).length(), 246u);
+  EXPECT_GT(core.macroLibrary.library().slot(0).length(), 200u) << "what was recorded is kept";
 }
 
 }  // namespace
