@@ -36,9 +36,13 @@ std::vector<std::string> closeNames(std::string_view wanted, const std::vector<s
   const std::string given = folded(wanted);
   const size_t allowed = std::max<size_t>(2, given.size() / 3);
   std::multimap<size_t, const std::string*> ranked;
-  for (const std::string& name : names)
-    if (const size_t distance = editDistance(given, folded(name)); distance <= allowed)
-      ranked.emplace(distance, &name);
+  for (const std::string& name : names) {
+    const std::string candidate = folded(name);
+    // "space" for "Space bar": the first word of a name of several is close, too.
+    const bool firstWord = !given.empty() && candidate.starts_with(given + ' ');
+    if (const size_t distance = editDistance(given, candidate); distance <= allowed || firstWord)
+      ranked.emplace(firstWord ? 1 : distance, &name);
+  }
   std::vector<std::string> close;
   for (const auto& [distance, name] : ranked) {
     if (close.size() == atMost) break;

@@ -11,8 +11,8 @@ namespace mousecfg {
 size_t editDistance(std::string_view a, std::string_view b);
 
 // The names a mistyped one most likely meant, closest first and without regard to
-// case: those within a third of its length (at least two) of it. Feeds the "did you
-// mean" of the command line.
+// case: those within a third of its length (at least two) of it, and those whose first
+// word it is ("Space" for "Space bar"). Feeds the "did you mean" of the command line.
 std::vector<std::string> closeNames(std::string_view wanted, const std::vector<std::string>& names,
                                     size_t atMost = 3);
 

@@ -45,6 +45,8 @@ TEST(MacroText, MistakesNameTheirLineAndColumn) {
             "up, click, delay and move");
   EXPECT_EQ(errorOf("press Backspce"),
             "line 1, column 7: no key \"Backspce\"; did you mean Backspace?");
+  EXPECT_EQ(errorOf("press Space"),
+            "line 1, column 7: no key \"Space\"; did you mean \"Space bar\"?");
   EXPECT_EQ(errorOf("press Space bar"),
             "line 1, column 7: a name with a blank goes in double quotes: \"Space bar\"");
   EXPECT_EQ(errorOf("delay 70000"),
