@@ -14,6 +14,7 @@ MacroPageState::MacroPageState(DeviceLink& link, MacroLibraryFile& library,
     : recorder(clock), link_(link), library_(library), deviceMacros_(deviceMacros) {
   // A recording whose budget is spent stops itself and is kept as a Stop keeps it.
   recorder.onStop = [this] { finishRecording(); };
+  recorder.onLineAdded = [this] { link_.host.refreshWindow(); };
 }
 
 void MacroPageState::loadLibrary() {
@@ -72,6 +73,7 @@ void MacroPageState::recordingStarted() {
 void MacroPageState::recordingEnded() {
   monitorHeld_.reset();
   recordingChanged(false);
+  link_.host.refreshWindow();
 }
 
 void MacroPageState::showSlot(std::span<const uint8_t> events) {

@@ -87,6 +87,8 @@ class MacroPageState {
 
   // The editor, on the selected library macro. Entry i of the event list is line i + 1.
   EventLines lines;
+  // What the event list shows: while a recording runs, the lines it has made so far.
+  const EventLines& shownLines() const { return recorder.recording() ? recorder.lines : lines; }
   EditorSettings settings;
   std::string script;
   bool deleteEntry(size_t entry);

@@ -116,10 +116,11 @@ void MacroRecorder::addHeaderIfNone() {
 void MacroRecorder::add(std::string line) {
   if (!insertAt_) {
     lines.push_back(std::move(line));
-    return;
+  } else {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*insertAt_), std::move(line));
+    ++*insertAt_;
   }
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*insertAt_), std::move(line));
-  ++*insertAt_;
+  if (onLineAdded) onLineAdded();
 }
 
 // The delay line before an event; the first event of a recording gets none.

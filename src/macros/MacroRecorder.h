@@ -54,6 +54,8 @@ class MacroRecorder {
   bool recording() const { return recording_; }
   // Told when the recording stops itself because its budget is spent.
   std::function<void()> onStop;
+  // Told after each line the recording adds (the page shows it at once).
+  std::function<void()> onLineAdded;
 
   // A key event from the keyboard capture.
   void KeyboardHook1Receive(int virtualKey, KeyEventType type);
