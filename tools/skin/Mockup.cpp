@@ -7,6 +7,7 @@
 
 #include "AppIcon.h"
 #include "LayoutValues.h"
+#include "MacroEventIcons.h"
 #include "Painting.h"
 #include "SkinCatalog.h"
 #include "SkinPalette.h"
@@ -30,6 +31,17 @@ const PageButton kPageButtons[] = {
     {"Btn_B9", "Language 2", 'A'},    {"Btn_B10", "Language 3", 'A'},
 };
 const char* const kSelectedButton[] = {"Btn_B1", "Btn_B4", "Btn_B5", "Btn_B11"};
+
+struct SampleEvent {
+  int kind;
+  const char* text;
+};
+
+// One line of each kind, in the order a recorded macro might have them.
+const SampleEvent kSampleEvents[] = {
+    {7, "Loop 3 times"},  {1, "A"},           {0, "50 ms"},       {2, "A"},
+    {3, "X: -12  Y: 12"}, {5, "Other event"}, {8, "End of loop"},
+};
 
 const char* const kKeyCaptions[] = {"Left Key", "Backward", "Fire Key1",  "Right Key",
                                     "Forward",  "DPI +",    "Middle Key", "DPI Loop",
@@ -60,6 +72,7 @@ class WindowMockup {
     if (page == 1) keyLabels();
     if (page == 2) advancedControls();
     if (page == 3) lightingControls();
+    if (page == 4) macroEvents();
     painter_.end();
     return image_;
   }
@@ -153,6 +166,21 @@ class WindowMockup {
       picture(i == 1 ? "RdS_E" : "RdS_D", kContentPanel.x() + 40, kContentPanel.y() + 70 + 30 * i);
   }
 
+  // A sample event list in the middle column's well: the icon, then the line 35 pixels
+  // from the entry's left edge.
+  void macroEvents() {
+    // Card margin, first column and gap, and the well's inset; below the column header.
+    const int left = kContentPanel.x() + 16 + 227 + 10 + 4;
+    const int top = kContentPanel.y() + 16 + 28 + 10 + 4;
+    constexpr int kRowHeight = 22;
+    for (int row = 0; row < int(std::size(kSampleEvents)); ++row) {
+      const SampleEvent& event = kSampleEvents[row];
+      const int y = top + row * kRowHeight;
+      picture(QString("MacroEvent%1").arg(event.kind), left + 6, y + 1);
+      text(QRect(left + 35, y, 160, kRowHeight), event.text, 'C', Qt::AlignLeft | Qt::AlignVCenter);
+    }
+  }
+
   int set_;
   const LayoutValues& layout_;
   QImage image_;
@@ -221,6 +249,8 @@ QImage zoomSheet(int set) {
   place(paintAppIcon(skinPalette(set)));
   for (const char* name : {"CbS_E", "CbS_D", "RdS_E", "RdS_D", "ExitS_01", "MinS_02"})
     place(paintSetPicture(set, name));
+  for (int kind = 0; kind < kMacroEventKindCount; ++kind)
+    place(paintSetPicture(set, QString("MacroEvent%1").arg(kind)));
   return sheet;
 }
 

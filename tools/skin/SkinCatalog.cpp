@@ -6,6 +6,7 @@
 #include "FrameButton.h"
 #include "GunPicture.h"
 #include "GunShapes.h"
+#include "MacroEventIcons.h"
 #include "PagePictures.h"
 #include "SkinPalette.h"
 #include "SmallControls.h"
@@ -67,6 +68,10 @@ std::vector<std::pair<QString, Painter>> setPictures() {
       pictures.emplace_back(
           name, [gun, state](const SkinPalette& p) { return paintGunPicture(p, gun, state == 2); });
     }
+  }
+  for (int kind = 0; kind < kMacroEventKindCount; ++kind) {
+    pictures.emplace_back(QString("MacroEvent%1").arg(kind),
+                          [kind](const SkinPalette& p) { return paintMacroEventIcon(p, kind); });
   }
   return pictures;
 }

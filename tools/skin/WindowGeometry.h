@@ -23,6 +23,7 @@ inline constexpr QSize kPushButtonSize{120, 34};
 inline constexpr QSize kWebButtonSize{130, 36};
 inline constexpr QSize kFrameButtonSize{32, 32};
 inline constexpr QSize kTickSize{18, 18};
+inline constexpr QSize kMacroEventIconSize{20, 20};
 inline constexpr QSize kGrooveSize{300, 8};
 inline constexpr QSize kDialogSize{420, 260};
 inline constexpr QSize kGunSize{96, 64};
