@@ -4,8 +4,10 @@
 #include <QScreen>
 
 #include "app/QtAdvancedPageView.h"
+#include "app/QtDesktopInputSource.h"
 #include "app/QtKeyPageView.h"
 #include "app/QtLightingPageView.h"
+#include "app/QtMacroPageView.h"
 #include "app/QtSkin.h"
 
 namespace mousecfg {
@@ -16,6 +18,7 @@ ApplicationCore::Setup shellSetup(bool lockMouse) {
   ApplicationCore::Setup setup;
   setup.pictureSizes = &QtSkin::size;
   setup.lockMouse = lockMouse;
+  setup.inputSource = makeDesktopInputSource();
   return setup;
 }
 
@@ -32,6 +35,7 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
       new QtAdvancedPageView(window, core.dpi, core.systemMouse, window.page(Page::Advanced)));
   window.addPageView(new QtLightingPageView(window, core.lighting, window.page(Page::Lighting)));
   window.addPageView(new QtKeyPageView(window, core));
+  window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
   state.FormCreate();
   window.render();
 }
