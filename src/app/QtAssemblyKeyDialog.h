@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/QtSkinDialog.h"
 #include "settings/AssemblyKeyDialog.h"
 
 class QCheckBox;
@@ -41,7 +42,7 @@ AssemblyKeyDialogPlaces assemblyKeyDialogPlaces(const LayoutFile& layout, int la
 
 // The "Assembly Key" window: a borderless, always-on-top view of AssemblyKeyDialog. Keys
 // typed into its field arrive as Windows virtual-key codes.
-class QtAssemblyKeyDialog : public QWidget {
+class QtAssemblyKeyDialog : public QtSkinDialog {
   Q_OBJECT
 
  public:
@@ -61,21 +62,14 @@ class QtAssemblyKeyDialog : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnded() override;
 
  private:
   void createControls(const LanguageTables& languages, const AssemblyKeyDialogPlaces& places);
   QCheckBox* addModifierBox(const char* name, const QString& caption, QPoint place,
                             void (AssemblyKeyDialog::*handler)());
-  QWidget* addTextButton(const QString& name, const QString& caption, QPoint place,
-                         void (QtAssemblyKeyDialog::*handler)());
-  QWidget* addCloseButton(QPoint place);
   QString indicatorSheet() const;
-  void shapeWindow();
   void render();
   void keyTyped(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeVirtualKey);
   void confirm();
@@ -83,19 +77,12 @@ class QtAssemblyKeyDialog : public QWidget {
   void closeWithoutResult();
 
   AssemblyKeyDialog state_;
-  QPixmap background_;
-  QFont font_;
-  QColor textColour_;
   QLabel* title_ = nullptr;
   QLineEdit* edit_ = nullptr;
   QCheckBox* ctrl_ = nullptr;
   QCheckBox* shift_ = nullptr;
   QCheckBox* alt_ = nullptr;
   QCheckBox* win_ = nullptr;
-  int language_ = 1;
-  bool darkContent_ = false;
-  bool dragging_ = false;
-  QPoint dragOffset_;
 };
 
 }  // namespace mousecfg

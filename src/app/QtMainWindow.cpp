@@ -169,7 +169,8 @@ void QtMainWindow::render() {
   for (QtPageView* view : pageViews_) view->render();
   renderShape();
   overlay_->setGeometry(rect());
-  overlay_->setVisible(state_.overlaysVisible);
+  // The shell's own overlay, or one the core asked for through the host (a macro dialog).
+  overlay_->setVisible(state_.overlaysVisible || hostOverlay_);
   overlay_->raise();
   update();
 }
@@ -343,6 +344,7 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void QtMainWindow::setOverlaysVisible(bool visible) {
+  hostOverlay_ = visible;
   overlay_->setGeometry(rect());
   overlay_->setVisible(visible);
   overlay_->raise();

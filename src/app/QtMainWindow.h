@@ -77,6 +77,7 @@ class QtMainWindow : public QWidget {
   QLabel* hint_ = nullptr;
   QLabel* footer_ = nullptr;
   QWidget* overlay_ = nullptr;
+  bool hostOverlay_ = false;
   QTimer devTimer_;
   mutable QPixmap stretchedBackground_;
   mutable qint64 stretchedFrom_ = 0;

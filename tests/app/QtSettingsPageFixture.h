@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "app/QtAdvancedPageView.h"
 #include "app/QtLightingPageView.h"
@@ -21,34 +22,37 @@
 
 namespace mousecfg::test {
 
-// Keeps the pointer settings of the tests away from the desktop and the user's files:
-// set before the shell reads the environment.
-struct PrivateDesktop {
-  PrivateDesktop()
-      : desktop_(qgetenv("MOUSECFG_DESKTOP")),
-        configHome_(qgetenv("XDG_CONFIG_HOME")),
-        hadDesktop_(qEnvironmentVariableIsSet("MOUSECFG_DESKTOP")),
-        hadConfigHome_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
-    qputenv("MOUSECFG_DESKTOP", "none");
-    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+// Keeps the pointer settings and the macro library of the tests away from the desktop and
+// the user's files: set before the shell reads the environment.
+class PrivateDesktop {
+ public:
+  PrivateDesktop() {
+    set("MOUSECFG_DESKTOP", "none");
+    set("XDG_CONFIG_HOME", folder.path().toUtf8());
+    set("XDG_DATA_HOME", (folder.path() + "/data").toUtf8());
   }
   ~PrivateDesktop() {
-    restore("MOUSECFG_DESKTOP", hadDesktop_, desktop_);
-    restore("XDG_CONFIG_HOME", hadConfigHome_, configHome_);
+    for (const Saved& saved : saved_)
+      if (saved.had)
+        qputenv(saved.name, saved.value);
+      else
+        qunsetenv(saved.name);
   }
+  PrivateDesktop(const PrivateDesktop&) = delete;
+  PrivateDesktop& operator=(const PrivateDesktop&) = delete;
   QTemporaryDir folder;
 
  private:
-  static void restore(const char* name, bool had, const QByteArray& value) {
-    if (had)
-      qputenv(name, value);
-    else
-      qunsetenv(name);
+  struct Saved {
+    const char* name;
+    bool had;
+    QByteArray value;
+  };
+  void set(const char* name, const QByteArray& value) {
+    saved_.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    qputenv(name, value);
   }
-  QByteArray desktop_;
-  QByteArray configHome_;
-  bool hadDesktop_;
-  bool hadConfigHome_;
+  std::vector<Saved> saved_;
 };
 
 // The window over a simulated mouse with the Advanced and lighting views on their pages

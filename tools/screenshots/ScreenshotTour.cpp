@@ -3,9 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 
+#include "app/QtMacroInputDialog.h"
+#include "app/QtMacroList.h"
+#include "app/QtMacroPageView.h"
 #include "app/QtShell.h"
 #include "device/SimulatedMouse.h"
 
@@ -35,19 +42,70 @@ void settle(int ms) {
   }
 }
 
-bool save(QtMainWindow& window, const QDir& folder, const QString& name) {
+// The window as the user sees it, with a popup or dialog that lies over it drawn in.
+bool save(QtMainWindow& window, const QDir& folder, const QString& name, QWidget* over = nullptr) {
   window.render();
   settle(50);
+  QPixmap picture = window.grab();
+  if (over) {
+    QPainter painter(&picture);
+    painter.drawPixmap(over->frameGeometry().topLeft() - window.frameGeometry().topLeft(),
+                       over->grab());
+  }
   const QString path = folder.filePath(name + ".png");
-  const bool saved = window.grab().save(path);
+  const bool saved = picture.save(path);
   std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
   return saved;
+}
+
+// A macro of a key, a click and delays between, in the library and in the mouse.
+void addExampleMacro(QtShell& shell) {
+  MacroPageState& page = shell.core.macroPage;
+  if (page.libraryNames().empty()) {
+    (void)page.newMacro("Combo");
+    shell.core.macroLibrary.library().setBody(
+        0, std::vector<uint8_t>{0x82, 0x04, 0xFE, 0x00, 0x3C, 0xA1, 0xFE, 0x00, 0x50, 0x21, 0xFE,
+                                0x00, 0x2A, 0x02, 0x04, 0xFE, 0x00, 0x64, 0x04, 0x0C, 0xF4, 0x00});
+    (void)shell.core.macroLibrary.RefreshPCMacro();
+    page.selectLibraryMacro(0);
+    (void)page.addToMouse();
+  }
+  page.selectLibraryMacro(0);
+}
+
+bool macroPageStops(QtShell& shell, const QDir& folder, int language) {
+  const auto name = [language](const char* stop) {
+    return QStringLiteral("L%1-4-macro-%2").arg(language).arg(stop);
+  };
+  auto* view = shell.window.page(Page::Macro)->findChild<QtMacroPageView*>();
+  if (!view) return false;
+  addExampleMacro(shell);
+  bool ok = save(shell.window, folder, name("selected"));
+  const QRect list = view->libraryList()->geometry();
+  QMenu* popup =
+      view->popups().showLibraryPopup(shell.window.mapToGlobal(list.topLeft() + QPoint(60, 16)));
+  ok = save(shell.window, folder, name("popup"), popup) && ok;
+  view->popups().hideAll();
+  auto* dialog = QtMacroInputDialog::open(&shell.window, MacroDialogKind::Name, true,
+                                          shell.core.host, shell.core.languages);
+  dialog->field(0)->setText("Sprint");
+  ok = save(shell.window, folder, name("dialog"), dialog) && ok;
+  dialog->close();
+  if (shell.core.macroPage.openInsertPanel(0))
+    ok = save(shell.window, folder, name("insert")) && ok;
+  shell.core.macroPage.insertCancel();
+  shell.core.macroPage.selectedLibrary.reset();  // the next language starts with none chosen
+  shell.core.macroPage.clearEditor();
+  return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The tour's macros stay out of the user's own library.
+  QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toUtf8());
   QApplication application(argc, argv);
   const QDir folder(argc > 1 ? argv[1] : "shots");
   if (!QDir().mkpath(folder.path())) return 1;
@@ -70,6 +128,7 @@ int main(int argc, char** argv) {
     for (const Stop& stop : kStops) {
       shell.state.pageButtonClick(stop.button);
       ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
+      if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
     }
   }
   return ok ? 0 : 1;
