@@ -1,6 +1,7 @@
 #include "app/QtMacroFields.h"
 
 #include <QLineEdit>
+#include <QWidget>
 #include <algorithm>
 
 #include "app/QtPictureButton.h"
@@ -52,10 +53,15 @@ QLineEdit* macroNumberField(QWidget* parent, const QString& name, int low, int h
   return field;
 }
 
+void setSheet(QWidget& widget, const QString& sheet) {
+  if (widget.styleSheet() != sheet) widget.setStyleSheet(sheet);
+}
+
 void styleMacroField(QLineEdit& field, const QFont& font, bool dark, bool enabled) {
-  field.setFont(font);
+  if (field.font() != font) field.setFont(font);
   field.setEnabled(enabled);
-  field.setStyleSheet(
+  setSheet(
+      field,
       QString("QLineEdit { color: %1; background: %2; border: 1px solid %3; border-radius: 4px;"
               " padding: 0 4px; } QLineEdit:disabled { color: %4; background: %5; }")
           .arg(dark ? "#e6e9ee" : "#22262e", dark ? "#1b1e25" : "#ffffff",

@@ -24,6 +24,10 @@ void styleMacroField(QLineEdit& field, const QFont& font, bool dark, bool enable
 // Shows `value` unless the user is typing into the field.
 void showFieldValue(QLineEdit& field, int value);
 
+// Sets a style sheet only when it differs: the page renders after every handler and
+// monitor tick, and each new sheet costs a re-polish of the widget.
+void setSheet(QWidget& widget, const QString& sheet);
+
 // A radio option of the skin ("RdS_E" chosen, "RdS_D" not).
 void renderRadio(QtTickOption& option, const QString& caption, bool chosen, const QFont& font,
                  const QColor& colour, int language);

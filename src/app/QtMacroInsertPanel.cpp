@@ -134,7 +134,7 @@ void QtMacroInsertPanel::render() {
   for (const auto& [label, text] : labels) {
     label->setText(text);
     label->setFont(font);
-    label->setStyleSheet(QString("color: %1;").arg(palette.text.name()));
+    setSheet(*label, QString("color: %1;").arg(palette.text.name()));
   }
   const bool delay =
       panel.choice == InsertChoice::DelayFront || panel.choice == InsertChoice::DelayBack ||

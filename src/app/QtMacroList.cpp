@@ -33,6 +33,8 @@ void QtMacroList::setEntries(const QStringList& texts) {
 }
 
 void QtMacroList::setIcons(const std::vector<QPixmap>& icons) {
+  const auto same = [](const QPixmap& a, const QPixmap& b) { return a.cacheKey() == b.cacheKey(); };
+  if (std::equal(icons.begin(), icons.end(), icons_.begin(), icons_.end(), same)) return;
   icons_ = icons;
   update();
 }
@@ -47,6 +49,9 @@ void QtMacroList::setSelected(std::optional<int> row) {
 
 void QtMacroList::setColours(const QColor& selected, const QColor& others, const QColor& text,
                              const QColor& selectedText) {
+  if (selected == selectedBack_ && others == back_ && text == text_ &&
+      selectedText == selectedText_)
+    return;
   selectedBack_ = selected;
   back_ = others;
   text_ = text;

@@ -324,6 +324,8 @@ void QtMacroPageView::changed() {
 }
 
 void QtMacroPageView::render() {
+  // Another page is shown: this one renders when its button shows it.
+  if (parentWidget() && parentWidget()->isHidden()) return;
   setGeometry(parentWidget() ? parentWidget()->rect() : rect());
   layout_.use(window_.state().language());
   const PagePalette palette = pagePalette(layout_.language());
@@ -447,8 +449,9 @@ void QtMacroPageView::renderMemory(const PagePalette& palette) {
       {{memory_, kMemoryPlace}, {usedBytes_, kUsedBytesPlace}, {windowOnly_, kWindowOnly}}};
   for (const auto& [label, place] : labels) {
     label->setGeometry(place);
-    label->setFont(font);
-    label->setStyleSheet(
+    if (label->font() != font) label->setFont(font);
+    setSheet(
+        *label,
         QString("color: %1;").arg((label == windowOnly_ ? palette.hint : palette.text).name()));
     label->setVisible(shown);
   }

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -174,6 +175,36 @@ TEST_F(QtMacroPageViewTest, AddToMouseListsTheMacroAmongTheMousesOwn) {
   rightClick(view->deviceList(), 0);
   trigger("Delect Macro");
   EXPECT_EQ(view->deviceList()->count(), 0);
+}
+
+TEST_F(QtMacroPageViewTest, ExportOneAsksForAFileAndWritesTheMacroUnderTheNameWithBin) {
+  tapMacro();
+  QString filterAsked;
+  const QString entered = desktop.folder.path() + "/tap.bin";
+  view->chooseFileToSave = [&](const QString& filter) {
+    filterAsked = filter;
+    return entered;
+  };
+  rightClick(view->libraryList(), 0);
+  trigger("Export One");
+  EXPECT_EQ(filterAsked, "SaveFile(*.bin)");
+  QFile written(entered + ".bin");
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "a name ending in .bin gets it twice";
+  EXPECT_EQ(written.size(), 272);
+
+  view->chooseFileToOpen = [&](const QString& filter) {
+    filterAsked = filter;
+    return entered + ".bin";
+  };
+  rightClick(view->libraryList(), 0);
+  trigger("Delect Macro");
+  ASSERT_EQ(view->libraryList()->count(), 0);
+  rightClick(view->libraryList(), 0);
+  trigger("Import One");
+  EXPECT_EQ(filterAsked, "LoadFile(*.bin)");
+  ASSERT_EQ(view->libraryList()->count(), 1);
+  EXPECT_EQ(view->libraryList()->entry(0), "Tap");
+  EXPECT_EQ(savedBody(8), "82 04 FE 00 32 02 04 00");
 }
 
 TEST(QtMacroPopupsPlace, APopupThatWouldPassTheBottomMovesUpByItsHeight) {
