@@ -207,6 +207,35 @@ TEST_F(QtMacroPageViewTest, ExportOneAsksForAFileAndWritesTheMacroUnderTheNameWi
   EXPECT_EQ(savedBody(8), "82 04 FE 00 32 02 04 00");
 }
 
+TEST_F(QtMacroPageViewTest, TheKeyDialogShowsEachKeyByNameAndHandsBackItsLine) {
+  auto* dialog = QtMacroInputDialog::open(&shell.window, MacroDialogKind::Key, true,
+                                          shell.core.host, shell.core.languages);
+  QString handedBack;
+  QObject::connect(dialog, &QtMacroInputDialog::confirmed,
+                   [&](const QString& line) { handedBack = line; });
+  QTest::keyClick(dialog->field(0), Qt::Key_Shift);
+  EXPECT_EQ(dialog->field(0)->text(), "Shift");
+  QTest::keyClick(dialog->field(0), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(dialog->field(0)->text(), "A");
+  dialog->confirm();
+  EXPECT_EQ(handedBack, "1 A CODE:8204");
+}
+
+TEST_F(QtMacroPageViewTest, TheMovementDialogKeepsALoneMinusAndClampsBothFields) {
+  auto* dialog = QtMacroInputDialog::open(&shell.window, MacroDialogKind::Move, true,
+                                          shell.core.host, shell.core.languages);
+  QTest::keyClicks(dialog->field(0), "-");
+  EXPECT_EQ(dialog->field(0)->text(), "-");
+  QTest::keyClicks(dialog->field(0), "300");
+  EXPECT_EQ(dialog->field(0)->text(), "-128");
+  QTest::keyClicks(dialog->field(1), "200");
+  EXPECT_EQ(dialog->field(1)->text(), "127");
+  QTest::keyClicks(dialog->field(1), "x");
+  EXPECT_EQ(dialog->field(1)->text(), "127") << "a letter is not taken";
+  dialog->close();
+  EXPECT_FALSE(overlayShown()) << "closing uncovers the page";
+}
+
 TEST(QtMacroPopupsPlace, APopupThatWouldPassTheBottomMovesUpByItsHeight) {
   const QRect window(100, 100, 900, 600);
   EXPECT_EQ(QtMacroPopups::placeFor({300, 400}, {160, 200}, window), QPoint(300, 400));
