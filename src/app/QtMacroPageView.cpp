@@ -115,6 +115,11 @@ QtMacroPageView::QtMacroPageView(QtMainWindow& window, ApplicationCore& core, QW
   core_.recording.pointerOverRecordCommand = [this] { return overRecordCommand(); };
 }
 
+// The core outlives the window: it must not ask a page that is gone.
+QtMacroPageView::~QtMacroPageView() {
+  core_.recording.pointerOverRecordCommand = [] { return false; };
+}
+
 QLabel* QtMacroPageView::addCaption(const QString& name) {
   auto* label = new QLabel(this);
   label->setObjectName(name);

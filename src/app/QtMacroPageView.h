@@ -33,6 +33,7 @@ class QtMacroPageView : public QtPageView {
 
  public:
   QtMacroPageView(QtMainWindow& window, ApplicationCore& core, QWidget* parent);
+  ~QtMacroPageView() override;
 
   void render() override;
 

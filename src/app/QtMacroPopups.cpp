@@ -36,9 +36,6 @@ QMenu* QtMacroPopups::menu() {
   menu->setStyleSheet(kPopupSheet);
   menu->setFont(QFont(window_.fontName(), 9));
   open_ = menu;
-  QObject::connect(menu, &QObject::destroyed, [this, menu] {
-    if (open_ == menu) open_ = nullptr;
-  });
   return menu;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <functional>
 
 namespace mousecfg {
@@ -44,7 +45,8 @@ class QtMacroPopups {
   QtMainWindow& window_;
   const MacroPageState& page_;
   MacroPopupHandlers handlers_;
-  QMenu* open_ = nullptr;
+  // Follows the popup, which closes and deletes itself; it may outlive the page.
+  QPointer<QMenu> open_;
 };
 
 }  // namespace mousecfg
