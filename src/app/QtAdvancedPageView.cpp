@@ -9,6 +9,7 @@
 #include "app/QtMainWindow.h"
 #include "app/QtSkin.h"
 #include "app/QtSkinSlider.h"
+#include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
 #include "settings/DpiPageState.h"
@@ -78,10 +79,6 @@ constexpr const char* kScaleCaptionNames[] = {"Moving_Speed", "Double_Click", "R
 constexpr const char* kScaleTextKeys[] = {langkey::caption::kMovingSpeed,
                                           langkey::caption::kDoubleClickSpeed,
                                           langkey::caption::kRollingSpeed};
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 std::string levelKey(int level, std::string_view part) {
   return "DPI" + std::to_string(level) + std::string(part);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/QtText.h"
 #include "app/QtVirtualKeys.h"
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
@@ -28,10 +29,6 @@ constexpr int kTitleWidth = 320;
 
 bool hasDarkContent(int language) {
   return QtSkinDialog::hasDarkContent(language);
-}
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
 }
 
 QPoint pointOf(const LayoutFile& layout, const char* prefix, QPoint fallback) {

@@ -9,6 +9,7 @@
 #include "app/QtFunctionMenu.h"
 #include "app/QtMainWindow.h"
 #include "app/QtSkin.h"
+#include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
 #include "base/LayoutSet.h"
@@ -41,13 +42,6 @@ constexpr RestoreBinding kRestoreButtons[] = {
     {"Btn_Confirm2", 2},
     {"Btn_Confirm3", 3},
 };
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-QString qt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 // Disable_All_1: covers the window while the combination-key dialog is open, so
 // nothing else can be clicked.

@@ -9,6 +9,7 @@
 #include "app/QtMainWindow.h"
 #include "app/QtSkin.h"
 #include "app/QtSkinSlider.h"
+#include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
 #include "settings/DpiSlider.h"
@@ -63,10 +64,6 @@ constexpr int kNumberSize = 8;
 
 constexpr int kNumberOrderUp = 0;
 constexpr int kNumberOrderDown = 1;
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 std::string indexed(std::string_view stem, int n, std::string_view part) {
   return std::string(stem) + std::to_string(n) + std::string(part);

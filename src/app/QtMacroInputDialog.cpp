@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/QtPageLayout.h"
+#include "app/QtText.h"
 #include "app/QtVirtualKeys.h"
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
@@ -32,10 +33,6 @@ constexpr QPoint kConfirmPlace{70, 190};
 constexpr QPoint kClearPlace{230, 190};
 constexpr QPoint kClosePlace{380, 4};
 constexpr int kFontSize = 10;
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QColor defaultText(bool dark) {
   return dark ? QColor(230, 234, 239) : QColor(30, 34, 40);

@@ -15,6 +15,7 @@
 #include "app/QtMainWindow.h"
 #include "app/QtPictureButton.h"
 #include "app/QtSkin.h"
+#include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
 #include "core/ApplicationCore.h"
@@ -68,10 +69,6 @@ constexpr std::array<RepeatSetting, 4> kRepeats{RepeatSetting::UntilKeyReleased,
 constexpr std::array<const char*, 4> kRepeatKeys{
     langkey::caption::kStopUntilKeyReleased, langkey::caption::kStopUntilMacroEnd,
     langkey::caption::kStopUntilAnyKeyReleased, langkey::caption::kCircles};
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 QStringList qtList(const std::vector<std::string>& texts) {
   QStringList list;

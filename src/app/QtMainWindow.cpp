@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "app/QtSkin.h"
+#include "app/QtText.h"
 #include "base/LanguageKeys.h"
 #include "core/ApplicationCore.h"
 
@@ -42,13 +43,6 @@ constexpr PageButtonBinding kPageButtonBindings[] = {
     {"Btn_Breath", PageButton::Breath}, {"Btn_Macro", PageButton::Macro},
     {"Btn_Update", PageButton::Update},
 };
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
-QString qt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 QRect qt(const Rect& rect) {
   return {rect.x, rect.y, rect.width, rect.height};

@@ -1,4 +1,5 @@
 #include "app/QtMenuPanel.h"
+#include "app/QtText.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QMouseEvent>
@@ -20,10 +21,6 @@ constexpr int kShadowDrop = 4;
 constexpr int kShadowAlpha = 120;
 constexpr int kOpenCategoryAlpha = 40;
 constexpr int kPanelTopLift = 110;  // the panel's top is a touch lighter than its bottom
-
-QString qt(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 }  // namespace
 
