@@ -27,7 +27,7 @@ struct ProgramOptions {
   std::string path;                      // Path: macro file folder, UTF-8; empty = program folder
   bool trEnable = false;                 // TR_Enable: key labels roll their text
   bool beEnable = false;                 // BE_Enable: button-effect feature shown
-  bool gdEnable = false;                 // GD_Enable: gun presets offered in game mode
+  bool gdEnable = true;                  // GD_Enable: gun presets offered in game mode
   bool dpiLedStatus = true;              // DPILED_Status: true = slider bars, false = progress bars
   int gun6Num = 1;                       // Gun6_Num: stages of gun 6, 1..2
   int gun7Num = 1;                       // Gun7_Num: stages of gun 7, 1..3

@@ -28,6 +28,8 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       dpi(link, languages, options, engineerDpi, reportRate),
       engineerLed(link),
       lighting(link, options, engineerLed),
+      fireKeys(link, assignment, languages),
+      gunPage(link, assignment, engineerLed, options),
       editedProfile(link, options),
       modeSwitch(link),
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
@@ -59,6 +61,11 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
     keyPage.setEditedProfile(profile);
     shell.showEditedProfile(profile);
   };
+  assignment.openGunPage = [this](int button) {
+    gunPage.open(button);
+    shell.showGunPage();
+  };
+  gunPage.leavePage = [this] { shell.leaveGunPage(); };
   systemMouse.saveFailed = [this](const std::string& reason) {
     host.showText("The pointer settings could not be saved: " + reason);
   };
@@ -126,6 +133,8 @@ bool ApplicationCore::holdMouseLock() {
 void ApplicationCore::refreshFromImage() {
   const auto refreshing = link.holdRefreshing();
   keyPage.refreshFromImage();
+  fireKeys.refreshFromImage();
+  gunPage.refreshFromImage();
   reportRate.refreshFromImage();
   engineerDpi.refreshFromImage();
   dpi.refreshFromImage();

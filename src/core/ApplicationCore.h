@@ -20,6 +20,8 @@
 #include "engineer/EngineerDpiState.h"
 #include "engineer/EngineerKeyButtons.h"
 #include "engineer/EngineerLedState.h"
+#include "fire/FireKeyState.h"
+#include "fire/GunPageState.h"
 #include "macros/DeviceMacroEditing.h"
 #include "macros/InputSource.h"
 #include "macros/LibraryFile.h"
@@ -98,6 +100,8 @@ class ApplicationCore : public LinkObserver {
   DpiPageState dpi;
   EngineerLedState engineerLed;
   LightingPageState lighting;
+  FireKeyState fireKeys;
+  GunPageState gunPage;
   EditedProfile editedProfile;
   ModeSwitchOptions modeSwitch;
   ModeSwitchGestures gestures;

@@ -84,7 +84,7 @@ std::string MainWindowState::backgroundPicture() const {
 
 std::string MainWindowState::pagePicture() const {
   const int page = static_cast<int>(visiblePage);
-  if (page > 4) return {};
+  if (page > 4 && visiblePage != Page::Guns) return {};
   return skinPictureName(language(), "Back" + std::to_string(page));
 }
 
@@ -96,6 +96,17 @@ void MainWindowState::showPage(Page page) {
   visiblePage = page;
   windowSize = page == Page::Engineer ? Size{kEngineerPageWidth, kEngineerPageHeight}
                                       : pictureSizes_(backgroundPicture());
+}
+
+void MainWindowState::showGunPage() {
+  closeMenus();
+  showPage(Page::Guns);
+  link_.host.refreshWindow();
+}
+
+void MainWindowState::leaveGunPage() {
+  showPage(Page::Keys);
+  link_.host.refreshWindow();
 }
 
 void MainWindowState::pageButtonClick(PageButton button) {

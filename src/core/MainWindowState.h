@@ -63,6 +63,11 @@ class MainWindowState {
   void FormCloseQuery();
   void closeMenus() { menusOpen = false; }
 
+  // The key page's "Fire Macro" shows the gun page; its Confirm and Cancel go back to
+  // the key page. The page buttons keep their pictures: the gun page belongs to page 1.
+  void showGunPage();
+  void leaveGunPage();
+
   // After a configuration read and in the error state: page 1 with its first button.
   void showFirstPage();
 
@@ -91,7 +96,8 @@ class MainWindowState {
   // The caption of key label index (0..11) of the key page.
   const std::string& keyCaption(size_t index) const;
 
-  // The background picture of the visible page ("L1_Back2"); empty for pages 5..7.
+  // The background picture of the visible page ("L1_Back2", "L1_Back6" for the gun
+  // page); empty for the update and engineer pages.
   std::string pagePicture() const;
   // "L1_BackGround" of the language in use.
   std::string backgroundPicture() const;

@@ -117,7 +117,7 @@ void ImageTransfer::InitNoDevice() {
   DataBufToUI();
 }
 
-TransferResult ImageTransfer::writeProfiles(bool withFireKeys) {
+TransferResult ImageTransfer::writeProfiles(ProfileWrite what) {
   TransferResult written = TransferResult::notStarted();
   if (link_.connection.supportsStoredWrites()) {
     ConfigImage& image = link_.image;
@@ -126,17 +126,24 @@ TransferResult ImageTransfer::writeProfiles(bool withFireKeys) {
     std::copy(image.profile1.begin(), image.profile1.end(), tables.begin());
     std::copy(image.profile2.begin(), image.profile2.end(), tables.begin() + kProfileLength);
     written = link_.channel.BlockWrite(kKeyTablesOffset, tables);
-    if (withFireKeys) written += link_.channel.BlockWrite(kFireKeyOffset, image.fireKey);
+    if (what != ProfileWrite::KeyTables)
+      written += link_.channel.BlockWrite(kFireKeyOffset, image.fireKey);
+    if (what == ProfileWrite::WithGunTable)
+      written += link_.channel.BlockWrite(kGunTableOffset, image.committedGunTable);
   }
   return written + reloadUserSection();
 }
 
 TransferResult ImageTransfer::WriteKeyTables() {
-  return writeProfiles(false);
+  return writeProfiles(ProfileWrite::KeyTables);
 }
 
 TransferResult ImageTransfer::WriteKeyTablesAndFireKeys() {
-  return writeProfiles(true);
+  return writeProfiles(ProfileWrite::WithFireKeys);
+}
+
+TransferResult ImageTransfer::WriteGunPresets() {
+  return writeProfiles(ProfileWrite::WithGunTable);
 }
 
 // The mouse re-applies its working copy of the user section when its first byte is

@@ -34,6 +34,9 @@ class ImageTransfer {
   // a supported interface only the reload sequence is sent, and the result fails.
   TransferResult WriteKeyTables();
   TransferResult WriteKeyTablesAndFireKeys();
+  // The gun page's Confirm: key tables, fire keys and the committed gun table, then the
+  // reload sequence.
+  TransferResult WriteGunPresets();
   TransferResult writeUserSection();
   TransferResult writeVendorSection();
   // These three need a supported interface; without one nothing is sent and they fail.
@@ -50,7 +53,8 @@ class ImageTransfer {
   enum class SplitOrder { GunTableFirst, MacroBlockFirst };
   void splitImage(SplitOrder order);
   void splitMacroBlock();
-  TransferResult writeProfiles(bool withFireKeys);
+  enum class ProfileWrite { KeyTables, WithFireKeys, WithGunTable };
+  TransferResult writeProfiles(ProfileWrite what);
   TransferResult reloadUserSection();
   TransferResult readInBatch();
 

@@ -54,6 +54,13 @@ ButtonEntry fireKeyEntry(int count, int intervalMs, bool continuous) {
   return {kCategoryFireKey, countByte, high(interval), low(interval)};
 }
 
+ButtonEntry gunPresetEntry(int gun, bool keepLeft, int stageCount, uint8_t comboEnable) {
+  uint8_t gunByte = static_cast<uint8_t>(std::clamp(gun, 1, kGunCount) - 1);
+  if (keepLeft) gunByte |= kGunKeepLeft;
+  return {kCategoryGunPreset, gunByte, static_cast<uint8_t>(std::clamp(stageCount, 1, 0xFF)),
+          comboEnable};
+}
+
 int fireKeyCountOf(const ButtonEntry& entry) {
   return (entry[1] & kFireCountMask) + 1;
 }

@@ -71,6 +71,11 @@ inline constexpr uint8_t kFireContinuous = 0x80;
 inline constexpr int kMinFireCount = 1;
 inline constexpr int kMaxFireCount = 15;
 
+// Gun preset (category 0x0B): byte 1 is the keep-left flag + gun - 1, byte 2 the gun's
+// stage count, byte 3 its combo-enable value.
+inline constexpr uint8_t kGunKeepLeft = 0x10;
+inline constexpr int kGunCount = 7;
+
 // The byte that holds a combo-enable value, in mouse-button, DPI and gun entries.
 inline constexpr size_t kComboEnableByte = 3;
 
@@ -99,6 +104,8 @@ ButtonEntry powerEntry(uint8_t action);
 ButtonEntry aimEntry(int stepIndex);
 // count 1..15 and interval 0..65535 ms; values outside are clamped.
 ButtonEntry fireKeyEntry(int count, int intervalMs, bool continuous);
+// Gun 1..7 (clamped), the keep-left option, its stage count and combo-enable byte.
+ButtonEntry gunPresetEntry(int gun, bool keepLeft, int stageCount, uint8_t comboEnable);
 // What a fire-key entry holds: the count (1..16), the interval in ms and the flag.
 int fireKeyCountOf(const ButtonEntry& entry);
 int fireKeyIntervalOf(const ButtonEntry& entry);

@@ -18,9 +18,6 @@ namespace menu_text = langkey::menu;
 
 namespace {
 
-constexpr int kGunCount = 7;
-constexpr uint8_t kKeepLeftFlag = 0x10;
-
 // Entries named by comparing the whole entry. Within one category they come before the
 // category's own rule, and categories never overlap, so checking them first keeps the
 // rule order.
@@ -132,7 +129,7 @@ std::string deviceMacroName(const ButtonEntry& entry, const NamingContext& conte
 
 std::optional<int> gunPresetOfEntry(const ButtonEntry& entry) {
   if (entry[0] != kCategoryGunPreset) return std::nullopt;
-  const int gun = (entry[1] & ~kKeepLeftFlag) + 1;
+  const int gun = (entry[1] & ~kGunKeepLeft) + 1;
   if ((entry[1] & 0xE0) != 0 || gun < 1 || gun > kGunCount) return std::nullopt;
   const int maxStages = gun <= 5 ? 1 : gun - 4;  // gun 6: 2 stages, gun 7: 3
   if (entry[2] < 1 || entry[2] > maxStages) return std::nullopt;

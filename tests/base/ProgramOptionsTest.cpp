@@ -24,7 +24,7 @@ TEST(ProgramOptionsTest, BuiltInFileGivesTheBuiltInValues) {
   EXPECT_EQ(options.path, "");
   EXPECT_FALSE(options.trEnable);
   EXPECT_FALSE(options.beEnable);
-  EXPECT_FALSE(options.gdEnable);
+  EXPECT_TRUE(options.gdEnable);
   EXPECT_TRUE(options.dpiLedStatus);
   EXPECT_EQ(options.gun6Num, 1);
   EXPECT_EQ(options.gun7Num, 1);
