@@ -127,6 +127,7 @@ TEST_F(ModeSwitchGesturesTest, TheGunGestureIsOfferedOnlyInGameModeWithGunPreset
   gestures.setComboKey8Enable(false);
   EXPECT_FALSE(gestures.comboKey8Visible());
   ProgramOptions noGuns;
+  noGuns.gdEnable = false;
   ModeSwitchGestures withoutGuns(link, options, edited, noGuns, true);
   EXPECT_FALSE(withoutGuns.comboKey8Visible());
 }
