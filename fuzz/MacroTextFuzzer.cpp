@@ -2,10 +2,15 @@
 // mouse on their way to text. A text that is read must give at most 256 bytes ending in
 // the end byte, and writing those bytes must give a text that reads back as the same
 // bytes. Bytes that can be written must read back from their text unchanged.
+// The same text read as a gun preset must give a 24-byte record whose events take at
+// most 23 bytes, and the record's text must read back as the record.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "device/ImageMap.h"
 #include "device/MacroEvent.h"
 #include "macros/MacroText.h"
 #include "support/PropertyCheck.h"
@@ -45,11 +50,51 @@ void checkBytes(std::span<const uint8_t> bytes) {
       "written text reads back as the bytes up to the end byte");
 }
 
+using GunRecord = std::array<uint8_t, image::kGunRecordLength>;
+
+void checkGunText(std::string_view text) {
+  const MacroTextParse parse = parseGunPresetText(text);
+  if (!parse.ok) {
+    require(!parse.error.empty() && parse.bytes.empty(), "a refused text says why, with no bytes");
+    return;
+  }
+  require(parse.bytes.size() == image::kGunRecordLength, "a gun preset fills its record");
+  const auto events = macro::scanEventsLength(parse.bytes);
+  require(events.has_value() && *events <= image::kGunRecordLength,
+          "the events walk to an end byte inside the record");
+  require(std::all_of(parse.bytes.begin() + static_cast<std::ptrdiff_t>(*events), parse.bytes.end(),
+                      [](uint8_t b) { return b == 0; }),
+          "the record is zero after its end byte");
+  GunRecord record{};
+  std::ranges::copy(parse.bytes, record.begin());
+  const MacroTextWrite write = writeGunPresetText(record, "title");
+  require(write.ok, "the record of a text has a text");
+  const MacroTextParse again = parseGunPresetText(write.text);
+  require(again.ok && again.bytes == parse.bytes, "the written text reads back as the record");
+}
+
+void checkGunRecord(std::span<const uint8_t> bytes) {
+  if (bytes.size() < image::kGunRecordLength) return;
+  GunRecord record{};
+  std::copy_n(bytes.begin(), record.size(), record.begin());
+  const MacroTextWrite write = writeGunPresetText(record);
+  if (!write.ok) {
+    require(!write.error.empty(), "a refused record says why");
+    return;
+  }
+  const MacroTextParse parse = parseGunPresetText(write.text);
+  require(parse.ok && std::ranges::equal(parse.bytes, record),
+          "a written record reads back as the same 24 bytes");
+}
+
 }  // namespace
 }  // namespace mousecfg
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  mousecfg::checkText(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  mousecfg::checkText(text);
   mousecfg::checkBytes(std::span(data, size));
+  mousecfg::checkGunText(text);
+  mousecfg::checkGunRecord(std::span(data, size));
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 
 #include "base/CloseNames.h"
@@ -36,6 +37,28 @@ constexpr int kLastKeyIndex = 143;
 constexpr int kMaxDelay = 65535;
 constexpr int kMinMove = -128;
 constexpr int kMaxMove = 127;
+
+// Where macros and gun presets differ in their text and their bytes.
+struct EventTextRules {
+  std::string_view subject;  // "macro", "gun preset"
+  // A macro's repeat block holds all of its events; a gun preset's may stand anywhere.
+  bool blockHoldsEverything;
+  // repeat until-end, until-any-key and until-released.
+  bool untilForms;
+  long minRepeat;
+  long maxRepeat;
+  // The bytes with the end byte: a macro's most, a gun preset's record exactly.
+  size_t length;
+  // The record is filled with zeros after the end byte to its length.
+  bool zeroFilled;
+};
+
+constexpr EventTextRules kMacroRules{
+    "macro", true, true, macro::kRepeatCountMin, macro::kRepeatCountMax, macro_library::kBodyLength,
+    false};
+constexpr EventTextRules kGunPresetRules{
+    "gun preset", false, false, 0, std::numeric_limits<uint8_t>::max(), image::kGunRecordLength,
+    true};
 
 std::optional<uint8_t> modifierBit(std::string_view name) {
   for (const Named& m : kModifiers)
@@ -120,6 +143,7 @@ std::optional<long> wholeNumber(const std::string& text) {
 
 class MacroTextReader {
  public:
+  explicit MacroTextReader(const EventTextRules& rules) : rules_(rules) {}
   MacroTextParse read(std::string_view text);
 
  private:
@@ -131,18 +155,23 @@ class MacroTextReader {
   }
   bool readLine(const std::vector<Token>& tokens);
   bool readRepeat(const std::vector<Token>& tokens);
+  bool readRepeatMode(const Token& mode);
+  bool readBlockEnd(const std::vector<Token>& tokens);
+  std::string lengthError() const;
   bool readEvent(const std::vector<Token>& tokens);
   bool needValues(const std::vector<Token>& tokens, size_t count, const char* form);
   std::optional<uint8_t> keyEvent(const Token& key, bool press);
   std::optional<uint8_t> buttonBit(const Token& button);
   std::optional<long> number(const Token& token, long low, long high, const char* what);
 
+  const EventTextRules& rules_;
   std::vector<uint8_t> events_;
   std::string error_;
   size_t line_ = 0;
   size_t blockLine_ = 0;  // the line that opened the repeat block, 0 for none
   bool blockClosed_ = false;
-  std::optional<uint8_t> repeatMode_;
+  // The block's bytes: until-released has none.
+  bool blockInBytes_ = false;
 };
 
 bool MacroTextReader::needValues(const std::vector<Token>& tokens, size_t count, const char* form) {
@@ -235,38 +264,63 @@ bool MacroTextReader::readEvent(const std::vector<Token>& tokens) {
                                "click, delay and move");
 }
 
+bool MacroTextReader::readRepeatMode(const Token& mode) {
+  uint8_t repeat = 0;
+  if (rules_.untilForms && !mode.quoted && mode.text == "until-released") return true;
+  if (rules_.untilForms && !mode.quoted && mode.text == "until-end") {
+    repeat = macro::kRepeatUntilMacroEnd;
+  } else if (rules_.untilForms && !mode.quoted && mode.text == "until-any-key") {
+    repeat = macro::kRepeatUntilAnyKey;
+  } else {
+    const auto count = number(mode, rules_.minRepeat, rules_.maxRepeat, "a repeat count");
+    if (!count) return false;
+    repeat = static_cast<uint8_t>(*count);
+  }
+  events_.insert(events_.end(), {macro::kRepeatStart, repeat});
+  blockInBytes_ = true;
+  return true;
+}
+
 bool MacroTextReader::readRepeat(const std::vector<Token>& tokens) {
-  if (blockLine_ != 0) return fail(tokens[0].column, "a macro has one repeat block at most");
-  if (!events_.empty())
+  if (blockLine_ != 0)
+    return fail(tokens[0].column,
+                "a " + std::string(rules_.subject) + " has one repeat block at most");
+  if (rules_.blockHoldsEverything && !events_.empty())
     return fail(tokens[0].column, "the repeat block holds the whole macro: it comes first");
   if (tokens.size() != 3 || tokens[2].text != "{" || tokens[2].quoted)
-    return fail(tokens[0].column, "write it as \"repeat N {\" or \"repeat until-end {\"");
-  const Token& mode = tokens[1];
-  if (mode.text == "until-end") {
-    repeatMode_ = macro::kRepeatUntilMacroEnd;
-  } else if (mode.text == "until-any-key") {
-    repeatMode_ = macro::kRepeatUntilAnyKey;
-  } else if (mode.text != "until-released") {
-    const auto count =
-        number(mode, macro::kRepeatCountMin, macro::kRepeatCountMax, "a repeat count");
-    if (!count) return false;
-    repeatMode_ = static_cast<uint8_t>(*count);
-  }
+    return fail(tokens[0].column, rules_.untilForms
+                                      ? "write it as \"repeat N {\" or \"repeat until-end {\""
+                                      : "write it as \"repeat N {\"");
+  if (!readRepeatMode(tokens[1])) return false;
   blockLine_ = line_;
+  return true;
+}
+
+bool MacroTextReader::readBlockEnd(const std::vector<Token>& tokens) {
+  if (blockLine_ == 0 || blockClosed_) return fail(tokens[0].column, "no repeat block is open");
+  if (tokens.size() > 1) return fail(tokens[1].column, "nothing may follow \"}\"");
+  if (blockInBytes_) events_.push_back(macro::kRepeatEnd);
+  blockClosed_ = true;
   return true;
 }
 
 bool MacroTextReader::readLine(const std::vector<Token>& tokens) {
   if (tokens.empty()) return true;
-  if (blockClosed_) return fail(tokens[0].column, "nothing may follow the repeat block");
+  if (blockClosed_ && rules_.blockHoldsEverything)
+    return fail(tokens[0].column, "nothing may follow the repeat block");
   if (tokens[0].text == "repeat" && !tokens[0].quoted) return readRepeat(tokens);
-  if (tokens[0].text == "}" && !tokens[0].quoted) {
-    if (blockLine_ == 0) return fail(tokens[0].column, "no repeat block is open");
-    if (tokens.size() > 1) return fail(tokens[1].column, "nothing may follow \"}\"");
-    blockClosed_ = true;
-    return true;
-  }
+  if (tokens[0].text == "}" && !tokens[0].quoted) return readBlockEnd(tokens);
   return readEvent(tokens);
+}
+
+std::string MacroTextReader::lengthError() const {
+  const std::string subject(rules_.subject);
+  if (rules_.zeroFilled)
+    return "the " + subject + " takes " + std::to_string(events_.size()) + " event bytes; a " +
+           subject + " holds at most " + std::to_string(rules_.length - 1) +
+           " (its last byte is the end byte)";
+  return "the " + subject + " takes " + std::to_string(events_.size() + 1) +
+         " bytes with its end; a " + subject + " holds at most " + std::to_string(rules_.length);
 }
 
 MacroTextParse MacroTextReader::read(std::string_view text) {
@@ -285,21 +339,13 @@ MacroTextParse MacroTextReader::read(std::string_view text) {
   if (error_.empty() && blockLine_ != 0 && !blockClosed_)
     error_ = "line " + std::to_string(line_) + ": the repeat block opened on line " +
              std::to_string(blockLine_) + " is not closed with \"}\"";
+  if (error_.empty() && events_.size() >= rules_.length) error_ = lengthError();
   if (!error_.empty()) {
     parse.error = error_;
     return parse;
   }
-  if (repeatMode_) {
-    events_.insert(events_.begin(), {macro::kRepeatStart, *repeatMode_});
-    events_.push_back(macro::kRepeatEnd);
-  }
   events_.push_back(macro::kEventEnd);
-  if (events_.size() > macro_library::kBodyLength) {
-    parse.error = "the macro takes " + std::to_string(events_.size()) +
-                  " bytes with its end; a macro holds at most " +
-                  std::to_string(macro_library::kBodyLength);
-    return parse;
-  }
+  if (rules_.zeroFilled) events_.resize(rules_.length, 0);
   parse.ok = true;
   parse.bytes = std::move(events_);
   return parse;
@@ -352,16 +398,18 @@ std::optional<std::string> eventText(std::span<const uint8_t> event,
 
 struct Walked {
   std::vector<std::span<const uint8_t>> events;  // up to the end byte
-  bool ended = false;
+  std::optional<size_t> endAt;                   // where the end byte stands
+  std::optional<size_t> unknownAt;               // a byte that is no event's code
 };
 
 Walked walk(std::span<const uint8_t> bytes) {
   Walked walked;
   for (size_t at = 0; at < bytes.size();) {
     const std::optional<size_t> length = macro::eventLength(bytes[at]);
+    if (!length) walked.unknownAt = at;
     if (!length || at + *length > bytes.size()) return walked;
     if (bytes[at] == macro::kEventEnd) {
-      walked.ended = true;
+      walked.endAt = at;
       return walked;
     }
     walked.events.push_back(bytes.subspan(at, *length));
@@ -370,60 +418,128 @@ Walked walk(std::span<const uint8_t> bytes) {
   return walked;
 }
 
-std::string repeatHeader(uint8_t mode) {
-  if (mode == macro::kRepeatUntilMacroEnd) return "repeat until-end {";
-  if (mode == macro::kRepeatUntilAnyKey) return "repeat until-any-key {";
+std::optional<std::string> repeatHeader(uint8_t mode, const EventTextRules& rules) {
+  if (rules.untilForms && mode == macro::kRepeatUntilMacroEnd) return "repeat until-end {";
+  if (rules.untilForms && mode == macro::kRepeatUntilAnyKey) return "repeat until-any-key {";
+  if (mode < rules.minRepeat || mode > rules.maxRepeat) return std::nullopt;
   return "repeat " + std::to_string(mode) + " {";
 }
 
-bool isRepeatMode(uint8_t mode) {
-  return mode == macro::kRepeatUntilMacroEnd || mode == macro::kRepeatUntilAnyKey ||
-         (mode >= macro::kRepeatCountMin && mode <= macro::kRepeatCountMax);
+// A name from the mouse may hold anything; a line break in it must not end the comment.
+std::string titleComment(std::string_view title) {
+  if (title.empty()) return {};
+  std::string comment(title);
+  std::ranges::replace_if(
+      comment, [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return "# " + comment + "\n";
+}
+
+// A refusal or the line of one event.
+struct WrittenLine {
+  std::string line;
+  std::string problem;
+};
+
+class EventTextWriter {
+ public:
+  explicit EventTextWriter(const EventTextRules& rules) : rules_(rules) {}
+  MacroTextWrite write(std::span<const uint8_t> bytes, std::string_view title);
+
+ private:
+  static MacroTextWrite refuse(const std::string& why) { return {false, {}, why}; }
+  std::string subjects() const { return "the " + std::string(rules_.subject) + "'s "; }
+  std::string holdsAll() const {
+    return subjects() + "repeat block does not hold all of its events";
+  }
+  std::string endProblem(std::span<const uint8_t> bytes, const Walked& walked) const;
+  WrittenLine blockStart(std::span<const uint8_t> event, bool first);
+  WrittenLine blockEnd(bool last);
+
+  const EventTextRules& rules_;
+  bool blockOpen_ = false;
+  bool blockSeen_ = false;
+};
+
+// Why the bytes do not end as the rules want; empty when they do.
+std::string EventTextWriter::endProblem(std::span<const uint8_t> bytes,
+                                        const Walked& walked) const {
+  if (walked.unknownAt)
+    return "byte " + hexDigits(bytes[*walked.unknownAt], 2) + " at position " +
+           std::to_string(*walked.unknownAt) + " is no event's code";
+  if (!walked.endAt) {
+    if (!rules_.zeroFilled) return subjects() + "events do not end with the end byte";
+    return subjects() + "events take more than " + std::to_string(rules_.length - 1) +
+           " bytes: its last byte must be the end byte";
+  }
+  if (!rules_.zeroFilled) return {};
+  for (size_t at = *walked.endAt + 1; at < bytes.size(); ++at)
+    if (bytes[at] != 0)
+      return "byte " + hexDigits(bytes[at], 2) + " at position " + std::to_string(at) +
+             " follows the end byte; after it " + subjects() + "bytes are zero";
+  return {};
+}
+
+WrittenLine EventTextWriter::blockStart(std::span<const uint8_t> event, bool first) {
+  if (blockSeen_)
+    return {{}, "the " + std::string(rules_.subject) + " has more than one repeat block"};
+  if (rules_.blockHoldsEverything && !first) return {{}, holdsAll()};
+  const std::optional<std::string> header = repeatHeader(event[1], rules_);
+  if (!header) return {{}, "repeat byte " + std::to_string(event[1]) + " has no text form"};
+  blockOpen_ = blockSeen_ = true;
+  return {*header, {}};
+}
+
+WrittenLine EventTextWriter::blockEnd(bool last) {
+  if (!blockOpen_) return {{}, subjects() + "repeat block ends where none is open"};
+  if (rules_.blockHoldsEverything && !last) return {{}, holdsAll()};
+  blockOpen_ = false;
+  return {"}", {}};
+}
+
+MacroTextWrite EventTextWriter::write(std::span<const uint8_t> bytes, std::string_view title) {
+  const Walked walked = walk(bytes);
+  if (const std::string problem = endProblem(bytes, walked); !problem.empty())
+    return refuse(problem);
+  const std::vector<std::span<const uint8_t>>& body = walked.events;
+  std::string text = titleComment(title);
+  for (size_t i = 0; i < body.size(); ++i) {
+    const uint8_t code = body[i][0];
+    WrittenLine written;
+    if (code == macro::kRepeatStart) {
+      written = blockStart(body[i], i == 0);
+    } else if (code == macro::kRepeatEnd) {
+      written = blockEnd(i + 1 == body.size());
+    } else {
+      const auto next = i + 1 < body.size() ? body[i + 1] : std::span<const uint8_t>();
+      const std::optional<std::string> line = eventText(body[i], next);
+      if (!line) return refuse("event " + hexBytes(body[i]) + " has no text form");
+      if (line->starts_with("click ")) ++i;
+      written.line = (blockOpen_ ? "  " : "") + *line;
+    }
+    if (!written.problem.empty()) return refuse(written.problem);
+    text += written.line + "\n";
+  }
+  if (blockOpen_) return refuse(subjects() + "repeat block is not closed");
+  return {true, text, {}};
 }
 
 }  // namespace
 
 MacroTextParse parseMacroText(std::string_view text) {
-  return MacroTextReader().read(text);
+  return MacroTextReader(kMacroRules).read(text);
 }
 
 MacroTextWrite writeMacroText(std::span<const uint8_t> events, std::string_view title) {
-  MacroTextWrite write;
-  const Walked walked = walk(events);
-  const auto refuse = [&](const std::string& why) {
-    write.error = why;
-    return write;
-  };
-  if (!walked.ended) return refuse("the macro's events do not end with the end byte");
-  std::vector<std::span<const uint8_t>> body = walked.events;
-  // A name from the mouse may hold anything; a line break in it must not end the comment.
-  std::string comment(title);
-  std::ranges::replace_if(
-      comment, [](char c) { return c == '\n' || c == '\r'; }, ' ');
-  std::string text = title.empty() ? "" : "# " + comment + "\n";
-  std::string indent;
-  const bool block = !body.empty() && body.front()[0] == macro::kRepeatStart;
-  if (block) {
-    if (body.size() < 2 || body.back()[0] != macro::kRepeatEnd || !isRepeatMode(body.front()[1]))
-      return refuse("the macro's repeat block does not hold all of its events");
-    text += repeatHeader(body.front()[1]) + "\n";
-    body = {body.begin() + 1, body.end() - 1};
-    indent = "  ";
-  }
-  for (size_t i = 0; i < body.size(); ++i) {
-    const uint8_t code = body[i][0];
-    if (code == macro::kRepeatStart || code == macro::kRepeatEnd)
-      return refuse("the macro's repeat block does not hold all of its events");
-    const auto next = i + 1 < body.size() ? body[i + 1] : std::span<const uint8_t>();
-    const std::optional<std::string> line = eventText(body[i], next);
-    if (!line) return refuse("event " + hexBytes(body[i]) + " has no text form");
-    if (line->starts_with("click ")) ++i;
-    text += indent + *line + "\n";
-  }
-  if (block) text += "}\n";
-  write.ok = true;
-  write.text = text;
-  return write;
+  return EventTextWriter(kMacroRules).write(events, title);
+}
+
+MacroTextParse parseGunPresetText(std::string_view text) {
+  return MacroTextReader(kGunPresetRules).read(text);
+}
+
+MacroTextWrite writeGunPresetText(std::span<const uint8_t, image::kGunRecordLength> record,
+                                  std::string_view title) {
+  return EventTextWriter(kGunPresetRules).write(record, title);
 }
 
 }  // namespace mousecfg

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "device/ImageMap.h"
+
 namespace mousecfg {
 
 // A macro as text a person can write and read, one event a line:
@@ -28,7 +30,7 @@ namespace mousecfg {
 // no block). "#" starts a comment.
 struct [[nodiscard]] MacroTextParse {
   bool ok = false;
-  std::vector<uint8_t> bytes;  // the events and the end byte
+  std::vector<uint8_t> bytes;  // the events and the end byte (a gun preset: its 24 bytes)
   std::string error;           // "line 3, column 9: ..."
 };
 
@@ -46,5 +48,27 @@ struct [[nodiscard]] MacroTextWrite {
 // editor would not produce (a repeat block that does not hold every event, an unknown
 // code, no end byte) have no text form.
 MacroTextWrite writeMacroText(std::span<const uint8_t> events, std::string_view title = {});
+
+// A gun preset's 24-byte record in the same text, with the differences of gun presets:
+//
+//   down left
+//   delay 6
+//   repeat 0 {
+//     move 0 7
+//     delay 20
+//   }
+//   up left
+//   delay 6
+//
+// The repeat block may stand anywhere among the events, and its count is the plain
+// repeat byte, 0..255 (no until-* forms). The events may take 23 bytes: the record's
+// last byte stays the end byte, and the bytes after the end are zero.
+MacroTextParse parseGunPresetText(std::string_view text);
+
+// The record as text that parses back to the same 24 bytes. A record with an unknown
+// code, with no end byte in its first 24, or with bytes other than zero after its end
+// byte has no text form.
+MacroTextWrite writeGunPresetText(std::span<const uint8_t, image::kGunRecordLength> record,
+                                  std::string_view title = {});
 
 }  // namespace mousecfg
