@@ -5,6 +5,7 @@
 
 #include "app/QtAdvancedPageView.h"
 #include "app/QtDesktopInputSource.h"
+#include "app/QtGunPageView.h"
 #include "app/QtKeyPageView.h"
 #include "app/QtLightingPageView.h"
 #include "app/QtMacroPageView.h"
@@ -31,11 +32,12 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
       state(core.shell),
       window(state) {
   host.attach(&window, nullptr);
-  window.addPageView(
-      new QtAdvancedPageView(window, core.dpi, core.systemMouse, window.page(Page::Advanced)));
+  window.addPageView(new QtAdvancedPageView(window, core.dpi, core.systemMouse, core.fireKeys,
+                                            window.page(Page::Advanced)));
   window.addPageView(new QtLightingPageView(window, core.lighting, window.page(Page::Lighting)));
   window.addPageView(new QtKeyPageView(window, core));
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
+  window.addPageView(new QtGunPageView(window, core.gunPage, window.page(Page::Guns)));
   state.FormCreate();
   window.render();
 }
