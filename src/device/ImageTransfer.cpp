@@ -126,12 +126,21 @@ TransferResult ImageTransfer::writeProfiles(ProfileWrite what) {
     std::copy(image.profile1.begin(), image.profile1.end(), tables.begin());
     std::copy(image.profile2.begin(), image.profile2.end(), tables.begin() + kProfileLength);
     written = link_.channel.BlockWrite(kKeyTablesOffset, tables);
-    if (what != ProfileWrite::KeyTables)
-      written += link_.channel.BlockWrite(kFireKeyOffset, image.fireKey);
+    if (what != ProfileWrite::KeyTables) written += writeFireKeyBlock();
     if (what == ProfileWrite::WithGunTable)
       written += link_.channel.BlockWrite(kGunTableOffset, image.committedGunTable);
   }
   return written + reloadUserSection();
+}
+
+// The block begins with the manufacturer and product codes by which the mouse is
+// recognised. A data frame lost in the middle of the write shifts the bytes after it
+// onto them, and the mouse would not be recognised again; so a write that lost a frame
+// is sent once more, whole. The loss is still reported.
+TransferResult ImageTransfer::writeFireKeyBlock() {
+  const TransferResult first = link_.channel.BlockWrite(kFireKeyOffset, link_.image.fireKey);
+  if (!first.started() || first.ok()) return first;
+  return first + link_.channel.BlockWrite(kFireKeyOffset, link_.image.fireKey);
 }
 
 TransferResult ImageTransfer::WriteKeyTables() {

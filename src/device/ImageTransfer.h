@@ -55,6 +55,7 @@ class ImageTransfer {
   void splitMacroBlock();
   enum class ProfileWrite { KeyTables, WithFireKeys, WithGunTable };
   TransferResult writeProfiles(ProfileWrite what);
+  TransferResult writeFireKeyBlock();
   TransferResult reloadUserSection();
   TransferResult readInBatch();
 

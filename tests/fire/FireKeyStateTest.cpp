@@ -169,5 +169,15 @@ TEST_F(FireKeyStateTest, ARefusedFrameIsReported) {
   EXPECT_GT(fire.lastWrite.failedFrames(), 0);
 }
 
+// The block starts with the codes the mouse is recognised by: a lost data frame would
+// shift the rest onto them, so the block is sent once more.
+TEST_F(FireKeyStateTest, ABlockWriteThatLostAFrameIsSentAgainWhole) {
+  mouse.refuseOneFrameAfter(1 + 14 + 1);  // the block's first data frame
+  fire.FKCntChange(2, "6");
+  EXPECT_FALSE(fire.lastWrite.ok()) << "the loss is still reported";
+  EXPECT_EQ(storedHex(290, 12), "FF FF 02 00 1E 05 00 1E 07 00 1E E0");
+  EXPECT_EQ(framesStartingWith("S 40 07 01 22").size(), 2u);
+}
+
 }  // namespace
 }  // namespace mousecfg::test

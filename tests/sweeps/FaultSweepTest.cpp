@@ -20,6 +20,10 @@ constexpr int kConnectFrames = 2 + 2 + 3 + 1 + 293;
 // The key tables' block write (command and 14 data frames), the user section's
 // read-back (command and 4 replies) and the two frames of the reload.
 constexpr int kKeyTableWriteFrames = 1 + 14 + 1 + 4 + 2;
+// A gun Confirm: seven colours and the vendor checksum, the user section (ten frames),
+// the key tables, the fire-key block (command and 2 data frames), the gun table
+// (command and 24 data frames), the read-back and the reload.
+constexpr int kGunConfirmFrames = 8 + 10 + 1 + 14 + 1 + 2 + 1 + 24 + 1 + 4 + 2;
 // The whole image's block write, the restart command, and the connection again.
 constexpr int kRestoreFrames = 1 + 293 + 1 + kConnectFrames;
 // A byte outside every checked section, changed on the mouse before each case.
@@ -174,6 +178,45 @@ TEST_P(FaultSweep, AKeyTableWriteIsStoredOrTold) {
     held += ok ? 1 : 0;
   }
   EXPECT_EQ(held, kKeyTableWriteFrames + 1);
+  RecordProperty("cases_held", held);
+}
+
+// The gun page's Confirm that goes wrong anywhere either reports success with the gun
+// table and button on the mouse, or tells the user; read again, the mouse is whole.
+TEST_P(FaultSweep, AGunConfirmIsStoredOrTold) {
+  int held = 0;
+  for (int n = 0; n <= kGunConfirmFrames; ++n) {
+    connectWhole();
+    core.assignment.setEditedProfile(2);
+    core.gunPage.open(4);
+    core.gunPage.Btn_FireClick(3);
+    core.gunPage.fieldChange(GunField::FireY, std::to_string(n % 100 + 1));
+    arm(n);
+    core.gunPage.Btn_ConfirmClick();
+    disarm();
+    const bool written = static_cast<bool>(core.gunPage.lastWrite);
+    const size_t told = host.texts.size();
+    const bool gunsOnTheMouse =
+        hexRange(mouse.storedBlock(), 304, 168) == hexBytes(link.image.committedGunTable) &&
+        storedKeyTables() == shownKeyTables();
+    // Noise in the user section's read-back is taken as what the mouse holds.
+    bool ok = keyTablesValid();
+    if (frameLoss()) {
+      ok = ok && workingCopiesValid();
+      if (written) ok = ok && gunsOnTheMouse && told == 0;
+      if (!gunsOnTheMouse) ok = ok && toldOnly(ApplicationCore::kRefusedWriteText);
+    } else if (written) {
+      ok = ok && gunsOnTheMouse;
+    }
+    nextTick();
+    readAgain();
+    ok = ok && link.channel.isOpen() && workingCopiesValid();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: written " << written << ", told " << told
+                    << ", guns on the mouse " << gunsOnTheMouse << ", texts "
+                    << (host.texts.empty() ? "" : host.texts.front());
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, kGunConfirmFrames + 1);
   RecordProperty("cases_held", held);
 }
 
