@@ -34,6 +34,7 @@ constexpr std::array<QPoint, gun::kLastGun> kGunPlaces{
 constexpr QSize kGunSize{96, 64};
 constexpr int kGunNameGap = 2;  // between a tile and its name
 constexpr int kGunNameSize = 8;
+constexpr int kLightSkinAccentDarker = 140;  // percent
 
 namespace captions = langkey::caption;
 
@@ -216,6 +217,9 @@ void QtGunPageView::renderCaptions(const PagePalette& palette) {
 void QtGunPageView::renderGuns(const PagePalette& palette) {
   const int language = layout_.language();
   const QFont nameFont = pageFont(window_.fontName(), kGunNameSize);
+  // The accent is too light to read as text on the light skins.
+  const QColor selectedName =
+      language == kDarkLanguage ? palette.accent : palette.accent.darker(kLightSkinAccentDarker);
   for (int gun = gun::kFirstGun; gun <= gun::kLastGun; ++gun) {
     const auto index = static_cast<size_t>(gun - 1);
     QtTickOption* button = guns_[index];
@@ -230,9 +234,8 @@ void QtGunPageView::renderGuns(const PagePalette& palette) {
     label->setGeometry(at.x(), at.y() + kGunSize.height() + kGunNameGap, kGunSize.width(),
                        2 * kGunNameSize + 2);
     label->setFont(nameFont);
-    const bool selected = gun == gunPage_.selectedGun;
     setSheet(*label, QStringLiteral("color: %1; background: transparent;")
-                         .arg((selected ? palette.accent : palette.text).name()));
+                         .arg((gun == gunPage_.selectedGun ? selectedName : palette.text).name()));
     label->setText(name);
   }
 }
