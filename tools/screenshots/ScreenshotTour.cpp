@@ -99,6 +99,19 @@ bool macroPageStops(QtShell& shell, const QDir& folder, int language) {
   return ok;
 }
 
+// The gun page as the key page's "Fire Macro" opens it for key 4 in game mode.
+bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
+  constexpr int kButton = 4;
+  shell.state.pageButtonClick(PageButton::Switch);
+  const Rect& label = shell.state.layout().keys[kButton - 1].picture;
+  shell.core.keyPage.ShowPnlMain_OnClick(kButton, label, shell.state.windowSize);
+  shell.core.assignment.fireMacroItemClick();
+  if (shell.state.visiblePage != Page::Guns) return false;
+  const bool ok = save(shell.window, folder, QStringLiteral("L%1-6-guns").arg(language));
+  shell.core.gunPage.Btn_CancelClick();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,6 +142,7 @@ int main(int argc, char** argv) {
       shell.state.pageButtonClick(stop.button);
       ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
       if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
+      if (stop.button == PageButton::Update) ok = gunPageStop(shell, folder, language) && ok;
     }
   }
   return ok ? 0 : 1;
