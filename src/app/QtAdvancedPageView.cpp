@@ -2,16 +2,21 @@
 
 #include <QColorDialog>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <string>
 
 #include "app/QtColourSwatch.h"
+#include "app/QtFireKeySection.h"
 #include "app/QtMainWindow.h"
 #include "app/QtSkin.h"
 #include "app/QtSkinSlider.h"
 #include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
+#include "fire/FireKeyState.h"
 #include "settings/DpiPageState.h"
 #include "settings/DpiSlider.h"
 #include "settings/ReportRateControl.h"
@@ -23,15 +28,17 @@ namespace mousecfg {
 namespace {
 
 // The page's design in window pixels, over the "LN_Back2" picture (content panel at
-// 184,70): the DPI frame x 200..527 with eight 41-pixel rows from y 114, the pointer frame
-// x 541..868 with three bands from y 114 (109 pixels each), the footer strip y 454..498.
+// 184,70). Left column: the DPI frame x 200..527, y 86..420, with eight 34-pixel level
+// rows from y 114 and the AIM DPI row below them, then the report rate frame y 432..498.
+// Right column: the pointer frame x 541..868, y 86..348, with three 78-pixel bands from
+// y 114, then the fire-key frame y 360..498 (QtFireKeySection).
 constexpr int kLevelRowTop = 114;
-constexpr int kLevelRowHeight = 41;
-constexpr QPoint kLevelCheck{214, 11};  // x, and y below the row's top
-constexpr QPoint kLevelName{238, 9};
-constexpr QPoint kLevelSlider{282, 11};
-constexpr QPoint kLevelValue{442, 9};
-constexpr QPoint kLevelColour{494, 11};
+constexpr int kLevelRowHeight = 34;
+constexpr QPoint kLevelCheck{214, 8};  // x, and y below the row's top
+constexpr QPoint kLevelName{238, 6};
+constexpr QPoint kLevelSlider{282, 8};
+constexpr QPoint kLevelValue{442, 6};
+constexpr QPoint kLevelColour{494, 8};
 constexpr int kLevelStepDistance = 10;
 constexpr QSize kLevelNameSize{42, 22};
 constexpr QSize kLevelValueSize{44, 22};
@@ -39,28 +46,33 @@ constexpr QSize kSwatchSize{18, 18};
 
 constexpr CaptionDesign kDpiCaption{220, 90, 290, 10, {}};
 constexpr CaptionDesign kPointerCaption{561, 90, 290, 10, {}};
-constexpr CaptionDesign kRateCaption{216, 467, 110, 9, {}};
+constexpr CaptionDesign kRateCaption{220, 436, 290, 10, {}};
 
-constexpr QPoint kFirstRate{330, 465};
-constexpr int kRateDistance = 70;
+constexpr QPoint kFirstRate{216, 468};
+constexpr int kRateDistance = 76;
 constexpr int kRateWidth = 66;
 
-constexpr QPoint kAimName{630, 465};
-constexpr QSize kAimNameSize{62, 22};
-constexpr QPoint kAimSlider{694, 467};
-constexpr int kAimStepDistance = 8;
-constexpr QPoint kAimValue{828, 465};
-constexpr QSize kAimValueSize{38, 22};
+// The AIM DPI row lines up with the level rows: caption under the ticks and names, the
+// slider and the value in the levels' columns.
+constexpr int kAimRowTop = kLevelRowTop + DpiPageState::kLevels * kLevelRowHeight;
+constexpr QPoint kAimName{214, kAimRowTop + 6};
+constexpr QSize kAimNameSize{66, 22};
+constexpr QPoint kAimSlider{282, kAimRowTop + 8};
+constexpr int kAimStepDistance = 10;
+constexpr QPoint kAimValue{442, kAimRowTop + 6};
+constexpr QSize kAimValueSize{44, 22};
 
-constexpr int kBandTops[] = {114, 223, 332};
-constexpr int kScaleCaptionY = 12;  // below the band's top
-constexpr int kScaleY = 38;
+constexpr int kBandTops[] = {114, 192, 270};
+constexpr int kScaleCaptionY = 8;  // below the band's top
+constexpr int kScaleY = 32;
 constexpr int kScaleNumbersY = 20;  // below the scale
 constexpr int kScaleX = 561;
-constexpr int kScaleCaptionWidth = 290;
+constexpr int kScaleCaptionWidth = 150;
 constexpr int kScaleStepDistance = 26;
-constexpr int kScaleOptionY = 78;
-constexpr int kScaleOptionWidth = 290;
+// The band's option sits at the right of its caption line.
+constexpr int kScaleOptionX = 676;
+constexpr int kScaleOptionY = 6;
+constexpr int kScaleOptionWidth = 176;
 // Scale number i is a 12-pixel box whose left edge is at X + (i - 1)·D + 4, so it is
 // centred under the slider's track pixel (i - 1)·D.
 constexpr int kScaleNumberOffset = 4;
@@ -97,11 +109,31 @@ void setTextStyle(QLabel& label, const QFont& font, const QColor& colour) {
   label.setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
 }
 
+// A clear pane over the page that takes every click and wheel turn given to it.
+class PageCover : public QWidget {
+ public:
+  explicit PageCover(QWidget* parent) : QWidget(parent) {
+    setObjectName("Disable_All_2");
+    hide();
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+  void wheelEvent(QWheelEvent* event) override { event->accept(); }
+};
+
 }  // namespace
 
 QtAdvancedPageView::QtAdvancedPageView(QtMainWindow& window, DpiPageState& dpi,
-                                       SystemMouseSettings& systemMouse, QWidget* parent)
-    : QtPageView(parent), window_(window), dpi_(dpi), systemMouse_(systemMouse) {
+                                       SystemMouseSettings& systemMouse, FireKeyState& fireKeys,
+                                       QWidget* parent)
+    : QtPageView(parent),
+      window_(window),
+      dpi_(dpi),
+      systemMouse_(systemMouse),
+      fireKeys_(fireKeys) {
   setObjectName("AdvancedPage");
   dpiCaption_ = createCaption("lbl_DPISetting");
   pointerCaption_ = createCaption("lbl_PointerSetting");
@@ -109,6 +141,10 @@ QtAdvancedPageView::QtAdvancedPageView(QtMainWindow& window, DpiPageState& dpi,
   createLevelRows();
   createReportRate();
   createScales();
+  fireKeySection_ = new QtFireKeySection(
+      *this, fireKeys_,
+      {[this] { changed(); }, [this](const std::function<void()>& handler) { covered(handler); }});
+  cover_ = new PageCover(this);
   dpi_.pickColour = [this](uint32_t current) -> std::optional<uint32_t> {
     const QColor chosen = QColorDialog::getColor(QColor::fromRgb(current), &window_);
     if (!chosen.isValid()) return std::nullopt;
@@ -128,10 +164,8 @@ void QtAdvancedPageView::createLevelRows() {
     connect(row.check, &QtTickOption::clicked, this, [this, level] { onLevelCheck(level); });
     row.name = new QtTickOption(this);
     row.name->setObjectName(QStringLiteral("lbl_DPI%1").arg(level));
-    connect(row.name, &QtTickOption::clicked, this, [this, level] {
-      dpi_.DPILevel_OnClick(level);
-      changed();
-    });
+    connect(row.name, &QtTickOption::clicked, this,
+            [this, level] { covered([this, level] { dpi_.DPILevel_OnClick(level); }); });
     row.slider = new QtSkinSlider(this);
     row.slider->setObjectName(QStringLiteral("slider_DPI%1").arg(level));
     connect(row.slider, &QtSkinSlider::moved, this, [this, level](int position) {
@@ -177,7 +211,7 @@ void QtAdvancedPageView::createReportRate() {
     dpi_.slider_AIMDPIMouseUp(pixel * kAimPixelsPerPosition / distance);
     changed();
   });
-  aimValue_ = newLabel(this, "lbl_AIMDPIValue", Qt::AlignLeft | Qt::AlignVCenter);
+  aimValue_ = newLabel(this, "lbl_AIMDPIValue", Qt::AlignRight | Qt::AlignVCenter);
 }
 
 QtAdvancedPageView::Scale QtAdvancedPageView::createScale(const char* sliderName,
@@ -220,10 +254,11 @@ void QtAdvancedPageView::createScales() {
 void QtAdvancedPageView::onLevelCheck(int level) {
   const bool enabled = dpi_.levels[static_cast<size_t>(level - 1)].enabled;
   const bool last = level == dpi_.enabledLevels;
-  if (!enabled || (level == dpi_.activeLevel && last))
-    dpi_.DPILevel_OnClick(level);
-  else
-    dpi_.CurrentDPI_OnClick(level);
+  if (!enabled || (level == dpi_.activeLevel && last)) {
+    covered([this, level] { dpi_.DPILevel_OnClick(level); });
+    return;
+  }
+  dpi_.CurrentDPI_OnClick(level);
   changed();
 }
 
@@ -243,6 +278,20 @@ void QtAdvancedPageView::changed() {
   window_.render();
 }
 
+// The state raises its cover flag while the handler sends; the sending lets the event
+// loop turn, and the cover is shown then.
+void QtAdvancedPageView::covered(const std::function<void()>& handler) {
+  QTimer::singleShot(0, cover_, [this] { renderCover(); });
+  handler();
+  changed();
+}
+
+void QtAdvancedPageView::renderCover() {
+  cover_->setGeometry(rect());
+  cover_->setVisible(dpi_.blockingPanelVisible || fireKeys_.coverVisible);
+  if (cover_->isVisible()) cover_->raise();
+}
+
 void QtAdvancedPageView::render() {
   layout_.use(window_.state().language());
   const PagePalette palette = pagePalette(layout_.language());
@@ -252,6 +301,8 @@ void QtAdvancedPageView::render() {
   renderAim(palette);
   renderReportRate(palette);
   renderScales(palette);
+  fireKeySection_->render(layout_, palette, window_);
+  renderCover();
 }
 
 void QtAdvancedPageView::renderCaptions(const PagePalette& palette) {
@@ -402,10 +453,10 @@ void QtAdvancedPageView::renderScales(const PagePalette& palette) {
   renderScale(scales_[1], kScaleKeys[1], 1, systemMouse_.doubleClickLevel, true, palette);
   renderScale(scales_[2], kScaleKeys[2], 2, systemMouse_.scrollLevel,
               systemMouse_.scrollScaleEnabled(), palette);
-  renderTick(*precision_, "IsControl_", QPoint(kScaleX, kBandTops[0] + kScaleOptionY),
+  renderTick(*precision_, "IsControl_", QPoint(kScaleOptionX, kBandTops[0] + kScaleOptionY),
              systemMouse_.enhancePrecision ? DpiPageState::kChecked : DpiPageState::kUnchecked,
              window_.text(langkey::caption::kEnhancePointerPrecision), kScaleOptionWidth, palette);
-  renderTick(*oneScreen_, "IsScreen_", QPoint(kScaleX, kBandTops[2] + kScaleOptionY),
+  renderTick(*oneScreen_, "IsScreen_", QPoint(kScaleOptionX, kBandTops[2] + kScaleOptionY),
              systemMouse_.oneScreenAtATime ? DpiPageState::kChecked : DpiPageState::kUnchecked,
              window_.text(langkey::caption::kScrollOneScreen), kScaleOptionWidth, palette);
 }

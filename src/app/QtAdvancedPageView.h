@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <array>
+#include <functional>
 
 #include "app/QtPageLayout.h"
 #include "app/QtPageView.h"
@@ -11,23 +12,26 @@ class QLabel;
 namespace mousecfg {
 
 class DpiPageState;
+class FireKeyState;
 class QtColourSwatch;
+class QtFireKeySection;
 class QtMainWindow;
 class QtSkinSlider;
 class QtTickOption;
 class SystemMouseSettings;
 
 // The Advanced page (page 2): the DPI levels with their steps, colours and active mark,
-// the AIM DPI and the report rate (the mouse's settings), and the pointer speed,
-// double-click and wheel scales (the desktop's). Placed by the layout of the language
-// over the "LN_Back2" picture: DPI levels in the left frame, the three scales in the
-// right frame's bands, report rate and AIM DPI in the footer strip.
+// the AIM DPI, the report rate and the three fire keys (the mouse's settings), and the
+// pointer speed, double-click and wheel scales (the desktop's). Placed by the layout of
+// the language over the "LN_Back2" picture: the DPI levels and the AIM DPI in the left
+// frame, the report rate below it, the three scales in the right frame's bands and the
+// fire keys below them.
 class QtAdvancedPageView : public QtPageView {
   Q_OBJECT
 
  public:
   QtAdvancedPageView(QtMainWindow& window, DpiPageState& dpi, SystemMouseSettings& systemMouse,
-                     QWidget* parent);
+                     FireKeyState& fireKeys, QWidget* parent);
 
   void render() override;
   // The layout in use, for tools that list the keys the page reads.
@@ -55,6 +59,7 @@ class QtAdvancedPageView : public QtPageView {
   void onLevelCheck(int level);
   void onScaleReleased(int scale, int trackPixel);
   void changed();
+  void covered(const std::function<void()>& handler);
 
   void renderCaptions(const PagePalette& palette);
   void renderLevels(const PagePalette& palette);
@@ -66,10 +71,12 @@ class QtAdvancedPageView : public QtPageView {
   void renderTick(QtTickOption& option, std::string_view key, QPoint design, const QString& picture,
                   const QString& caption, int width, const PagePalette& palette);
   void styleSlider(QtSkinSlider& slider, const PagePalette& palette);
+  void renderCover();
 
   QtMainWindow& window_;
   DpiPageState& dpi_;
   SystemMouseSettings& systemMouse_;
+  FireKeyState& fireKeys_;
   QtPageLayout layout_;
 
   std::array<LevelRow, 8> levels_;
@@ -83,6 +90,8 @@ class QtAdvancedPageView : public QtPageView {
   QLabel* pointerCaption_ = nullptr;
   QLabel* rateCaption_ = nullptr;
   QLabel* aimCaption_ = nullptr;
+  QtFireKeySection* fireKeySection_ = nullptr;
+  QWidget* cover_ = nullptr;  // Disable_All_2: takes the page's clicks while a change is sent
 };
 
 }  // namespace mousecfg

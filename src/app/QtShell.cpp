@@ -32,8 +32,8 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
       state(core.shell),
       window(state) {
   host.attach(&window, nullptr);
-  window.addPageView(
-      new QtAdvancedPageView(window, core.dpi, core.systemMouse, window.page(Page::Advanced)));
+  window.addPageView(new QtAdvancedPageView(window, core.dpi, core.systemMouse, core.fireKeys,
+                                            window.page(Page::Advanced)));
   window.addPageView(new QtLightingPageView(window, core.lighting, window.page(Page::Lighting)));
   window.addPageView(new QtKeyPageView(window, core));
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "app/QtColourSwatch.h"
 #include "app/QtSettingsPageFixture.h"
+#include "settings/KeyTables.h"
 #include "settings/SystemMouseLevels.h"
 #include "support/HexBytes.h"
 #include "support/QtDialogCatcher.h"
@@ -14,6 +17,8 @@ namespace {
 using namespace image;
 
 constexpr int kLevelStepPixels = 10;  // the page's DPI slider: one step every 10 pixels
+constexpr ButtonEntry kFireKey2Entry{0x06, 0x14, 0x00, 0x1E};  // the default key 2: 5 shots, 30 ms
+constexpr int kFireKeyButton = 5;                              // bound to it in profile 1
 
 class QtAdvancedPageViewTest : public QtSettingsPageFixture {
  protected:
@@ -37,6 +42,48 @@ class QtAdvancedPageViewTest : public QtSettingsPageFixture {
     const QString shownWhileDragging = valueText(level);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, to);
     return shownWhileDragging;
+  }
+
+  QLineEdit* repeatField(int key) {
+    return widget<QLineEdit>(qPrintable(QStringLiteral("FK%1Cnt").arg(key)));
+  }
+  QLineEdit* intervalField(int key) {
+    return widget<QLineEdit>(qPrintable(QStringLiteral("FK%1Delay").arg(key)));
+  }
+  QtTickOption* continuousOption(int key) {
+    return widget<QtTickOption>(qPrintable(QStringLiteral("FK%1Continue").arg(key)));
+  }
+  // Replaces the field's text by typing over it, key by key, as the user does.
+  void typeOver(QLineEdit* field, const QString& typed) {
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    if (typed.isEmpty())
+      QTest::keyClick(field, Qt::Key_Backspace);
+    else
+      QTest::keyClicks(field, typed);
+  }
+  // Profile 1's button 5 gets the entry of fire key 2, and the labels are named again.
+  void bindButtonToFireKey2() {
+    ASSERT_TRUE(
+        storeProfileEntry(shell.link.image, shell.link.codes, 1, kFireKeyButton, kFireKey2Entry));
+    shell.core.assignment.refreshFromImage();
+    shell.window.render();
+    ASSERT_EQ(shell.window.keyLabel(kFireKeyButton - 1)->caption(), "Fire Key2");
+  }
+  std::string storedFireKeyButton() {
+    return hexRange(mouse.storedBlock(), key_tables::profileEntryOffset(1, kFireKeyButton), 4);
+  }
+  // Fire key j's count - 1 and interval in the mouse's fire-key block.
+  std::string storedFireKey(int key) {
+    return hexRange(mouse.storedBlock(),
+                    kFireKeyOffset + kFireKeyParamsOffset + kFireKeyParamsLength * (key - 1),
+                    kFireKeyParamsLength);
+  }
+  // A click that the window routes to whatever lies at the widget's centre.
+  void clickThroughWindow(QWidget* target) {
+    ASSERT_NE(target, nullptr);
+    const QPoint at = target->mapTo(&shell.window, target->rect().center());
+    QTest::mouseClick(shell.window.windowHandle(), Qt::LeftButton, {}, at);
   }
 };
 
@@ -209,6 +256,128 @@ TEST_F(QtAdvancedPageViewTest, ReportRate500HzRestartsTheMouse) {
   EXPECT_EQ(picture("lbl_Rep4"), "RdS_D");
   EXPECT_TRUE(QTest::qWaitFor([this] { return shell.link.channel.isOpen(); }, kConnectTimeoutMs))
       << "found again";
+}
+
+TEST_F(QtAdvancedPageViewTest, FireKeyRowsShowTheKeysOfTheMouse) {
+  connectAndOpen("Btn_Adv");
+  // The default block: 3, 5 and 8 shots at 30 ms; button 3 is 06 92 00 1E (key 1, Continuous).
+  const QStringList repeats{"3", "5", "8"};
+  for (int key = 1; key <= 3; ++key) {
+    EXPECT_EQ(widget<QLabel>(qPrintable(QStringLiteral("lbl_FK%1Name").arg(key)))->text(),
+              QStringLiteral("Fire Key%1").arg(key));
+    EXPECT_EQ(repeatField(key)->text(), repeats[key - 1]) << key;
+    EXPECT_EQ(intervalField(key)->text(), "30") << key;
+    EXPECT_TRUE(repeatField(key)->isVisible()) << key;
+  }
+  EXPECT_EQ(picture("FK1Continue"), "CbS_E");
+  EXPECT_EQ(picture("FK2Continue"), "CbS_D");
+  EXPECT_EQ(widget<QLabel>("lbl_FireKeySetting")->text(), "Fire Key Setting");
+  EXPECT_EQ(widget<QLabel>("lbl_FK2Ms")->text(), "ms");
+}
+
+TEST_F(QtAdvancedPageViewTest, TypedRepeatAndIntervalReencodeTheButtonsOfTheKey) {
+  connectAndOpen("Btn_Adv");
+  bindButtonToFireKey2();
+  typeOver(repeatField(2), "7");
+  EXPECT_EQ(storedFireKeyButton(), "06 16 00 1E") << "7 shots";
+  typeOver(repeatField(2), "5");
+  typeOver(intervalField(2), "40");
+  EXPECT_EQ(storedFireKeyButton(), "06 14 00 28");
+  EXPECT_EQ(storedFireKey(2), "04 00 28");
+  EXPECT_EQ(storedFireKey(1), "02 00 1E") << "key 1 is left alone";
+  EXPECT_EQ(shell.window.keyLabel(kFireKeyButton - 1)->caption(), "Fire Key2");
+  EXPECT_EQ(repeatField(2)->text(), "5");
+  EXPECT_EQ(intervalField(2)->text(), "40");
+}
+
+TEST_F(QtAdvancedPageViewTest, RepeatShowsTwoWhenEmptiedAndFifteenAboveIt) {
+  connectAndOpen("Btn_Adv");
+  typeOver(repeatField(2), "");
+  EXPECT_EQ(repeatField(2)->text(), "2");
+  EXPECT_EQ(storedFireKey(2), "01 00 1E");
+  typeOver(repeatField(2), "99");
+  EXPECT_EQ(repeatField(2)->text(), "15");
+  EXPECT_EQ(storedFireKey(2), "0E 00 1E");
+}
+
+TEST_F(QtAdvancedPageViewTest, LeavingARepeatOfOneShowsTwo) {
+  connectAndOpen("Btn_Adv");
+  typeOver(repeatField(2), "1");
+  EXPECT_EQ(repeatField(2)->text(), "1") << "a 1 may start a longer number";
+  QTest::keyClick(repeatField(2), Qt::Key_Return);
+  EXPECT_EQ(repeatField(2)->text(), "2");
+  EXPECT_EQ(storedFireKey(2), "01 00 1E");
+}
+
+TEST_F(QtAdvancedPageViewTest, RepeatAndIntervalTakeDigitsOnly) {
+  connectAndOpen("Btn_Adv");
+  mouse.clearTrace();
+  QTest::keyClicks(repeatField(2), "x-");
+  QTest::keyClicks(intervalField(2), " a");
+  EXPECT_EQ(repeatField(2)->text(), "5");
+  EXPECT_EQ(intervalField(2)->text(), "30");
+  EXPECT_TRUE(mouse.trace().empty()) << "nothing was sent";
+}
+
+TEST_F(QtAdvancedPageViewTest, IntervalShowsOneForZeroAnd4094AboveIt) {
+  connectAndOpen("Btn_Adv");
+  typeOver(intervalField(2), "0");
+  EXPECT_EQ(intervalField(2)->text(), "1");
+  EXPECT_EQ(storedFireKey(2), "04 00 01");
+  typeOver(intervalField(2), "5000");
+  EXPECT_EQ(intervalField(2)->text(), "4094");
+  EXPECT_EQ(storedFireKey(2), "04 0F FE");
+}
+
+TEST_F(QtAdvancedPageViewTest, ContinuousTogglesItsPictureAndBit7OfTheButtons) {
+  connectAndOpen("Btn_Adv");
+  bindButtonToFireKey2();
+  click(continuousOption(2));
+  EXPECT_EQ(picture("FK2Continue"), "CbS_E");
+  EXPECT_EQ(storedFireKeyButton(), "06 94 00 1E");
+  EXPECT_EQ(shell.window.keyLabel(kFireKeyButton - 1)->caption(), "Fire Key2");
+  click(continuousOption(2));
+  EXPECT_EQ(picture("FK2Continue"), "CbS_D");
+  EXPECT_EQ(storedFireKeyButton(), "06 14 00 1E");
+}
+
+TEST_F(QtAdvancedPageViewTest, ThePageIsCoveredWhileAContinuousChangeIsSent) {
+  connectAndOpen("Btn_Adv");
+  auto* cover = widget<QWidget>("Disable_All_2");
+  ASSERT_NE(cover, nullptr);
+  std::vector<bool> coveredDuringWrites;
+  shell.link.channel.setWriteWatcher(
+      [&](const TransferResult&) { coveredDuringWrites.push_back(cover->isVisible()); });
+  click(continuousOption(2));
+  shell.link.channel.setWriteWatcher({});
+  ASSERT_FALSE(coveredDuringWrites.empty());
+  EXPECT_TRUE(coveredDuringWrites.front()) << "the first write already ran under the cover";
+  EXPECT_FALSE(cover->isVisible()) << "uncovered once sent";
+}
+
+TEST_F(QtAdvancedPageViewTest, ACoveredPageTakesNoClicks) {
+  connectAndOpen("Btn_Adv");
+  shell.core.fireKeys.coverVisible = true;
+  shell.window.render();
+  clickThroughWindow(continuousOption(2));
+  EXPECT_FALSE(shell.core.fireKeys.fields[1].continuous);
+  EXPECT_EQ(picture("FK2Continue"), "CbS_D");
+
+  shell.core.fireKeys.coverVisible = false;
+  shell.window.render();
+  clickThroughWindow(continuousOption(2));
+  EXPECT_TRUE(shell.core.fireKeys.fields[1].continuous) << "the same click, uncovered";
+}
+
+TEST_F(QtAdvancedPageViewTest, ALayoutWithoutFireKeyPlacesPutsThemAtTheirDesign) {
+  connectAndOpen("Btn_Adv");
+  const QRect inLayout1 = repeatField(3)->geometry();
+  const QRect continuousInLayout1 = continuousOption(3)->geometry();
+  shell.state.languageButtonClick(3);  // layout 3 has no FKn keys
+  shell.window.render();
+  EXPECT_EQ(repeatField(3)->geometry(), inLayout1);
+  EXPECT_EQ(continuousOption(3)->geometry(), continuousInLayout1);
+  EXPECT_EQ(repeatField(3)->text(), "8");
 }
 
 }  // namespace

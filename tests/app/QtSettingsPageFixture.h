@@ -65,7 +65,7 @@ class QtSettingsPageFixture : public ::testing::Test {
     advanced = existingView<QtAdvancedPageView>(Page::Advanced);
     if (!advanced) {
       advanced = new QtAdvancedPageView(shell.window, shell.core.dpi, shell.core.systemMouse,
-                                        shell.window.page(Page::Advanced));
+                                        shell.core.fireKeys, shell.window.page(Page::Advanced));
       shell.window.addPageView(advanced);
     }
     lighting = existingView<QtLightingPageView>(Page::Lighting);

@@ -42,21 +42,36 @@ QImage paintEmptyPage(const SkinPalette& palette) {
   return image;
 }
 
+// Two columns of two frames each, which the layout's Advanced keys fill: on the left the
+// DPI levels with the AIM DPI as a ninth row, and the report rate below; on the right the
+// three pointer scales, and the fire keys below (a row of column captions, then a row per
+// key).
 QImage paintAdvancedPage(const SkinPalette& palette) {
+  constexpr qreal kDpiHeight = kHeader + 9 * 34;
+  constexpr qreal kPointerHeight = kHeader + 3 * 78;
+  constexpr qreal kFireKeyCaptions = 24;
+  constexpr qreal kFireKeyRow = 26;
+  constexpr int kFireKeys = 3;
   QImage image = paintEmptyPage(palette);
   QPainter painter(&image);
   prepare(painter);
   const qreal columnWidth = (kCard.width() - 2 * kMargin - kGap) / 2;
-  const qreal frameHeight = 356;
-  const QRectF dpi(kMargin, kMargin, columnWidth, frameHeight);
-  const QRectF system(dpi.right() + kGap, kMargin, columnWidth, frameHeight);
+  const qreal bottom = kCard.height() - 10;
+  const qreal rightX = kMargin + columnWidth + kGap;
+  const QRectF dpi(kMargin, kMargin, columnWidth, kDpiHeight);
+  const QRectF rate(kMargin, dpi.bottom() + 12, columnWidth, bottom - dpi.bottom() - 12);
+  const QRectF pointer(rightX, kMargin, columnWidth, kPointerHeight);
+  const QRectF fireKeys(rightX, pointer.bottom() + 12, columnWidth, bottom - pointer.bottom() - 12);
   paintSectionFrame(painter, palette, dpi, true);
-  paintRows(painter, palette, dpi, 8);
-  paintSectionFrame(painter, palette, system, true);
-  paintRows(painter, palette, system, 3);
-  const QRectF footer(kMargin, dpi.bottom() + 12, kCard.width() - 2 * kMargin,
-                      kCard.height() - dpi.bottom() - 12 - 10);
-  paintSectionFrame(painter, palette, footer, false);
+  paintRows(painter, palette, dpi, 9);
+  paintSectionFrame(painter, palette, rate, true);
+  paintSectionFrame(painter, palette, pointer, true);
+  paintRows(painter, palette, pointer, 3);
+  paintSectionFrame(painter, palette, fireKeys, true);
+  const qreal firstRow = fireKeys.top() + kHeader + kFireKeyCaptions;
+  for (int row = 1; row < kFireKeys; ++row)
+    paintDivider(painter, palette, fireKeys.left() + 8, fireKeys.right() - 8,
+                 firstRow + row * kFireKeyRow);
   return image;
 }
 
