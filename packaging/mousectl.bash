@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions macros macro library dpi rate led restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -65,6 +65,28 @@ _mousectl() {
         --brightness) options="full half" ;;
         --effect) options="1 2 3 4 5 6 7 colorful-light rainbow flow-light waltz 4-seasons off breathing" ;;
         *) options="--led-type --effect --speed --flow-speed --brightness --colour --color --json --help" ;;
+      esac
+      ;;
+    fire)
+      if [[ $prev == --continuous ]]; then
+        options="on off"
+      else
+        options="--shots --interval --continuous --json --help"
+        ((cword == 2)) && options="1 2 3 $options"
+      fi
+      ;;
+    gun)
+      case $prev in
+        --keep-left) options="on off" ;;
+        --button) options="$(echo {1..12})" ;;
+        -o | --output | --from-text)
+          _filedir
+          return
+          ;;
+        *)
+          options="--shots --x --x-offset --y --y-offset --delay --colour --color --button --keep-left --export-text -o --output --from-text --json --help"
+          ((cword == 2)) && options="1 2 3 4 5 6 7 $options"
+          ;;
       esac
       ;;
     restore) options="1 2 3 -y --yes --help" ;;

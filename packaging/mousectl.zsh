@@ -17,6 +17,8 @@ _mousectl() {
     'dpi:show or change the DPI levels'
     'rate:show or set the USB report rate'
     'led:show or change the lighting'
+    'fire:show or change the fire keys'
+    'gun:show or change the gun presets'
     'restore:overwrite the mouse with a default configuration'
     'doctor:check whether you may use the mouse'
     'udev-rule:print the udev rule'
@@ -51,6 +53,14 @@ _mousectl() {
         '*--speed[breathing speed]:speed' '*--flow-speed[flow speed]:speed' \
         '*--brightness[flow brightness]:brightness:(full half)' \
         '*'{--colour,--color}'[slot and colour]:slot' ;;
+    fire) _arguments $json '2:fire key:(1 2 3)' '--shots[shots, 1..15]:shots' \
+        '--interval[ms between the shots, 1..4094]:ms' '--continuous[keep firing]:continuous:(on off)' ;;
+    gun) _arguments $json '2:gun:(1 2 3 4 5 6 7)' '--shots[fire count]:count' '--x[X step]:x' \
+        '--x-offset[X offset]:offset' '--y[Y step]:y' '--y-offset[Y offset]:offset' \
+        '--delay[delay after the move]:ms' '(--colour --color)'{--colour,--color}'[colour]:RRGGBB' \
+        '--button[a button of profile 2]:button:(1 2 3 4 5 6 7 8 9 10 11 12)' \
+        '--keep-left[keep the left key pressed]:keep:(on off)' '--export-text[write the preset as text]' \
+        '(-o --output)'{-o,--output}'[file to write]:file:_files' '--from-text[read the preset from text]:file:_files' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }

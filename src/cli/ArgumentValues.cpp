@@ -19,6 +19,19 @@ std::optional<int> parseNumberArgument(std::string_view text, int low, int high)
   return static_cast<int>(*value);
 }
 
+std::optional<int> parseSignedArgument(std::string_view text, int low, int high) {
+  if (!text.starts_with('-')) return parseNumberArgument(text, low, high);
+  const std::optional<int> magnitude = parseNumberArgument(text.substr(1), 0, -low);
+  if (!magnitude || -*magnitude > high) return std::nullopt;
+  return -*magnitude;
+}
+
+std::optional<bool> parseOnOffArgument(std::string_view text) {
+  if (text == "on") return true;
+  if (text == "off") return false;
+  return std::nullopt;
+}
+
 std::optional<int> parseStepArgument(std::string_view text, int count,
                                      const LanguageTables& texts) {
   for (int step = 0; step < count; ++step)

@@ -19,9 +19,13 @@ std::string programFolder() {
 
 }  // namespace
 
-int connectForButtons(CliSession& session) {
-  session.core().assignment.fireMacros = readFireMacroCodeSet(
+void loadFireMacroCodes(ApplicationCore& core) {
+  core.assignment.fireMacros = readFireMacroCodeSet(
       (std::filesystem::path(programFolder()) / fire_macro::kFileName).string());
+}
+
+int connectForButtons(CliSession& session) {
+  loadFireMacroCodes(session.core());
   return session.connect(true);
 }
 

@@ -9,8 +9,11 @@
 
 namespace mousecfg {
 
-// Reads the mouse's configuration for the button commands; the fire macro codes beside
-// mousectl name the gun buttons, so they are loaded first. An exit status.
+// The fire macro codes beside mousectl ("Fire Macro.bin"), which name the gun buttons
+// and give a new gun entry its combo-enable byte.
+void loadFireMacroCodes(ApplicationCore& core);
+// Reads the mouse's configuration for the button commands, the fire macro codes loaded
+// first. An exit status.
 int connectForButtons(CliSession& session);
 
 // One button or combo key as the button commands show it: its number, its entry as 8

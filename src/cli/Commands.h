@@ -26,6 +26,12 @@ CommandRun defineDpi(CLI::App& command, const CommonOptions& common);
 CommandRun defineRate(CLI::App& command, const CommonOptions& common);
 // mousectl led: shows the lighting settings and changes them as the lighting page does.
 CommandRun defineLed(CLI::App& command, const CommonOptions& common);
+// mousectl fire [KEY --shots N --interval MS --continuous on|off]: shows the fire keys
+// and the buttons that use them, and sets one as the Advanced page does.
+CommandRun defineFire(CLI::App& command, const CommonOptions& common);
+// mousectl gun [GUN ...]: shows the gun presets, changes one as the gun page does, and
+// writes or reads one as readable text.
+CommandRun defineGun(CLI::App& command, const CommonOptions& common);
 // mousectl restore 1|2|3 --yes: writes built-in default configuration N to the mouse,
 // restarts it and reads it back, as the window's "Confirm" buttons do.
 CommandRun defineRestore(CLI::App& command, const CommonOptions& common);

@@ -125,6 +125,49 @@ TEST_P(CommandFaultSweep, ButtonIsOnTheMouseOrFailsWithAMessage) {
   RecordProperty("cases_held", held);
 }
 
+// mousectl fire 1 --shots 9: exit 0 with the fire-key block and the buttons named after
+// the key on the mouse, or a non-zero exit with a message.
+TEST_P(CommandFaultSweep, FireKeyIsOnTheMouseOrFailsWithAMessage) {
+  const Arguments words{"fire", "1", "--shots", "9"};
+  const int total = framesOfACleanRun(words);
+  int held = 0;
+  for (int n = 0; n <= total; ++n) {
+    const CommandRun result = run(words, n);
+    const auto stored = mouse->storedBlock();
+    const std::string shots = hexRange(stored, 292, 1);
+    const std::string entry = hexRange(stored, 192 + 2 * 4, 4);
+    const bool onTheMouse = shots == "08" && entry == "06 98 00 1E";
+    bool ok = result.status == kExitOk ? onTheMouse && result.err.empty()
+                                       : result.err.starts_with("mousectl");
+    if (!losesFrames(GetParam()) && result.status == kExitOk) ok = result.err.empty();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: exit " << result.status << ", shots byte "
+                    << shots << ", button 3 holds " << entry << ", " << result.err;
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, total + 1);
+  RecordProperty("cases_held", held);
+}
+
+// mousectl gun 3 --y 6: exit 0 with gun 3's new Y in the stored gun table, or a non-zero
+// exit with a message.
+TEST_P(CommandFaultSweep, GunPresetIsOnTheMouseOrFailsWithAMessage) {
+  const Arguments words{"gun", "3", "--y", "6"};
+  const int total = framesOfACleanRun(words);
+  int held = 0;
+  for (int n = 0; n <= total; ++n) {
+    const CommandRun result = run(words, n);
+    const std::string y = hexRange(mouse->storedBlock(), 304 + 2 * 24 + 8, 1);
+    bool ok = result.status == kExitOk ? y == "06" && result.err.empty()
+                                       : result.err.starts_with("mousectl");
+    if (!losesFrames(GetParam()) && result.status == kExitOk) ok = result.err.empty();
+    EXPECT_TRUE(ok) << "fault after " << n << " frames: exit " << result.status << ", Y byte " << y
+                    << ", " << result.err;
+    held += ok ? 1 : 0;
+  }
+  EXPECT_EQ(held, total + 1);
+  RecordProperty("cases_held", held);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryFrame, CommandFaultSweep,
                          ::testing::Values(Fault::Unplug, Fault::Refusal, Fault::Garbage),
                          faultCaseName);
