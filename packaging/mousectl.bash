@@ -51,10 +51,12 @@ _mousectl() {
     button)
       if [[ $prev == -p || $prev == --profile ]]; then
         options="1 2"
+      elif [[ $prev == --keep-left ]]; then
+        options="on off"
       elif ((cword == 2)); then
         options="$(echo {1..12}) --help"
       else
-        options="-p --profile --json --help"
+        options="-p --profile --keep-left --json --help"
       fi
       ;;
     dpi) options="--levels --step --active --colour --color --aim --json --help" ;;

@@ -43,6 +43,7 @@ _mousectl() {
     check) _arguments $json '2:file:_files' ;;
     button)
       _arguments $json '(-p --profile)'{-p,--profile}'[profile]:profile:(1 2)' \
+        '--keep-left[a gun preset keeps the left key pressed]:keep:(on off)' \
         '2:button:(1 2 3 4 5 6 7 8 9 10 11 12)' '3:function:' ;;
     dpi) _arguments $json '*--levels[levels switched on]:count' '*--step[level and step]:level' \
         '*--active[active level]:level' '*'{--colour,--color}'[level and colour]:level' \

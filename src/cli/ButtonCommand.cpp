@@ -7,9 +7,11 @@
 #include "base/CloseNames.h"
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
+#include "cli/ArgumentValues.h"
 #include "cli/ButtonRows.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/GunNames.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/FunctionLookup.h"
 #include "settings/KeyTables.h"
@@ -29,6 +31,9 @@ FUNCTION is one of
     "mousectl functions" lists them all;
   the name of a macro stored in the mouse, or "macro:NAME" for nothing but that;
   "Fire Macro1".."Fire Macro10" when "Fire Macro.bin" lies beside mousectl;
+  a gun preset, "AKM Fire".."UZI Fire" ("mousectl gun" lists them), on profile 2
+    only, as the gun page's "Confirm" puts it; --keep-left on makes the gun keep the
+    left key pressed;
   an entry as 8 hexadecimal digits, for example 02010400 (Ctrl+A).
 
 Profile 1 must keep a "Left Key": a change that would leave it without one is refused
@@ -38,12 +43,15 @@ struct ButtonWords {
   std::string button;
   std::string profile = "1";
   std::string function;
+  std::string keepLeft;
+  bool keepLeftGiven = false;
 };
 
 struct ButtonRequest {
   int button = 0;
   int profile = 1;
   std::string function;
+  std::optional<bool> keepLeft;
 };
 
 // A number as the user wrote it, within [low, high].
@@ -73,7 +81,37 @@ std::optional<ButtonRequest> checkWords(const ButtonWords& words, std::ostream& 
         "button \"" + words.button + "\" does not exist; buttons are numbered 1..12");
     return std::nullopt;
   }
-  return ButtonRequest{*button, *profile, words.function};
+  std::optional<bool> keepLeft;
+  if (words.keepLeftGiven) {
+    keepLeft = parseOnOffArgument(words.keepLeft);
+    if (!keepLeft) {
+      reportUsageMistake(err, "button",
+                         "--keep-left takes on or off, not \"" + words.keepLeft + '"');
+      return std::nullopt;
+    }
+  }
+  return ButtonRequest{*button, *profile, words.function, keepLeft};
+}
+
+// A gun preset goes into the game-mode key table only, and --keep-left only with one;
+// an exit status.
+int checkGunWords(const ButtonRequest& request, bool gun, const ApplicationCore& state,
+                  std::ostream& err) {
+  if (gun && request.profile != key_tables::kLastProfile)
+    return reportUsageMistake(err, "button",
+                              '"' + request.function + "\" is a gun preset, a function of \"" +
+                                  state.languages.text(langkey::menu::kGameMode) +
+                                  "\": give it to a button of profile 2 (--profile 2)");
+  if (!gun && request.keepLeft)
+    return reportUsageMistake(err, "button",
+                              "--keep-left goes with a gun preset (\"mousectl gun\" lists them)");
+  return kExitOk;
+}
+
+// Gun k's entry as the gun page's Confirm builds it, with the keep-left option.
+FunctionChoice gunChoice(ApplicationCore& state, int gun, const ButtonRequest& request) {
+  state.gunPage.keepLeft = request.keepLeft.value_or(false);
+  return {FunctionChoice::Kind::Code, 0, codeOfEntry(state.gunPage.entryForGun(gun)), 0};
 }
 
 // The choice, made through the same menu path as the window's key page.
@@ -167,7 +205,10 @@ FunctionLookup lookUpDeviceMacro(const std::string& function,
   return lookup;
 }
 
-void explainLookup(const FunctionLookup& lookup, std::ostream& err) {
+void explainLookup(FunctionLookup lookup, const std::string& function,
+                   const LanguageTables& languages, std::ostream& err) {
+  for (const std::string& name : closeNames(function, gunNames(languages)))
+    lookup.suggestions.push_back(name);
   err << "mousectl button: " << lookup.problem << '\n';
   if (!lookup.suggestions.empty()) {
     err << "did you mean:";
@@ -182,8 +223,14 @@ int setButton(const ButtonWords& words, bool json, const CliContext& context) {
   const std::optional<ButtonRequest> request = checkWords(words, context.err);
   if (!request) return kExitUsage;
   CliSession session(context);
-  if (const int status = connectForButtons(session); status != kExitOk) return status;
   ApplicationCore& state = session.core();
+  const std::optional<int> gun = gunOfName(request->function, state.languages);
+  if (const int status = checkGunWords(*request, gun.has_value(), state, context.err))
+    return status;
+  if (const int status = connectForButtons(session); status != kExitOk) return status;
+  if (gun)
+    return reportOutcome(state, *request, assign(state, *request, gunChoice(state, *gun, *request)),
+                         json, context);
   DeviceLink& link = state.link;
   const std::vector<std::string> macroNames =
       link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
@@ -192,7 +239,7 @@ int setButton(const ButtonWords& words, bool json, const CliContext& context) {
                                     : lookUpFunction(request->function, state.languages, macroNames,
                                                      state.assignment.fireMacros.listNames());
   if (lookup.matches.size() != 1) {
-    explainLookup(lookup, context.err);
+    explainLookup(lookup, request->function, state.languages, context.err);
     return kExitUsage;
   }
   return reportOutcome(state, *request, assign(state, *request, lookup.matches[0]), json, context);
@@ -206,6 +253,9 @@ CommandRun defineButton(CLI::App& command, const CommonOptions& common) {
   command.add_option("FUNCTION", words->function, "what the button does (see below)")->required();
   command.add_option("-p,--profile", words->profile, "1 (\"Office Mode\", the default) or 2")
       ->type_name("1|2");
+  command.add_option("--keep-left", words->keepLeft, "a gun preset keeps the left key pressed")
+      ->type_name("on|off")
+      ->each([words](const std::string&) { words->keepLeftGiven = true; });
   command.footer(std::string(kButtonDetails));
   return [words, &common](const CliContext& context) {
     return setButton(*words, common.json, context);

@@ -301,6 +301,40 @@ TEST_F(FireCommandsTest, ARecordWithoutATextFormIsNotExported) {
   EXPECT_TRUE(exported.out.empty());
 }
 
+// ---- gun presets on buttons ----
+
+TEST_F(FireCommandsTest, AGunNameIsAGameModeFunctionOfTheButtonCommand) {
+  const CommandRun set = run("button 4 'M4 Fire' --profile 2");
+  ASSERT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(set.out, "profile 2 button 4: M4 Fire (0B020100)\n");
+  EXPECT_EQ(hexRange(stored(), kProfile2Offset + 12, 4), "0B 02 01 00");
+  ASSERT_EQ(run("button 5 'uzi fire' -p 2 --keep-left on").status, 0);
+  EXPECT_EQ(hexRange(stored(), kProfile2Offset + 16, 4), "0B 16 01 00");
+}
+
+TEST_F(FireCommandsTest, AGunEntryTakesTheComboByteOfTheFireMacroEntries) {
+  StoredBlock block = builtInDefaultImage();
+  const uint8_t gunEntry[] = {0x0B, 0x01, 0x01, 0x08};  // gun 2 with combo byte 8
+  std::copy(std::begin(gunEntry), std::end(gunEntry), block.begin() + kProfile1Offset + 24);
+  storeChecksum(std::span(block).subspan(kProfile1Offset, kProfileLength));
+  store(block);
+  ASSERT_EQ(run("button 4 'M4 Fire' -p 2").status, 0);
+  EXPECT_EQ(hexRange(stored(), kProfile2Offset + 12, 4), "0B 02 01 08");
+}
+
+TEST_F(FireCommandsTest, AGunPresetOnProfile1IsRefused) {
+  const std::string error = refused("button 4 'M4 Fire'", 2);
+  EXPECT_TRUE(contains(error,
+                       "\"M4 Fire\" is a gun preset, a function of \"Game Mode\": give it "
+                       "to a button of profile 2 (--profile 2)"))
+      << error;
+  EXPECT_TRUE(contains(refused("button 4 'Middle Key' --keep-left on", 2),
+                       "--keep-left goes with a gun preset"));
+  EXPECT_TRUE(contains(refused("button 4 'M4 Fire' -p 2 --keep-left maybe", 2),
+                       "--keep-left takes on or off"));
+  EXPECT_TRUE(contains(refused("button 4 'M4 Fier' -p 2", 2), "did you mean: \"M4 Fire\""));
+}
+
 // ---- the mouse refusing a frame ----
 
 // mousectl in-process on a simulated mouse the test holds, which loses one frame.
