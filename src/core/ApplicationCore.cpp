@@ -27,6 +27,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       engineerDpi(link, reportRate),
       dpi(link, languages, options, engineerDpi, reportRate),
       engineerLed(link),
+      engineerVendor(link, reportRate),
       lighting(link, options, engineerLed),
       fireKeys(link, assignment, languages),
       gunPage(link, assignment, engineerLed, options),
@@ -139,6 +140,7 @@ void ApplicationCore::refreshFromImage() {
   engineerDpi.refreshFromImage();
   dpi.refreshFromImage();
   engineerLed.refreshFromImage();
+  engineerVendor.refreshFromImage();
   lighting.refreshFromImage();
   editedProfile.refreshFromImage();
   modeSwitch.refreshFromImage();

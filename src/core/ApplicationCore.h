@@ -20,6 +20,7 @@
 #include "engineer/EngineerDpiState.h"
 #include "engineer/EngineerKeyButtons.h"
 #include "engineer/EngineerLedState.h"
+#include "engineer/EngineerVendorState.h"
 #include "fire/FireKeyState.h"
 #include "fire/GunPageState.h"
 #include "macros/DeviceMacroEditing.h"
@@ -99,6 +100,7 @@ class ApplicationCore : public LinkObserver {
   EngineerDpiState engineerDpi;
   DpiPageState dpi;
   EngineerLedState engineerLed;
+  EngineerVendorState engineerVendor;
   LightingPageState lighting;
   FireKeyState fireKeys;
   GunPageState gunPage;
