@@ -49,18 +49,6 @@ std::optional<std::string> modifierLine(uint8_t code, uint8_t bit) {
   return std::nullopt;
 }
 
-// A button event is its press or release base (the top three bits) plus one button bit.
-std::optional<std::string> buttonLine(uint8_t code) {
-  constexpr uint8_t kBaseBits = 0xE0;
-  const uint8_t base = code & kBaseBits;
-  if (base != macro::kButtonPressBase && base != macro::kButtonReleaseBase) return std::nullopt;
-  const uint8_t bit = code & static_cast<uint8_t>(~kBaseBits);
-  for (const NamedCode& button : kButtons)
-    if (button.code == bit)
-      return eventLine(base == macro::kButtonPressBase, button.name, "00" + hex2(code));
-  return std::nullopt;
-}
-
 // The header from the first four delays, and the repeat setting from the mode byte.
 EditorSettings impliedSettings(const std::vector<int>& delays, std::optional<uint8_t> mode) {
   EditorSettings settings;
@@ -107,7 +95,7 @@ std::optional<std::string> lineOf(std::span<const uint8_t> event, std::vector<in
       return delayLine(ms);
     }
     default:
-      return buttonLine(code);
+      return buttonEventLine(code);
   }
 }
 
@@ -115,8 +103,30 @@ std::string lastDigits(const std::string& line, size_t count) {
   return line.size() >= count ? line.substr(line.size() - count) : std::string();
 }
 
-// The hex a line compiles to; empty for lines that give no bytes.
-std::string hexOfLine(const std::string& line, RepeatSetting repeat) {
+}  // namespace
+
+DecodedMacro decodeMacro(std::span<const uint8_t> events) {
+  DecodedMacro decoded;
+  decoded.lines.push_back(kNoDelay);
+  std::vector<int> delays;
+  std::optional<uint8_t> mode;
+  for (size_t at = 0; at < events.size();) {
+    const std::optional<size_t> length = macro::eventLength(events[at]);
+    if (!length || events[at] == macro::kEventEnd || at + *length > events.size()) break;
+    const auto event = events.subspan(at, *length);
+    at += *length;
+    if (event[0] == macro::kRepeatStart) {
+      mode = event[1];
+    } else if (event[0] != macro::kRepeatEnd) {
+      if (std::optional<std::string> line = lineOf(event, delays)) decoded.lines.push_back(*line);
+    }
+  }
+  decoded.settings = impliedSettings(delays, mode);
+  decoded.lines[0] = headerLine(decoded.settings);
+  return decoded;
+}
+
+std::string eventLineHex(const std::string& line, RepeatSetting repeat) {
   switch (line.empty() ? ' ' : line[0]) {
     case kPress:
     case kRelease: {
@@ -150,27 +160,16 @@ std::string hexOfLine(const std::string& line, RepeatSetting repeat) {
   }
 }
 
-}  // namespace
-
-DecodedMacro decodeMacro(std::span<const uint8_t> events) {
-  DecodedMacro decoded;
-  decoded.lines.push_back(kNoDelay);
-  std::vector<int> delays;
-  std::optional<uint8_t> mode;
-  for (size_t at = 0; at < events.size();) {
-    const std::optional<size_t> length = macro::eventLength(events[at]);
-    if (!length || events[at] == macro::kEventEnd || at + *length > events.size()) break;
-    const auto event = events.subspan(at, *length);
-    at += *length;
-    if (event[0] == macro::kRepeatStart) {
-      mode = event[1];
-    } else if (event[0] != macro::kRepeatEnd) {
-      if (std::optional<std::string> line = lineOf(event, delays)) decoded.lines.push_back(*line);
-    }
-  }
-  decoded.settings = impliedSettings(delays, mode);
-  decoded.lines[0] = headerLine(decoded.settings);
-  return decoded;
+// A button event is its press or release base (the top three bits) plus one button bit.
+std::optional<std::string> buttonEventLine(uint8_t code) {
+  constexpr uint8_t kBaseBits = 0xE0;
+  const uint8_t base = code & kBaseBits;
+  if (base != macro::kButtonPressBase && base != macro::kButtonReleaseBase) return std::nullopt;
+  const uint8_t bit = code & static_cast<uint8_t>(~kBaseBits);
+  for (const NamedCode& button : kButtons)
+    if (button.code == bit)
+      return eventLine(base == macro::kButtonPressBase, button.name, "00" + hex2(code));
+  return std::nullopt;
 }
 
 std::string delayLine(int ms) {
@@ -203,7 +202,7 @@ CompiledMacro compileMacro(const EventLines& lines, RepeatSetting repeat, int re
   bool repeatLine = false;
   for (size_t i = 1; i < lines.size(); ++i) {
     repeatLine = repeatLine || lines[i].starts_with(kRepeatStart);
-    hex += hexOfLine(lines[i], repeat);
+    hex += eventLineHex(lines[i], repeat);
   }
   if (!repeatLine) {
     if (repeat == RepeatSetting::UntilMacroEnd) hex = "FD80" + hex + "FC";

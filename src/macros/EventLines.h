@@ -70,6 +70,14 @@ struct CompiledMacro {
 // The lines (from line 1) as bytes.
 CompiledMacro compileMacro(const EventLines& lines, RepeatSetting repeat, int repeatCount);
 
+// The hex one event line compiles to under a repeat setting, not wrapped; empty for a
+// line that gives no bytes.
+std::string eventLineHex(const std::string& line, RepeatSetting repeat);
+
+// The fixed line of a mouse button event ("1 LeftKey CODE:00A1" for 0xA1); nullopt for
+// any other code.
+std::optional<std::string> buttonEventLine(uint8_t code);
+
 // A delay line ("0 50") and a pointer movement line ("3 04F40C": X and Y as two's
 // complement bytes).
 std::string delayLine(int ms);

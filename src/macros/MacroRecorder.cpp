@@ -138,7 +138,7 @@ void MacroRecorder::RefreshMacroMouseTime() {
 }
 
 void MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
-  if (!recording_) return;
+  if (!recording_ || !rules_.hearsKeys) return;
   if (nameOfKeyIndex(keyIndexOfVirtualKey(virtualKey)) == kIgnoredKeyName) return;
   addHeaderIfNone();
   const int keep = reserve(7, 4);
@@ -149,13 +149,13 @@ void MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
       if (lastKey_ == virtualKey) return;  // auto-repeat of the held key
       [[fallthrough]];
     case KeyEventType::FirstDown:
-      if (kCapacity - keep < used_) {
+      if (rules_.capacity - keep < used_) {
         full_ = true;
         return;
       }
       break;
     case KeyEventType::KeyUp:
-      if (used_ > kCapacity) {
+      if (used_ > rules_.capacity) {
         full_ = true;
         return;
       }
@@ -163,7 +163,7 @@ void MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
       break;
   }
   lastKey_ = virtualKey;
-  if (used_ >= kCapacity) {
+  if (used_ >= rules_.capacity) {
     stopItself();
     return;
   }
@@ -173,9 +173,11 @@ void MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
 }
 
 bool MacroRecorder::mouseButton(MouseButton button, bool pressed) {
-  if (!recording_) return false;
-  const int keep = reserve(5, 2);
-  const bool refused = full_ || (pressed ? kCapacity - keep < used_ : used_ > kCapacity);
+  if (!recording_ || !rules_.hears(button)) return false;
+  const int keep = pressed
+                       ? reserve(rules_.pressReserveWithDelay, rules_.pressReserveWithoutDelay)
+                       : reserve(rules_.releaseReserveWithDelay, rules_.releaseReserveWithoutDelay);
+  const bool refused = full_ || rules_.capacity - keep < used_;
   if (refused) {
     full_ = true;
     return false;
@@ -191,10 +193,14 @@ void MacroRecorder::pass(ButtonFlags& flags) {
   addHeaderIfNone();
   for (size_t flag = 0; flag < ButtonFlags::kCount; ++flag) {
     if (!flags.isSet(flag)) continue;
+    if (!rules_.hears(ButtonFlags::buttonOf(flag))) {
+      flags.clear(flag);
+      continue;
+    }
     // A refused event leaves its flag set; the recording stops at the end of the pass.
     if (mouseButton(ButtonFlags::buttonOf(flag), ButtonFlags::pressedOf(flag))) flags.clear(flag);
   }
-  if (used_ >= kCapacity || full_) stopItself();
+  if (used_ >= rules_.capacity || full_) stopItself();
 }
 
 }  // namespace mousecfg

@@ -36,14 +36,32 @@ class ButtonFlags {
   std::array<std::atomic<bool>, kCount> flags_{};
 };
 
+// What a recording hears and how many bytes it may fill (a key costs 2, a button 1, a
+// delay 3). A button event is taken only while the bytes used leave its reserve: the
+// macro page's press keeps room for itself and its delay, and its release may take the
+// last byte. The default is the macro page's recording.
+struct RecordingRules {
+  static constexpr int kMacroCapacity = 245;
+
+  int capacity = kMacroCapacity;
+  bool hearsKeys = true;
+  std::optional<MouseButton> onlyButton;  // every button when unset
+  int pressReserveWithDelay = 5;
+  int pressReserveWithoutDelay = 2;
+  int releaseReserveWithDelay = 0;
+  int releaseReserveWithoutDelay = 0;
+
+  bool hears(MouseButton button) const { return !onlyButton || *onlyButton == button; }
+};
+
 // Records key and mouse-button events into event lines as the macro page's Record
-// does: a delay line before each event by the delay mode, and a budget of 245 bytes
-// (a key 2, a button 1, a delay 3) after which the recording stops itself.
+// does: a delay line before each event by the delay mode, and a budget of bytes after
+// which the recording stops itself.
 class MacroRecorder {
  public:
-  static constexpr int kCapacity = 245;
+  static constexpr int kCapacity = RecordingRules::kMacroCapacity;
 
-  explicit MacroRecorder(Clock& clock) : clock_(clock) {}
+  explicit MacroRecorder(Clock& clock, RecordingRules rules = {}) : clock_(clock), rules_(rules) {}
 
   // A new recording: the lines are cleared.
   void start(const EditorSettings& settings);
@@ -59,13 +77,14 @@ class MacroRecorder {
 
   // A key event from the keyboard capture.
   void KeyboardHook1Receive(int virtualKey, KeyEventType type);
-  // A button event; false when the budget refused it.
+  // A button event; false when the budget refused it, or when the rules do not hear it.
   bool mouseButton(MouseButton button, bool pressed);
   // One pass of the recording worker over the flags.
   void pass(ButtonFlags& flags);
 
   EventLines lines;
   int used() const { return used_; }
+  int capacity() const { return rules_.capacity; }
   bool full() const { return full_; }
   std::optional<size_t> insertPosition() const { return insertAt_; }
 
@@ -77,6 +96,7 @@ class MacroRecorder {
   void stopItself();
 
   Clock& clock_;
+  RecordingRules rules_;
   EditorSettings settings_;
   bool recording_ = false;
   bool full_ = false;
