@@ -31,6 +31,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       lighting(link, options, engineerLed),
       fireKeys(link, assignment, languages),
       gunPage(link, assignment, engineerLed, options),
+      gunEditor(link, languages, programHost.clock()),
       editedProfile(link, options),
       modeSwitch(link),
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
@@ -45,6 +46,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       macroPage(link, macroLibrary, deviceMacros, programHost.clock()),
       inputSource(std::move(setup.inputSource)),
       recording(*inputSource, programHost, macroPage.recorder),
+      gunRecording(*inputSource, programHost, gunEditor.recorder),
       shell(*this, std::move(setup.pictureSizes)),
       programName_(std::move(setup.programName)) {
   link.setObserver(this);
@@ -67,6 +69,17 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
     shell.showGunPage();
   };
   gunPage.leavePage = [this] { shell.leaveGunPage(); };
+  // The gun page reads a preset the editor changed again, so that its fields write
+  // where the values now stand.
+  gunEditor.presetChanged = [this](int gun) {
+    if (gunPage.selectedGun == gun) gunPage.refreshFromImage();
+  };
+  gunEditor.recordingChanged = [this](bool started) {
+    if (started)
+      gunRecording.begin();
+    else
+      gunRecording.end();
+  };
   systemMouse.saveFailed = [this](const std::string& reason) {
     host.showText("The pointer settings could not be saved: " + reason);
   };
@@ -136,6 +149,7 @@ void ApplicationCore::refreshFromImage() {
   keyPage.refreshFromImage();
   fireKeys.refreshFromImage();
   gunPage.refreshFromImage();
+  gunEditor.refreshFromImage();
   reportRate.refreshFromImage();
   engineerDpi.refreshFromImage();
   dpi.refreshFromImage();

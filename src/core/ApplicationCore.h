@@ -23,6 +23,7 @@
 #include "engineer/EngineerVendorState.h"
 #include "fire/FireKeyState.h"
 #include "fire/GunPageState.h"
+#include "fire/GunPresetEditor.h"
 #include "macros/DeviceMacroEditing.h"
 #include "macros/InputSource.h"
 #include "macros/LibraryFile.h"
@@ -104,6 +105,8 @@ class ApplicationCore : public LinkObserver {
   LightingPageState lighting;
   FireKeyState fireKeys;
   GunPageState gunPage;
+  // The gun page's service editor of the gun presets' event sequences.
+  GunPresetEditor gunEditor;
   EditedProfile editedProfile;
   ModeSwitchOptions modeSwitch;
   ModeSwitchGestures gestures;
@@ -121,6 +124,8 @@ class ApplicationCore : public LinkObserver {
   MacroPageState macroPage;
   std::unique_ptr<InputSource> inputSource;
   RecordingSession recording;
+  // The gun preset editor's recording: the same input, the left button only.
+  RecordingSession gunRecording;
   MainWindowState shell;
 
   std::string text(std::string_view languageKey) const { return languages.text(languageKey); }
