@@ -48,7 +48,6 @@ constexpr int kTextSize = 9;
 // the state clamps both.
 constexpr int kRepeatDigits = 2;
 constexpr int kIntervalDigits = 5;
-constexpr int kDarkSkinLanguage = 2;
 
 QLabel* newLabel(QWidget& parent, const QString& name, Qt::Alignment alignment) {
   auto* label = new QLabel(&parent);
@@ -167,7 +166,7 @@ void QtFireKeySection::renderRow(int key, const QtPageLayout& layout, const Page
   setTextStyle(*row.name, font, text);
   row.name->setText(qt(fireKeys_.keyName(key)));
 
-  const bool dark = language == kDarkSkinLanguage;
+  const bool dark = isDarkSkin(language);
   const QPoint repeat = layout.point(prefix + "Cnt_", {kRepeatX, top + kFieldY});
   row.repeat->setGeometry(QRect(repeat, kRepeatSize));
   styleMacroField(*row.repeat, font, dark, true);

@@ -71,7 +71,6 @@ constexpr QPoint kCancelPlace{732, 444};
 constexpr QSize kButtonSize{120, 34};
 
 constexpr int kTextSize = 9;
-constexpr int kDarkLanguage = 2;
 
 std::string joined(std::string_view first, std::string_view second) {
   return std::string(first) + std::string(second);
@@ -219,7 +218,7 @@ void QtGunPageView::renderGuns(const PagePalette& palette) {
   const QFont nameFont = pageFont(window_.fontName(), kGunNameSize);
   // The accent is too light to read as text on the light skins.
   const QColor selectedName =
-      language == kDarkLanguage ? palette.accent : palette.accent.darker(kLightSkinAccentDarker);
+      isDarkSkin(language) ? palette.accent : palette.accent.darker(kLightSkinAccentDarker);
   for (int gun = gun::kFirstGun; gun <= gun::kLastGun; ++gun) {
     const auto index = static_cast<size_t>(gun - 1);
     QtTickOption* button = guns_[index];
@@ -242,7 +241,7 @@ void QtGunPageView::renderGuns(const PagePalette& palette) {
 
 void QtGunPageView::renderFields(const PagePalette& palette) {
   const QFont font = textFont();
-  const bool dark = layout_.language() == kDarkLanguage;
+  const bool dark = isDarkSkin(layout_.language());
   for (const FieldDesign& design : kFieldDesigns) {
     const auto index = static_cast<size_t>(design.field);
     QLineEdit* field = fields_[index];

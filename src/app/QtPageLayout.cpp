@@ -11,6 +11,14 @@ namespace {
 
 constexpr int kDarkSkinLanguage = 2;
 
+}  // namespace
+
+bool isDarkSkin(int language) {
+  return language == kDarkSkinLanguage;
+}
+
+namespace {
+
 std::string joined(std::string_view prefix, std::string_view suffix) {
   std::string key(prefix);
   key += suffix;
@@ -20,7 +28,7 @@ std::string joined(std::string_view prefix, std::string_view suffix) {
 }  // namespace
 
 PagePalette pagePalette(int language) {
-  if (language == kDarkSkinLanguage)
+  if (isDarkSkin(language))
     return {QColor(236, 239, 243), QColor(222, 226, 232),    QColor(104, 112, 124),
             QColor(140, 150, 162), QColor(0x19, 0xc6, 0xd1), QColor(255, 255, 255, 70)};
   const QColor accent = language == 3 ? QColor(0xf0, 0xa0, 0x30) : QColor(0x19, 0xc6, 0xd1);

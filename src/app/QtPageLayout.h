@@ -26,6 +26,8 @@ struct PagePalette {
   QColor swatchFrame;
 };
 PagePalette pagePalette(int language);
+// Language 2 goes with the dark skin.
+bool isDarkSkin(int language);
 
 // A caption of the "_Lable_" family as the page was designed: place, width, size, colour.
 struct CaptionDesign {

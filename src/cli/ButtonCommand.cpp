@@ -30,7 +30,8 @@ FUNCTION is one of
     (a text that occurs twice is written with its group: "Media/Stop");
     "mousectl functions" lists them all;
   the name of a macro stored in the mouse, or "macro:NAME" for nothing but that;
-  "Fire Macro1".."Fire Macro10" when "Fire Macro.bin" lies beside mousectl;
+  "Fire Macro1".."Fire Macro10" when "Fire Macro.bin" is in the data folder,
+    ${XDG_DATA_HOME:-~/.local/share}/mousecfg/;
   a gun preset, "AKM Fire".."UZI Fire" ("mousectl gun" lists them), on profile 2
     only, as the gun page's "Confirm" puts it; --keep-left on makes the gun keep the
     left key pressed;
@@ -109,9 +110,9 @@ int checkGunWords(const ButtonRequest& request, bool gun, const ApplicationCore&
 }
 
 // Gun k's entry as the gun page's Confirm builds it, with the keep-left option.
-FunctionChoice gunChoice(ApplicationCore& state, int gun, const ButtonRequest& request) {
-  state.gunPage.keepLeft = request.keepLeft.value_or(false);
-  return {FunctionChoice::Kind::Code, 0, codeOfEntry(state.gunPage.entryForGun(gun)), 0};
+FunctionChoice gunChoice(const ApplicationCore& state, int gun, const ButtonRequest& request) {
+  const ButtonEntry entry = state.gunPage.entryForGun(gun, request.keepLeft.value_or(false));
+  return {FunctionChoice::Kind::Code, 0, codeOfEntry(entry), 0};
 }
 
 // The choice, made through the same menu path as the window's key page.

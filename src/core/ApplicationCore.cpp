@@ -30,7 +30,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       engineerVendor(link, reportRate),
       lighting(link, options, engineerLed),
       fireKeys(link, assignment, languages),
-      gunPage(link, assignment, engineerLed, options),
+      gunPage(link, assignment, lighting, options),
       gunEditor(link, languages, programHost.clock()),
       editedProfile(link, options),
       modeSwitch(link),

@@ -78,6 +78,10 @@ inline constexpr size_t kBreathingStepTimeOffset = 56;
 inline constexpr size_t kColourLength = 3;  // R, G, B
 inline constexpr size_t kColourTableOffset = 57;
 inline constexpr size_t kColourSlotCount = 10;
+// Vendor-section offset of colour slot 1..10: R, G, B at 57 + 3(slot - 1).
+constexpr size_t colourSlotOffset(int slot) {
+  return kColourTableOffset + kColourLength * static_cast<size_t>(slot - 1);
+}
 inline constexpr size_t kDpiColourOffset = 87;
 inline constexpr size_t kDpiColourCount = 8;
 inline constexpr size_t kProductStringOffset = 111;  // single-byte characters, zero-filled

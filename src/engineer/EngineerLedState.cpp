@@ -132,7 +132,7 @@ void EngineerLedState::colourEdited(int slot, ColourPart part, std::string_view 
   const std::optional<ClampedField> typed = clampDecimalField(text, kMaxColourComponent);
   if (!typed) return;
   edt_Col[slot - 1][part] = typed->text;
-  const size_t offset = kColourTableOffset + kColourLength * (slot - 1) + part;
+  const size_t offset = colourSlotOffset(slot) + part;
   lastWrite =
       writeVendorField(link_, offset, std::array<uint8_t, 1>{static_cast<uint8_t>(typed->value)});
   notifyChanged();
@@ -175,7 +175,7 @@ void EngineerLedState::refreshFromImage() {
   cb_MCULEDCtrl = flow.fullBrightness ? kFullBrightness : kHalfBrightness;
   cb_MCULEDNum = flow.ledCount - kFewestFlowLeds;
   for (int slot = 1; slot <= kSlots; ++slot)
-    showSlotColour(slot, colourAt(vendor, kColourTableOffset + kColourLength * (slot - 1)));
+    showSlotColour(slot, colourAt(vendor, colourSlotOffset(slot)));
 }
 
 }  // namespace mousecfg

@@ -4,6 +4,7 @@
 
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
+#include "base/WindowControls.h"
 #include "device/DeviceLink.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/DecimalField.h"
@@ -48,7 +49,7 @@ FireKeyState::FireKeyState(DeviceLink& link, ButtonAssignment& assignment,
     : link_(link), assignment_(assignment), languages_(languages) {}
 
 std::string FireKeyState::continuousPicture(int key) const {
-  return isKey(key) && fields[at(key)].continuous ? kChecked : kUnchecked;
+  return std::string(isKey(key) && fields[at(key)].continuous ? kPictureTicked : kPictureUnticked);
 }
 
 std::string FireKeyState::keyName(int key) const {
@@ -126,31 +127,54 @@ void FireKeyState::setFireKey(int key, const FireKeySetting& setting) {
 }
 
 void FireKeyState::SettingFireKey() {
-  if (handlersBlocked()) return;
-  FireKeySettings settings;
-  for (int key = 1; key <= kKeys; ++key) {
-    const FireKeyFields& shown = fields[at(key)];
-    settings[at(key)] = {countOf(numberOf(shown.repeatText)),
-                         intervalOf(numberOf(shown.intervalText)), shown.continuous};
-  }
-  encode(settings);
-  for (int key = 1; key <= kKeys; ++key) showOnEngineerPage(key, settings[at(key)]);
-  lastWrite = link_.transfer.WriteKeyTablesAndFireKeys();
-  assignment_.refreshFromImage();
+  send(Source::AdvancedPage);
 }
 
 void FireKeyState::TLSettingFireKey() {
-  if (handlersBlocked()) return;
+  send(Source::EngineerPage);
+}
+
+// A transfer lets the window run, so a field may change again while the change before
+// it is being sent: that one goes after it, never in the middle of its frames.
+void FireKeyState::send(Source source) {
+  if (handlersBlocked()) {
+    if (!sending_) lastWrite = TransferResult();
+    return;
+  }
+  pending_ = source;
+  if (sending_) return;
+  const ScopedFlag sendingWhile(sending_, true, false);
+  lastWrite = TransferResult();
+  while (pending_) {
+    const Source next = *pending_;
+    pending_.reset();
+    const FireKeySettings settings = settingsOf(next);
+    encode(settings);
+    for (int key = 1; key <= kKeys; ++key) {
+      if (next == Source::AdvancedPage)
+        showOnEngineerPage(key, settings[at(key)]);
+      else
+        showOnAdvancedPage(key, settings[at(key)]);
+    }
+    lastWrite += link_.transfer.WriteKeyTablesAndFireKeys();
+    assignment_.refreshFromImage();
+  }
+}
+
+FireKeySettings FireKeyState::settingsOf(Source source) const {
   FireKeySettings settings;
   for (int key = 1; key <= kKeys; ++key) {
-    const EngineerFireKeyFields& shown = engineer[at(key)];
-    settings[at(key)] = {shown.countIndex + 1, intervalOf(numberOf(shown.timeText)),
-                         shown.continuous};
+    if (source == Source::AdvancedPage) {
+      const FireKeyFields& shown = fields[at(key)];
+      settings[at(key)] = {countOf(numberOf(shown.repeatText)),
+                           intervalOf(numberOf(shown.intervalText)), shown.continuous};
+    } else {
+      const EngineerFireKeyFields& shown = engineer[at(key)];
+      settings[at(key)] = {shown.countIndex + 1, intervalOf(numberOf(shown.timeText)),
+                           shown.continuous};
+    }
   }
-  encode(settings);
-  for (int key = 1; key <= kKeys; ++key) showOnAdvancedPage(key, settings[at(key)]);
-  lastWrite = link_.transfer.WriteKeyTablesAndFireKeys();
-  assignment_.refreshFromImage();
+  return settings;
 }
 
 // The buttons are recognised by the names they had before the change: afterwards their

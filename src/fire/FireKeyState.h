@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,8 +41,6 @@ class FireKeyState {
   static constexpr int kMaxInterval = 4094;
   static constexpr const char* kDefaultRepeat = "2";
   static constexpr const char* kMinInterval = "1";
-  static constexpr const char* kChecked = "CbS_E";
-  static constexpr const char* kUnchecked = "CbS_D";
 
   FireKeyState(DeviceLink& link, ButtonAssignment& assignment, const LanguageTables& languages);
   FireKeyState(const FireKeyState&) = delete;
@@ -90,7 +89,11 @@ class FireKeyState {
   TransferResult lastWrite;
 
  private:
+  enum class Source { AdvancedPage, EngineerPage };
+
   bool handlersBlocked() const;
+  void send(Source source);
+  FireKeySettings settingsOf(Source source) const;
   void encode(const FireKeySettings& settings);
   void showOnAdvancedPage(int key, const FireKeySetting& setting);
   void showOnEngineerPage(int key, const FireKeySetting& setting);
@@ -101,6 +104,8 @@ class FireKeyState {
   DeviceLink& link_;
   ButtonAssignment& assignment_;
   const LanguageTables& languages_;
+  bool sending_ = false;
+  std::optional<Source> pending_;
 };
 
 }  // namespace mousecfg

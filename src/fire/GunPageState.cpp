@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "base/ProgramOptions.h"
+#include "base/WindowControls.h"
 #include "device/DeviceLink.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ColourBytes.h"
 #include "settings/DecimalField.h"
-#include "settings/EngineerMirrors.h"
 #include "settings/KeyTables.h"
+#include "settings/LightingPageState.h"
 #include "settings/SectionFieldWrite.h"
 
 namespace mousecfg {
@@ -67,8 +68,8 @@ int clampedValue(GunField which, int64_t value) {
 }  // namespace
 
 GunPageState::GunPageState(DeviceLink& link, ButtonAssignment& assignment,
-                           LightingControlsMirror& engineer, const ProgramOptions& options)
-    : link_(link), assignment_(assignment), engineer_(engineer), options_(options) {
+                           LightingPageState& lighting, const ProgramOptions& options)
+    : link_(link), assignment_(assignment), lighting_(lighting), options_(options) {
   fields.fill("0");
 }
 
@@ -77,7 +78,11 @@ std::string GunPageState::gunPicture(int gun) const {
 }
 
 uint32_t GunPageState::swatchColour() const {
-  return gunColour(link_.image.vendor, selectedGun);
+  return lighting_.slotColour(selectedGun);
+}
+
+std::string GunPageState::keepLeftPicture() const {
+  return std::string(keepLeft ? kPictureTicked : kPictureUnticked);
 }
 
 bool GunPageState::writesBlocked() const {
@@ -93,7 +98,9 @@ void GunPageState::Btn_FireClick(int gun) {
   if (gun::isGun(gun)) showGun(gun);
 }
 
+// The mouse was read: what waited for Confirm goes with the working copy it belonged to.
 void GunPageState::refreshFromImage() {
+  waiting_.fill({});
   showGun(selectedGun);
 }
 
@@ -109,8 +116,13 @@ void GunPageState::showGun(int gun) {
   show(GunField::FireX, shown.x);
   show(GunField::FireY, shown.y);
   show(GunField::FireDelay, shown.delayMs);
-  show(GunField::XOffset, gunXOffset(link_.image.user, gun));
-  show(GunField::YOffset, gunYOffset(link_.image.user, gun));
+  // The offsets are shown as their fields take them: kept within a signed byte together
+  // with their axis.
+  const WaitingValues& typed = waiting(gun);
+  show(GunField::XOffset,
+       coupled(GunField::XOffset, typed.xOffset.value_or(gunXOffset(link_.image.user, gun))));
+  show(GunField::YOffset,
+       coupled(GunField::YOffset, typed.yOffset.value_or(gunYOffset(link_.image.user, gun))));
 }
 
 int GunPageState::fieldValue(GunField which) const {
@@ -160,10 +172,10 @@ void GunPageState::storeField(GunField which, int value) {
       }
       break;
     case GunField::XOffset:
-      link_.image.user[gun::xOffsetIndex(selectedGun)] = byte(value);
+      waiting(selectedGun).xOffset = value;
       break;
     case GunField::YOffset:
-      link_.image.user[gun::yOffsetIndex(selectedGun)] = byte(value);
+      waiting(selectedGun).yOffset = value;
       break;
   }
 }
@@ -174,12 +186,11 @@ void GunPageState::FireColorClick() {
 }
 
 void GunPageState::setColour(uint32_t rgb) {
-  storeVendorBytes(link_, gun::colourOffset(selectedGun), colourBytes(rgb));
-  engineer_.showSlotColour(selectedGun, rgb);
+  lighting_.setWaitingColour(selectedGun, rgb);
 }
 
-ButtonEntry GunPageState::entryForGun(int gun) const {
-  return gunPresetEntry(gun, keepLeft, gunStageCount(gun, options_),
+ButtonEntry GunPageState::entryForGun(int gun, bool keepLeftKey) const {
+  return gunPresetEntry(gun, keepLeftKey, gunStageCount(gun, options_),
                         gunComboEnable(link_.image, assignment_.fireMacros));
 }
 
@@ -198,12 +209,27 @@ TransferResult GunPageState::sendColours() {
   return sent + sendVendorChecksum(link_);
 }
 
+void GunPageState::commitWaitingValues() {
+  for (int gun = gun::kFirstGun; gun <= gun::kLastGun; ++gun) {
+    WaitingValues& typed = waiting(gun);
+    const auto byte = [](int v) { return static_cast<uint8_t>(v & 0xFF); };
+    if (typed.xOffset) link_.image.user[gun::xOffsetIndex(gun)] = byte(*typed.xOffset);
+    if (typed.yOffset) link_.image.user[gun::yOffsetIndex(gun)] = byte(*typed.yOffset);
+    typed = {};
+    if (const std::optional<uint32_t> colour = lighting_.waitingColour(gun))
+      storeVendorBytes(link_, gun::colourOffset(gun), colourBytes(*colour));
+  }
+  lighting_.clearWaitingColours();
+  link_.image.UpdateUserChecksum();
+}
+
 void GunPageState::Btn_ConfirmClick() {
   leave();
   putOnButton();
   link_.image.committedGunTable = link_.image.workingGunTable;
+  commitWaitingValues();
+  lastWrite = TransferResult();
   if (writesBlocked()) return;
-  link_.image.UpdateVendorChecksum();
   TransferResult sent = sendColours();
   sent += link_.transfer.writeUserSection();
   lastWrite = sent + link_.transfer.WriteGunPresets();

@@ -15,7 +15,7 @@ namespace mousecfg {
 
 class ButtonAssignment;
 class DeviceLink;
-class LightingControlsMirror;
+class LightingPageState;
 struct ProgramOptions;
 
 // The gun page's six fields of stage 1 (FireCnt1, FireX1, FireX1_Offset, FireY1,
@@ -30,10 +30,7 @@ inline constexpr size_t kGunFieldCount = 6;
 // and keeps what was typed for the next Confirm.
 class GunPageState {
  public:
-  static constexpr const char* kChecked = "CbS_E";
-  static constexpr const char* kUnchecked = "CbS_D";
-
-  GunPageState(DeviceLink& link, ButtonAssignment& assignment, LightingControlsMirror& engineer,
+  GunPageState(DeviceLink& link, ButtonAssignment& assignment, LightingPageState& lighting,
                const ProgramOptions& options);
   GunPageState(const GunPageState&) = delete;
   GunPageState& operator=(const GunPageState&) = delete;
@@ -56,7 +53,7 @@ class GunPageState {
   const std::string& field(GunField which) const { return fields[static_cast<size_t>(which)]; }
   // "Gun3_02" on the selected gun's button, "Gunk_01" on the others.
   std::string gunPicture(int gun) const;
-  std::string keepLeftPicture() const { return keepLeft ? kChecked : kUnchecked; }
+  std::string keepLeftPicture() const;
   uint32_t swatchColour() const;
 
   // The key page's "Fire Macro" for button k: the page shows gun 1.
@@ -66,7 +63,8 @@ class GunPageState {
   // A field's text changed; it is clamped where it stands and written into the working
   // copy of the selected gun (or its offset).
   void fieldChange(GunField which, std::string_view typed);
-  // The swatch: the colour dialog, then the gun's colour slot (sent with Confirm).
+  // The swatch: the colour dialog, then the gun's colour slot and the engineer page's
+  // colour edits of that slot (the image and the mouse take it with Confirm).
   void FireColorClick();
   // The gun's colour chosen by other means (mousectl), as the dialog would.
   void setColour(uint32_t rgb);
@@ -76,14 +74,27 @@ class GunPageState {
   // After a read: the selected gun is shown again from the image.
   void refreshFromImage();
 
-  // The entry Confirm puts on a button for gun k, with the page's keep-left option.
-  ButtonEntry entryForGun(int gun) const;
+  // The entry Confirm puts on a button for gun k, with the page's keep-left option or
+  // the one given.
+  ButtonEntry entryForGun(int gun) const { return entryForGun(gun, keepLeft); }
+  ButtonEntry entryForGun(int gun, bool keepLeftKey) const;
 
   // What the mouse made of the last Confirm.
   TransferResult lastWrite;
 
  private:
+  // Offsets chosen on the page wait here for Confirm, and colours on the lighting page:
+  // in the image they would go out with the next change of their section, under a
+  // checksum the mouse's copy of the section does not match.
+  struct WaitingValues {
+    std::optional<int> xOffset;
+    std::optional<int> yOffset;
+  };
+
   bool writesBlocked() const;
+  WaitingValues& waiting(int gun) { return waiting_[static_cast<size_t>(gun - 1)]; }
+  const WaitingValues& waiting(int gun) const { return waiting_[static_cast<size_t>(gun - 1)]; }
+  void commitWaitingValues();
   void showGun(int gun);
   void storeField(GunField which, int value);
   int coupled(GunField which, int value) const;
@@ -94,8 +105,9 @@ class GunPageState {
 
   DeviceLink& link_;
   ButtonAssignment& assignment_;
-  LightingControlsMirror& engineer_;
+  LightingPageState& lighting_;
   const ProgramOptions& options_;
+  std::array<WaitingValues, gun::kLastGun> waiting_{};
 };
 
 }  // namespace mousecfg

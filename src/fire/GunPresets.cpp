@@ -23,7 +23,7 @@ size_t yOffsetIndex(int gun) {
 }
 
 size_t colourOffset(int gun) {
-  return image::kColourTableOffset + image::kColourLength * static_cast<size_t>(gun - 1);
+  return image::colourSlotOffset(gun);
 }
 
 }  // namespace gun

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/WindowControls.h"
 #include "device/ImageMap.h"
 #include "device/TransferResult.h"
 
@@ -30,8 +31,8 @@ struct DpiLevelControls {
 class DpiPageState {
  public:
   static constexpr int kLevels = static_cast<int>(image::kDpiLevelCount);
-  static constexpr const char* kChecked = "CbS_E";
-  static constexpr const char* kUnchecked = "CbS_D";
+  static constexpr const char* kChecked = kPictureTicked.data();
+  static constexpr const char* kUnchecked = kPictureUnticked.data();
   static constexpr const char* kRadioChosen = "RdS_E";
   static constexpr const char* kRadioNotChosen = "RdS_D";
 

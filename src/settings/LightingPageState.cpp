@@ -16,14 +16,6 @@ namespace mousecfg {
 
 using namespace image;
 
-namespace {
-
-size_t slotOffset(int slot) {
-  return kColourTableOffset + kColourLength * (slot - 1);
-}
-
-}  // namespace
-
 LightingPageState::LightingPageState(DeviceLink& link, const ProgramOptions& options,
                                      LightingControlsMirror& engineer)
     : link_(link), options_(options), engineer_(engineer) {}
@@ -46,7 +38,18 @@ std::string LightingPageState::brightnessPicture(bool full) const {
 
 uint32_t LightingPageState::slotColour(int slot) const {
   if (slot < 1 || slot > kSlots) return 0;
-  return colourAt(link_.image.vendor, slotOffset(slot));
+  return waitingColour(slot).value_or(colourAt(link_.image.vendor, colourSlotOffset(slot)));
+}
+
+void LightingPageState::setWaitingColour(int slot, uint32_t rgb) {
+  if (slot < 1 || slot > kSlots) return;
+  waitingColours_[static_cast<size_t>(slot - 1)] = rgb;
+  engineer_.showSlotColour(slot, rgb);
+}
+
+std::optional<uint32_t> LightingPageState::waitingColour(int slot) const {
+  if (slot < 1 || slot > kSlots) return std::nullopt;
+  return waitingColours_[static_cast<size_t>(slot - 1)];
 }
 
 void LightingPageState::markEffect(int effect) {
@@ -91,11 +94,13 @@ void LightingPageState::lbl_ColClick(int slot) {
   const std::optional<uint32_t> chosen = pickColour(slotColour(slot));
   if (!chosen) return;
   engineer_.showSlotColour(slot, *chosen);
-  lastWrite = writeVendorField(link_, slotOffset(slot), colourBytes(*chosen));
+  waitingColours_[static_cast<size_t>(slot - 1)].reset();
+  lastWrite = writeVendorField(link_, colourSlotOffset(slot), colourBytes(*chosen));
 }
 
 void LightingPageState::refreshFromImage() {
   const auto refreshing = link_.holdRefreshing();
+  clearWaitingColours();
   breathingSpeed = speedOfStepTime(link_.image.vendor[kBreathingStepTimeOffset]);
   const std::optional<int> effect =
       ledEffectOf(link_.image.user[kUserLedEffect], link_.connection.ledType);

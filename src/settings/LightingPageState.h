@@ -47,6 +47,13 @@ class LightingPageState {
   std::string brightnessPicture(bool full) const;
   uint32_t slotColour(int slot) const;  // swatch lbl_Colk, 0xRRGGBB
 
+  // A colour the gun page chose for its gun's slot: the swatch and the engineer page's
+  // edits show it at once, the image and the mouse take it with the gun page's Confirm.
+  // The lighting page's own choice for the slot replaces it.
+  void setWaitingColour(int slot, uint32_t rgb);
+  std::optional<uint32_t> waitingColour(int slot) const;
+  void clearWaitingColours() { waitingColours_.fill(std::nullopt); }
+
   void RGBMode_OnClick(int effect);
   void RGBImgMode_OnClick(int effect) { RGBMode_OnClick(effect); }
   void FallTime_OnClick(int speed);
@@ -68,6 +75,7 @@ class LightingPageState {
   DeviceLink& link_;
   const ProgramOptions& options_;
   LightingControlsMirror& engineer_;
+  std::array<std::optional<uint32_t>, kSlots> waitingColours_{};
 };
 
 }  // namespace mousecfg

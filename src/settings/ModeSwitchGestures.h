@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/ProgramOptions.h"
+#include "base/WindowControls.h"
 
 namespace mousecfg {
 
@@ -23,8 +24,8 @@ class ModeSwitchOptions;
 class ModeSwitchGestures {
  public:
   static constexpr int kGestureCount = 8;
-  static constexpr std::string_view kTickedPicture = "CbS_E";
-  static constexpr std::string_view kUntickedPicture = "CbS_D";
+  static constexpr std::string_view kTickedPicture = kPictureTicked;
+  static constexpr std::string_view kUntickedPicture = kPictureUnticked;
 
   // comboKey8Enable is the layout option ComboKey8_Enable of the language in use.
   ModeSwitchGestures(DeviceLink& link, ModeSwitchOptions& options, const EditedProfile& edited,

@@ -122,6 +122,27 @@ TEST_F(FireKeyStateTest, ContinuousTogglesBit7AndHoldsOffAnotherToggleMeanwhile)
   EXPECT_EQ(fire.continuousPicture(1), "CbS_D");
 }
 
+// A key typed while the digit before it is being sent goes after it, whole.
+TEST_F(FireKeyStateTest, AFieldChangedDuringASendIsSentAfterIt) {
+  int watched = 0;
+  link.channel.setWriteWatcher([&](const TransferResult&) {
+    if (++watched == 1) fire.FKCntChange(1, "12");
+  });
+
+  fire.FKCntChange(1, "1");
+
+  link.channel.setWriteWatcher({});
+  const std::vector<std::string> sent = commands();
+  ASSERT_EQ(sent.size(), 10u) << "two whole changes, one after the other";
+  EXPECT_EQ(sent[0], "S 40 07 00 C0 00 62 00 00");
+  EXPECT_EQ(sent[1], "S 40 07 01 22 00 0C 00 00");
+  EXPECT_EQ(sent[5], "S 40 07 00 C0 00 62 00 00");
+  EXPECT_EQ(sent[6], "S 40 07 01 22 00 0C 00 00");
+  EXPECT_EQ(storedEntryHex(1, 3), "06 9B 00 1E");
+  EXPECT_EQ(storedHex(292, 1), "0B");
+  EXPECT_TRUE(fire.lastWrite.ok());
+}
+
 TEST_F(FireKeyStateTest, TheEngineerTwinSetsTheKeysAndMirrorsTheAdvancedPage) {
   fire.TLFireCountChange(1, 9);
   EXPECT_EQ(fire.fields[0].repeatText, "10");

@@ -101,25 +101,68 @@ TEST_F(GunPageStateTest, AnAxisAndItsOffsetStayWithinASignedByte) {
   type(GunField::FireX, "100");
   type(GunField::XOffset, "50");
   EXPECT_EQ(shown(GunField::XOffset), "27");
-  EXPECT_EQ(link.image.user[image::kUserXOffsets], 27);
   type(GunField::FireX, "127");
   EXPECT_EQ(shown(GunField::FireX), "100") << "the axis gives way to the offset as well";
   type(GunField::FireY, "-100");
   type(GunField::YOffset, "-50");
   EXPECT_EQ(shown(GunField::YOffset), "-28");
-  EXPECT_EQ(link.image.user[image::kUserYOffsets], 0xE4);
+  guns.Btn_ConfirmClick();
+  EXPECT_EQ(storedHex(164 + image::kUserXOffsets, 1), "1B");
+  EXPECT_EQ(storedHex(164 + image::kUserYOffsets, 1), "E4");
 }
 
-TEST_F(GunPageStateTest, ShowingAGunDoesNotWriteItBack) {
+// The fields show a gun as they would take it: an offset that would carry its axis out
+// of a signed byte is shown cut down, and nothing is written back meanwhile.
+TEST_F(GunPageStateTest, ShowingAGunCouplesItsOffsetsWithoutWritingThemBack) {
+  link.image.workingGunTable[7] = 100;  // gun 1's X
+  link.image.user[image::kUserXOffsets] = 50;
   const GunTable before = link.image.workingGunTable;
-  const UserSection userBefore = link.image.user;
-  guns.filling = true;
-  type(GunField::FireY, "9");
-  guns.filling = false;
+  guns.Btn_FireClick(1);
+  EXPECT_EQ(shown(GunField::FireX), "100");
+  EXPECT_EQ(shown(GunField::XOffset), "27");
+  EXPECT_EQ(link.image.user[image::kUserXOffsets], 50);
   EXPECT_EQ(link.image.workingGunTable, before);
-  guns.Btn_FireClick(5);
-  EXPECT_EQ(link.image.workingGunTable, before);
-  EXPECT_EQ(link.image.user, userBefore);
+}
+
+// Offsets and colours wait on the page until Confirm, whatever else is sent meanwhile:
+// a fire-key change reads the user section back and sends the key tables.
+TEST_F(GunPageStateTest, WhatWaitsForConfirmSurvivesOtherChangesAndKeepsChecksumsRight) {
+  guns.pickColour = [](uint32_t) { return std::optional<uint32_t>(0x123456); };
+  guns.Btn_FireClick(2);
+  type(GunField::YOffset, "-4");
+  guns.FireColorClick();
+  guns.Btn_CancelClick();
+  core.fireKeys.FKCntChange(3, "9");
+  EXPECT_EQ(link.image.user[image::kUserYOffsets + 1], 0) << "not in the image before Confirm";
+
+  guns.Btn_FireClick(2);
+  EXPECT_EQ(shown(GunField::YOffset), "-4");
+  EXPECT_EQ(guns.swatchColour(), 0x123456u);
+  guns.Btn_ConfirmClick();
+
+  EXPECT_EQ(storedHex(164 + image::kUserYOffsets + 1, 1), "FC");
+  EXPECT_EQ(storedHex(60, 3), "12 34 56");
+  const auto stored = mouse.storedBlock();
+  EXPECT_TRUE(hasValidChecksum(std::span(stored).subspan(0, image::kVendorLength)));
+  EXPECT_TRUE(hasValidChecksum(std::span(stored).subspan(image::kUserOffset, image::kUserLength)));
+}
+
+TEST_F(GunPageStateTest, Gun6TakesItsStageCountFromTheLayoutOption) {
+  core.options.gun6Num = 2;
+  openFromGameMode(6);
+  guns.Btn_FireClick(6);
+  guns.Btn_ConfirmClick();
+  EXPECT_EQ(storedEntryHex(2, 6), "0B 05 02 00");
+  EXPECT_EQ(assignment.keyCaptions[5], "TOMPSON Fire");
+}
+
+TEST_F(GunPageStateTest, ConfirmForNoButtonChangesNoEntry) {
+  assignment.setEditedProfile(2);
+  guns.open(0);
+  const ProfileSection before = link.image.profile2;
+  guns.Btn_ConfirmClick();
+  EXPECT_EQ(link.image.profile2, before);
+  EXPECT_EQ(commandOrder(), confirmWrites());
 }
 
 TEST_F(GunPageStateTest, ConfirmOnGun3WithKeepLeftInGameModePutsTheGunOnTheButton) {
@@ -194,12 +237,14 @@ TEST_F(GunPageStateTest, AChosenColourWaitsForConfirmAndKeepsTheVendorChecksumRi
   guns.Btn_FireClick(3);
   guns.FireColorClick();
   EXPECT_EQ(guns.swatchColour(), 0x00FFFFu);
-  EXPECT_EQ(core.lighting.slotColour(3), 0x00FFFFu);
+  EXPECT_EQ(core.engineerLed.edt_Col[2], (std::array<std::string, 3>{"", "255", "255"}));
+  EXPECT_EQ(gunColour(link.image.vendor, 3), 0x0000FFu) << "the image takes it with Confirm";
   EXPECT_TRUE(frames().empty());
 
   guns.Btn_ConfirmClick();
 
   EXPECT_EQ(storedHex(63, 3), "00 FF FF");
+  EXPECT_EQ(core.lighting.slotColour(3), 0x00FFFFu);
   const auto stored = mouse.storedBlock();
   EXPECT_TRUE(hasValidChecksum(std::span(stored).subspan(0, image::kVendorLength)));
   EXPECT_TRUE(hasValidChecksum(std::span(stored).subspan(image::kUserOffset, image::kUserLength)));
