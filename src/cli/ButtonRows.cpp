@@ -1,27 +1,14 @@
 #include "cli/ButtonRows.h"
 
-#include <filesystem>
 #include <iomanip>
 #include <ostream>
 
 #include "settings/ButtonAssignment.h"
-#include "settings/FireMacroNaming.h"
 
 namespace mousecfg {
 
-namespace {
-
-std::string programFolder() {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string(".") : self.parent_path().string();
-}
-
-}  // namespace
-
 void loadFireMacroCodes(ApplicationCore& core) {
-  core.assignment.fireMacros = readFireMacroCodeSet(
-      (std::filesystem::path(programFolder()) / fire_macro::kFileName).string());
+  core.fireMacroScripts.loadAtStartup();
 }
 
 int connectForButtons(CliSession& session) {

@@ -9,8 +9,9 @@
 
 namespace mousecfg {
 
-// The fire macro codes beside mousectl ("Fire Macro.bin"), which name the gun buttons
-// and give a new gun entry its combo-enable byte.
+// The fire macro codes of "Fire Macro.bin" in the data folder, read as the window reads
+// them at start-up: they name the gun buttons and give a new gun entry its combo-enable
+// byte.
 void loadFireMacroCodes(ApplicationCore& core);
 // Reads the mouse's configuration for the button commands, the fire macro codes loaded
 // first. An exit status.

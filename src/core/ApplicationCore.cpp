@@ -34,9 +34,11 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       gunEditor(link, languages, programHost.clock()),
       editedProfile(link, options),
       modeSwitch(link),
+      fireMacroScripts(fireMacroFilePath(setup.environment), assignment),
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
       restore(link),
       engineerDefaults(link),
+      extendedData(link),
       mouseStore(SystemMouseStore::defaultPath(setup.environment)),
       desktop(selectDesktopMouseBackend(processRunner, setup.environment)),
       systemMouse(mouseStore, desktop.get()),
@@ -80,6 +82,8 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
     else
       gunRecording.end();
   };
+  // The mode switches tell gun buttons by the same fire macro codes as the names do.
+  fireMacroScripts.tableChanged = [this] { modeSwitch.fireMacros = assignment.fireMacros; };
   systemMouse.saveFailed = [this](const std::string& reason) {
     host.showText("The pointer settings could not be saved: " + reason);
   };

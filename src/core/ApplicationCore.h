@@ -21,7 +21,10 @@
 #include "engineer/EngineerKeyButtons.h"
 #include "engineer/EngineerLedState.h"
 #include "engineer/EngineerVendorState.h"
+#include "engineer/ExtendedData.h"
+#include "engineer/ServiceAccess.h"
 #include "fire/FireKeyState.h"
+#include "fire/FireMacroScripts.h"
 #include "fire/GunPageState.h"
 #include "fire/GunPresetEditor.h"
 #include "macros/DeviceMacroEditing.h"
@@ -109,9 +112,13 @@ class ApplicationCore : public LinkObserver {
   GunPresetEditor gunEditor;
   EditedProfile editedProfile;
   ModeSwitchOptions modeSwitch;
+  // The fire macro codes of the "  Gun Confirm  " tab, read at start-up.
+  FireMacroScripts fireMacroScripts;
   ModeSwitchGestures gestures;
   DefaultRestore restore;
   EngineerDefaults engineerDefaults;
+  ExtendedData extendedData;
+  ServiceAccess serviceAccess;
   SystemMouseStore mouseStore;
   PosixProcessRunner processRunner;
   std::unique_ptr<DesktopMouseBackend> desktop;

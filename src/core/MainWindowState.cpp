@@ -55,6 +55,7 @@ void MainWindowState::FormCreate() {
   languages_.selectLanguage(kFirstLanguage);
   applyLayoutAndLanguage();
   core_.macroPage.loadLibrary();
+  core_.fireMacroScripts.loadAtStartup();
   link_.deriveFromBuiltInImage();
   link_.RefreshErrorAP();
   core_.refreshSystemMouseGroups();
