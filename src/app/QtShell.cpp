@@ -5,6 +5,7 @@
 
 #include "app/QtAdvancedPageView.h"
 #include "app/QtDesktopInputSource.h"
+#include "app/QtEngineerPageView.h"
 #include "app/QtGunPageView.h"
 #include "app/QtKeyPageView.h"
 #include "app/QtLightingPageView.h"
@@ -38,6 +39,7 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
   window.addPageView(new QtKeyPageView(window, core));
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
   window.addPageView(new QtGunPageView(window, core.gunPage, window.page(Page::Guns)));
+  window.addPageView(new QtEngineerPageView(window, core, window.page(Page::Engineer)));
   state.FormCreate();
   window.render();
 }

@@ -1,0 +1,159 @@
+#include "app/QtEngineerPageView.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <vector>
+
+#include "app/QtEngineerAdvancedTab.h"
+#include "app/QtEngineerGunTab.h"
+#include "app/QtEngineerOperatorTab.h"
+#include "app/QtEngineerWidgets.h"
+#include "app/QtMainWindow.h"
+#include "core/ApplicationCore.h"
+
+namespace mousecfg {
+
+namespace {
+
+// Below the engineer button and the window's frame buttons.
+constexpr QRect kLogoRect(60, 8, 160, 40);
+constexpr QPoint kButtonRowAt(240, 12);
+constexpr int kTabsTop = 56;
+constexpr int kMargin = 10;
+constexpr const char* kNotYetText = "Configuration files are not supported yet.";
+
+std::optional<std::string> askForCodeInDialog(QWidget* parent) {
+  bool ok = false;
+  const QString code = QInputDialog::getText(parent, QStringLiteral("Password"), QString(),
+                                             QLineEdit::Password, QString(), &ok);
+  if (!ok) return std::nullopt;
+  return code.toStdString();
+}
+
+}  // namespace
+
+QtEngineerPageView::QtEngineerPageView(QtMainWindow& window, ApplicationCore& core, QWidget* page)
+    : QtPageView(page), window_(window), core_(core) {
+  setObjectName("EngineerPageView");
+  logo_ = new QLabel(QStringLiteral("mousecfg"), this);
+  logo_->setObjectName("img_Logo");
+  logo_->setGeometry(kLogoRect);
+  QFont logoFont = logo_->font();
+  logoFont.setPointSize(16);
+  logoFont.setBold(true);
+  logo_->setFont(logoFont);
+  logo_->installEventFilter(this);
+  createButtons();
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName("tab_Engineer");
+  const auto changed = [this] { done(); };
+  operatorTab_ = new QtEngineerOperatorTab(core, changed);
+  advancedTab_ = new QtEngineerAdvancedTab(core, changed);
+  gunTab_ = new QtEngineerGunTab(window, core, changed);
+  tabs_->addTab(operatorTab_, QString::fromUtf8(kOperatorTab));
+  tabs_->addTab(advancedTab_, QString::fromUtf8(kAdvancedTab));
+  tabs_->addTab(gunTab_, QString::fromUtf8(kGunConfirmTab));
+  core_.serviceAccess.askForCode = [this] { return askForCodeInDialog(this); };
+}
+
+QtEngineerPageView::~QtEngineerPageView() {
+  core_.serviceAccess.askForCode = nullptr;
+}
+
+QPushButton* QtEngineerPageView::addButton(const char* name, const char* caption) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  button->setObjectName(name);
+  return button;
+}
+
+void QtEngineerPageView::createButtons() {
+  auto* row = new QWidget(this);
+  row->move(kButtonRowAt);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  QPushButton* save = addButton("btn_SaveConfig", "保存配置");
+  QPushButton* load = addButton("btn_LoadConfig", "加载配置");
+  importMacros_ = addButton("btn_ImportMacro", "导入普通宏");
+  importGuns_ = addButton("btn_ImportGun", "导入压枪宏");
+  defaults_ = addButton("btn_Default", "恢复默认值");
+  for (QPushButton* button : {save, load, importMacros_, importGuns_, defaults_}) {
+    button->setParent(row);
+    layout->addWidget(button);
+  }
+  row->adjustSize();
+  for (QPushButton* button : {save, load})
+    connect(button, &QPushButton::clicked, this, [this] { core_.host.showText(kNotYetText); });
+  connect(importMacros_, &QPushButton::clicked, this, [this] { importFile(false); });
+  connect(importGuns_, &QPushButton::clicked, this, [this] { importFile(true); });
+  connect(defaults_, &QPushButton::clicked, this, [this] {
+    (void)core_.engineerDefaults.TLDefaultParameter();
+    done();
+  });
+}
+
+void QtEngineerPageView::importFile(bool gunPresets) {
+  const QString path = QFileDialog::getOpenFileName(this);
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    core_.host.showText((path + QStringLiteral(": ") + file.errorString()).toStdString());
+    return;
+  }
+  const QByteArray content = file.readAll();
+  const std::vector<uint8_t> bytes(content.begin(), content.end());
+  if (gunPresets)
+    (void)core_.deviceMacros.writeGunPresetFile(bytes);
+  else
+    (void)core_.deviceMacros.writeMacroBlockFile(bytes);
+  done();
+}
+
+bool QtEngineerPageView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == logo_ && event->type() == QEvent::MouseButtonDblClick) {
+    core_.serviceAccess.logoDoubleClick();
+    done();
+    return true;
+  }
+  return QtPageView::eventFilter(watched, event);
+}
+
+void QtEngineerPageView::done() {
+  window_.render();
+}
+
+// Entering the page shows the buttons' current functions.
+void QtEngineerPageView::pageEntered() {
+  core_.engineerKeys.TLRefreshProfile1Keys();
+  core_.engineerKeys.TLRefreshProfile2Keys();
+  core_.engineerKeys.TLRefreshComboKeys();
+}
+
+void QtEngineerPageView::render() {
+  const bool visible = window_.state().visiblePage == Page::Engineer;
+  if (visible && !shown_) pageEntered();
+  shown_ = visible;
+  const QWidget* page = parentWidget();
+  setGeometry(page->rect());
+  tabs_->setGeometry(kMargin, kTabsTop, width() - 2 * kMargin, height() - kTabsTop - kMargin);
+  renderTabs();
+  const bool secondLevel = core_.serviceAccess.defaultAndImportButtonsShown();
+  for (QPushButton* button : {defaults_, importMacros_, importGuns_})
+    button->setVisible(secondLevel);
+  operatorTab_->render();
+  advancedTab_->render();
+  gunTab_->render();
+}
+
+void QtEngineerPageView::renderTabs() {
+  const ServiceAccess& access = core_.serviceAccess;
+  tabs_->setTabVisible(tabs_->indexOf(advancedTab_), access.advancedTabShown());
+  tabs_->setTabVisible(tabs_->indexOf(gunTab_), access.gunConfirmTabShown());
+}
+
+}  // namespace mousecfg

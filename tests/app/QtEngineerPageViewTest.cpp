@@ -1,0 +1,132 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <optional>
+#include <string>
+
+#include "app/QtEngineerPageView.h"
+#include "app/QtSettingsPageFixture.h"
+#include "support/HexBytes.h"
+
+namespace mousecfg::test {
+namespace {
+
+// What the "Password" dialog would return; the tests answer it without opening it.
+constexpr const char* kSecondLevelCode = "TelvoraQXMWD";
+constexpr const char* kWrongCode = "TelvoraQX-wrong";
+constexpr int kDoubleClicksPerAsk = 5;
+
+class QtEngineerPageViewTest : public QtSettingsPageFixture {
+ protected:
+  void SetUp() override {
+    connectAndOpen("Btn_Main");
+    QTest::mouseClick(shell.window.findChild<QtPictureButton*>("Btn_Engineer"), Qt::LeftButton);
+    view = shell.window.page(Page::Engineer)->findChild<QtEngineerPageView*>();
+    ASSERT_NE(view, nullptr);
+    shell.core.serviceAccess.askForCode = [this]() -> std::optional<std::string> {
+      ++asked;
+      return code;
+    };
+  }
+
+  QStringList visibleTabs() const {
+    QStringList texts;
+    QTabWidget* tabs = view->tabs();
+    for (int i = 0; i < tabs->count(); ++i)
+      if (tabs->isTabVisible(i)) texts << tabs->tabText(i);
+    return texts;
+  }
+  void doubleClickLogo(int times) {
+    for (int n = 0; n < times; ++n) QTest::mouseDClick(view->logo(), Qt::LeftButton);
+  }
+  std::vector<std::string> directWrites() const {
+    std::vector<std::string> writes;
+    for (const std::string& line : mouse.trace())
+      if (line.starts_with("S 40 05")) writes.push_back(line);
+    return writes;
+  }
+  void readAgain() {
+    mouse.unplug();
+    ASSERT_TRUE(tickMonitorUntil(shell, [this] { return !shell.link.channel.isOpen(); }));
+    mouse.plug();
+    ASSERT_TRUE(tickMonitorUntilConnected(shell));
+  }
+
+  QtEngineerPageView* view = nullptr;
+  std::string code = kSecondLevelCode;
+  int asked = 0;
+};
+
+TEST_F(QtEngineerPageViewTest, ReachingThePageShowsTheOperatorTabOnly) {
+  ASSERT_EQ(shell.state.visiblePage, Page::Engineer);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(visibleTabs(), QStringList{"  Operator  "});
+  EXPECT_EQ(shell.window.size(), QSize(1256, 680));
+}
+
+TEST_F(QtEngineerPageViewTest, FiveLogoDoubleClicksWithTheSecondLevelCodeShowAllThreeTabs) {
+  doubleClickLogo(kDoubleClicksPerAsk - 1);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(visibleTabs(), QStringList{"  Operator  "});
+  doubleClickLogo(1);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(visibleTabs(), (QStringList{"  Operator  ", "  Advanced    ", "  Gun Confirm  "}));
+  EXPECT_TRUE(widget<QWidget>("btn_Default")->isVisible());
+  EXPECT_TRUE(widget<QWidget>("gb_Colours")->isVisible());
+}
+
+TEST_F(QtEngineerPageViewTest, AWrongCodeChangesNothing) {
+  code = kWrongCode;
+  doubleClickLogo(kDoubleClicksPerAsk);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(shell.core.serviceAccess.level(), ServiceLevel::Off);
+  EXPECT_EQ(visibleTabs(), QStringList{"  Operator  "});
+  EXPECT_FALSE(widget<QWidget>("btn_Default")->isVisible());
+  EXPECT_FALSE(widget<QWidget>("edt_VendorID")->isVisible());
+}
+
+TEST_F(QtEngineerPageViewTest, SensorSleepDisableWritesByte7AndShowsAfterARead) {
+  auto* sleep = widget<QComboBox>("cb_SensorSleep");
+  ASSERT_NE(sleep, nullptr);
+  editStoredVendor([](std::span<uint8_t> vendor) { vendor[7] = 0x7D; });
+  readAgain();
+  ASSERT_EQ(sleep->currentText(), "Enable");
+  mouse.clearTrace();
+  sleep->setCurrentIndex(sleep->findText("Disable"));
+  const std::vector<std::string> writes = directWrites();
+  ASSERT_EQ(writes.size(), 2u) << "the byte, then the vendor checksum";
+  EXPECT_EQ(writes[0], "S 40 05 00 07 7F 00 00 01");
+  EXPECT_TRUE(writes[1].starts_with("S 40 05 00 A3")) << writes[1];
+  readAgain();
+  EXPECT_EQ(sleep->currentText(), "Disable");
+}
+
+TEST_F(QtEngineerPageViewTest, TypingTheProductStringSendsItInSixWrites) {
+  auto* descriptor = widget<QLineEdit>("edt_USBDesc");
+  ASSERT_NE(descriptor, nullptr);
+  descriptor->selectAll();
+  mouse.clearTrace();
+  // The whole text at once, as a paste delivers it.
+  descriptor->insert("Mouse");
+  const std::vector<std::string> expected{"S 40 05 00 6F 4D 6F 75 03", "S 40 05 00 72 73 65 00 03",
+                                          "S 40 05 00 75 00 00 00 03", "S 40 05 00 78 00 00 00 03",
+                                          "S 40 05 00 7B 00 00 00 03", "S 40 05 00 7E 00 00 00 01"};
+  std::vector<std::string> writes = directWrites();
+  ASSERT_GE(writes.size(), 6u);
+  writes.resize(6);
+  EXPECT_EQ(writes, expected);
+  EXPECT_EQ(hexRange(mouse.storedBlock(), 111, 16), "4D 6F 75 73 65 " + hexRepeat(0, 11));
+}
+
+TEST_F(QtEngineerPageViewTest, ATypedVendorIdIsShownAsTheStateKeepsIt) {
+  auto* vid = widget<QLineEdit>("edt_VID");
+  ASSERT_NE(vid, nullptr);
+  EXPECT_EQ(vid->text(), "3A7E");
+  vid->selectAll();
+  QTest::keyClicks(vid, "12zz34");
+  EXPECT_EQ(vid->text(), "1234") << "the hex field takes no other characters";
+  EXPECT_EQ(hexRange(mouse.storedBlock(), 0, 2), "12 34");
+}
+
+}  // namespace
+}  // namespace mousecfg::test
