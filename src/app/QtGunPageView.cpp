@@ -7,7 +7,11 @@
 #include <QSignalBlocker>
 #include <string>
 
+#include <QMouseEvent>
+
 #include "app/QtColourSwatch.h"
+#include "app/QtGunEditor.h"
+#include "app/QtGunEditorPassword.h"
 #include "app/QtMacroFields.h"
 #include "app/QtMainWindow.h"
 #include "app/QtPictureButton.h"
@@ -15,6 +19,8 @@
 #include "app/QtText.h"
 #include "app/QtTickOption.h"
 #include "base/LanguageKeys.h"
+#include "core/ApplicationCore.h"
+#include "settings/EntryNames.h"
 
 namespace mousecfg {
 
@@ -71,19 +77,17 @@ constexpr QPoint kCancelPlace{732, 444};
 constexpr QSize kButtonSize{120, 34};
 
 constexpr int kTextSize = 9;
+// The service editor covers the rack: its header and its well.
+constexpr QRect kEditorPlace{200, 86, 240, 396};
 
 std::string joined(std::string_view first, std::string_view second) {
   return std::string(first) + std::string(second);
 }
 
-std::string gunNameKey(int gun) {
-  return langkey::keyAfter(captions::kGunName1, gun - 1);
-}
-
 }  // namespace
 
-QtGunPageView::QtGunPageView(QtMainWindow& window, GunPageState& gunPage, QWidget* parent)
-    : QtPageView(parent), window_(window), gunPage_(gunPage) {
+QtGunPageView::QtGunPageView(QtMainWindow& window, ApplicationCore& core, QWidget* parent)
+    : QtPageView(parent), window_(window), core_(core), gunPage_(core.gunPage) {
   setObjectName("GunPage");
   rackCaption_ = createLabel("lbl_GunSetting", Qt::AlignLeft | Qt::AlignVCenter);
   gunCaption_ = createLabel("lbl_GunName", Qt::AlignLeft | Qt::AlignVCenter);
@@ -96,11 +100,24 @@ QtGunPageView::QtGunPageView(QtMainWindow& window, GunPageState& gunPage, QWidge
     if (!chosen.isValid()) return std::nullopt;
     return chosen.rgb() & 0xFFFFFFu;
   };
+  editor_ = new QtGunEditor(window_, core_, this);
+  editor_->setGeometry(kEditorPlace);
+  editor_->hide();
+  connect(editor_, &QtGunEditor::changed, this, &QtGunPageView::changed);
+  core_.serviceAccess.askForCode = [this] { return askServicePassword(&window_); };
 }
 
 // The core outlives the window: its colour pick must not reach a page that is gone.
 QtGunPageView::~QtGunPageView() {
   gunPage_.pickColour = nullptr;
+  core_.serviceAccess.askForCode = nullptr;
+}
+
+// Only the background gets here: the page's controls take their own double-clicks.
+void QtGunPageView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QtPageView::mouseDoubleClickEvent(event);
+  core_.serviceAccess.gunPageDoubleClick();
+  changed();
 }
 
 QLabel* QtGunPageView::createLabel(const QString& name, Qt::Alignment alignment) {
@@ -142,6 +159,8 @@ void QtGunPageView::createFields() {
     connect(field, &QLineEdit::textChanged, this,
             [this, which = design.field](const QString& text) {
               gunPage_.fieldChange(which, text.toStdString());
+              // The field may have rewritten the preset the editor shows.
+              core_.gunEditor.refreshFromImage();
               changed();
             });
     fields_[index] = field;
@@ -196,6 +215,12 @@ void QtGunPageView::render() {
   renderGuns(palette);
   renderFields(palette);
   renderSettings(palette);
+  const bool editorShown = core_.serviceAccess.gunEditorShown();
+  editor_->setVisible(editorShown);
+  if (editorShown) {
+    editor_->raise();
+    editor_->render(layout_);
+  }
 }
 
 void QtGunPageView::renderCaptions(const PagePalette& palette) {

@@ -12,19 +12,22 @@ class QLineEdit;
 
 namespace mousecfg {
 
+class ApplicationCore;
 class QtColourSwatch;
+class QtGunEditor;
 class QtMainWindow;
 class QtPictureButton;
 class QtTickOption;
 
 // The gun page (page 6) over "LN_Back6": the seven gun buttons in the rack on the left,
 // and on the right the selected gun's recoil fields, its colour, "Keep the left key",
-// Confirm and Cancel. Only the first stage of a gun is edited here.
+// Confirm and Cancel. Only the first stage of a gun is edited here. In service mode the
+// gun preset editor lies over the rack; the page's background double-click asks for it.
 class QtGunPageView : public QtPageView {
   Q_OBJECT
 
  public:
-  QtGunPageView(QtMainWindow& window, GunPageState& gunPage, QWidget* parent);
+  QtGunPageView(QtMainWindow& window, ApplicationCore& core, QWidget* parent);
   ~QtGunPageView() override;
 
   void render() override;
@@ -32,6 +35,10 @@ class QtGunPageView : public QtPageView {
 
   QtTickOption* gunButton(int gun) const { return guns_[static_cast<size_t>(gun - 1)]; }
   QLineEdit* field(GunField which) const { return fields_[static_cast<size_t>(which)]; }
+  QtGunEditor* editor() const { return editor_; }
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   static constexpr size_t kGuns = gun::kLastGun;
@@ -49,6 +56,7 @@ class QtGunPageView : public QtPageView {
   QFont textFont() const;
 
   QtMainWindow& window_;
+  ApplicationCore& core_;
   GunPageState& gunPage_;
   QtPageLayout layout_;
 
@@ -64,6 +72,7 @@ class QtGunPageView : public QtPageView {
   QtTickOption* keepLeft_ = nullptr;
   QtPictureButton* confirm_ = nullptr;
   QtPictureButton* cancel_ = nullptr;
+  QtGunEditor* editor_ = nullptr;
 };
 
 }  // namespace mousecfg

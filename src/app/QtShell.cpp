@@ -38,7 +38,7 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
   window.addPageView(new QtLightingPageView(window, core.lighting, window.page(Page::Lighting)));
   window.addPageView(new QtKeyPageView(window, core));
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
-  window.addPageView(new QtGunPageView(window, core.gunPage, window.page(Page::Guns)));
+  window.addPageView(new QtGunPageView(window, core, window.page(Page::Guns)));
   window.addPageView(new QtEngineerPageView(window, core, window.page(Page::Engineer)));
   state.FormCreate();
   window.render();
