@@ -24,7 +24,7 @@ constexpr int kAimValueCount = 14;  // the AIM list stops at "10000"
 constexpr int kLedSpeedSteps = 8;
 constexpr int kFewestLeds = 4;
 constexpr int kMostLeds = 13;
-constexpr int kOptionColumns = 3;
+constexpr int kOptionColumns = 2;
 
 // The lists the option table leaves without a label of their own.
 QString optionCaption(const OptionField& field) {

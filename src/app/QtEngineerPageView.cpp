@@ -21,11 +21,13 @@ namespace mousecfg {
 
 namespace {
 
-// Below the engineer button and the window's frame buttons.
-constexpr QRect kLogoRect(60, 8, 160, 40);
+// Right of the window's title and page buttons, left of its frame buttons.
 constexpr QPoint kButtonRowAt(240, 12);
+constexpr QRect kLogoRect(760, 8, 160, 40);
+constexpr int kTabsLeft = 180;
 constexpr int kTabsTop = 56;
 constexpr int kMargin = 10;
+constexpr int kControlPointSize = 9;
 constexpr const char* kNotYetText = "Configuration files are not supported yet.";
 
 std::optional<std::string> askForCodeInDialog(QWidget* parent) {
@@ -52,6 +54,9 @@ QtEngineerPageView::QtEngineerPageView(QtMainWindow& window, ApplicationCore& co
   createButtons();
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tab_Engineer");
+  QFont dense = tabs_->font();
+  dense.setPointSize(kControlPointSize);
+  tabs_->setFont(dense);
   const auto changed = [this] { done(); };
   operatorTab_ = new QtEngineerOperatorTab(core, changed);
   advancedTab_ = new QtEngineerAdvancedTab(core, changed);
@@ -140,7 +145,8 @@ void QtEngineerPageView::render() {
   shown_ = visible;
   const QWidget* page = parentWidget();
   setGeometry(page->rect());
-  tabs_->setGeometry(kMargin, kTabsTop, width() - 2 * kMargin, height() - kTabsTop - kMargin);
+  tabs_->setGeometry(kTabsLeft, kTabsTop, width() - kTabsLeft - kMargin,
+                     height() - kTabsTop - kMargin);
   renderTabs();
   const bool secondLevel = core_.serviceAccess.defaultAndImportButtonsShown();
   for (QPushButton* button : {defaults_, importMacros_, importGuns_})
