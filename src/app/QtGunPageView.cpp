@@ -11,7 +11,6 @@
 
 #include "app/QtColourSwatch.h"
 #include "app/QtGunEditor.h"
-#include "app/QtGunEditorPassword.h"
 #include "app/QtMacroFields.h"
 #include "app/QtMainWindow.h"
 #include "app/QtPictureButton.h"
@@ -104,16 +103,15 @@ QtGunPageView::QtGunPageView(QtMainWindow& window, ApplicationCore& core, QWidge
   editor_->setGeometry(kEditorPlace);
   editor_->hide();
   connect(editor_, &QtGunEditor::changed, this, &QtGunPageView::changed);
-  core_.serviceAccess.askForCode = [this] { return askServicePassword(&window_); };
 }
 
 // The core outlives the window: its colour pick must not reach a page that is gone.
 QtGunPageView::~QtGunPageView() {
   gunPage_.pickColour = nullptr;
-  core_.serviceAccess.askForCode = nullptr;
 }
 
-// Only the background gets here: the page's controls take their own double-clicks.
+// Only the background gets here: the page's controls take their own double-clicks. The
+// code is asked for by the engineer page's "Password" dialog, which answers for both.
 void QtGunPageView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QtPageView::mouseDoubleClickEvent(event);
   core_.serviceAccess.gunPageDoubleClick();

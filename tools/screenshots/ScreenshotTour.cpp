@@ -99,6 +99,27 @@ bool macroPageStops(QtShell& shell, const QDir& folder, int language) {
   return ok;
 }
 
+// The gun page's service editor on gun 3 with its fourth event selected. The tour opens
+// it with a code of its own, so the program's codes stay out of its text.
+constexpr const char* kTourCode = "screenshot-tour";
+constexpr const char* kTourSecondCode = "screenshot-tour-second";
+
+bool gunEditorStop(QtShell& shell, const QDir& folder, int language) {
+  const ServiceAccess saved = shell.core.serviceAccess;
+  shell.core.serviceAccess =
+      ServiceAccess({ServiceAccess::codeHash(kTourCode), ServiceAccess::codeHash(kTourSecondCode)});
+  shell.core.serviceAccess.askForCode = [] { return std::optional<std::string>(kTourCode); };
+  for (int i = 0; i < ServiceAccess::kDoubleClicksPerAsk; ++i)
+    shell.core.serviceAccess.gunPageDoubleClick();
+  shell.core.gunEditor.selectPreset(3);
+  shell.core.gunEditor.selectEntry(3);
+  const bool ok = shell.core.serviceAccess.gunEditorShown() &&
+                  save(shell.window, folder, QStringLiteral("L%1-6-guns-editor").arg(language));
+  shell.core.serviceAccess = saved;
+  shell.window.render();
+  return ok;
+}
+
 // The gun page as the key page's "Fire Macro" opens it for key 4 in game mode.
 bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
   constexpr int kButton = 4;
@@ -107,7 +128,8 @@ bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
   shell.core.keyPage.ShowPnlMain_OnClick(kButton, label, shell.state.windowSize);
   shell.core.assignment.fireMacroItemClick();
   if (shell.state.visiblePage != Page::Guns) return false;
-  const bool ok = save(shell.window, folder, QStringLiteral("L%1-6-guns").arg(language));
+  bool ok = save(shell.window, folder, QStringLiteral("L%1-6-guns").arg(language));
+  ok = gunEditorStop(shell, folder, language) && ok;
   shell.core.gunPage.Btn_CancelClick();
   return ok;
 }
