@@ -158,5 +158,39 @@ TEST_F(QtGunEditorTest, DeletingAPressLineRemovesItsReleaseToo) {
   EXPECT_TRUE(mouse.trace().empty());
 }
 
+TEST_F(QtGunEditorTest, RecordClearsThePresetAndStopGivesTheCaptionBack) {
+  showEditor();
+  clickRow(editor->presetList(), 2);
+  click(editor->recordButton());
+  ASSERT_TRUE(shell.core.gunEditor.recording());
+  EXPECT_EQ(editor->recordButton()->caption(), shell.window.text(langkey::caption::kStop));
+  EXPECT_FALSE(editor->presetList()->isEnabled());
+  EXPECT_FALSE(editor->delayMode(0)->isEnabled());
+  click(editor->recordButton());
+  EXPECT_FALSE(shell.core.gunEditor.recording());
+  EXPECT_EQ(editor->recordButton()->caption(), QString::fromUtf8("录制"));
+  EXPECT_TRUE(editor->presetList()->isEnabled());
+  // Record cleared the preset, and no press or release came between.
+  EXPECT_EQ(workingGun(3), hexRepeat(0x00, kGunRecord));
+}
+
+TEST_F(QtGunEditorTest, AnInsertionPastTheTwentyThirdByteIsRefusedWithTheNotice) {
+  showEditor();
+  clickRow(editor->presetList(), 2);  // 17 event bytes: two delays of 3 bytes still fit
+  const auto insertDelay = [this] {
+    clickRow(editor->eventList(), 0);
+    editor->insertActions()->setCurrentIndex(static_cast<int>(GunInsertAction::DelayBefore));
+    click(editor->insertButton());
+    click(editor->okButton());
+  };
+  insertDelay();
+  insertDelay();
+  EXPECT_TRUE(editor->notice()->text().isEmpty());
+  const std::string full = workingGun(3);
+  insertDelay();
+  EXPECT_EQ(editor->notice()->text(), QString(GunPresetEditor::kFullText));
+  EXPECT_EQ(workingGun(3), full);
+}
+
 }  // namespace
 }  // namespace mousecfg::test
