@@ -27,7 +27,9 @@ namespace {
 
 constexpr int kButtonsPerProfile = 12;
 constexpr int kComboKeyCount = 9;
-constexpr int kKeyColumns = 3;
+constexpr int kComboKeyColumns = 3;
+constexpr int kProfileKeyColumns = 4;
+constexpr int kKeyButtonWidth = 104;
 constexpr int kOffsetDigits = 2;
 constexpr uint32_t kMaxOffset = 0xFF;
 
@@ -86,11 +88,12 @@ QWidget* QtEngineerGunTab::createKeyGroup(const QString& title, const QString& p
   auto* group = new QGroupBox(title, this);
   auto* grid = new QGridLayout(group);
   grid->setSpacing(4);
+  const int columns = count == kComboKeyCount ? kComboKeyColumns : kProfileKeyColumns;
   for (int n = 0; n < count; ++n) {
     auto* button = new QPushButton(group);
     button->setObjectName(prefix + QStringLiteral("%1").arg(first + n, 3, 10, QLatin1Char('0')));
-    button->setMinimumWidth(150);
-    grid->addWidget(button, n / kKeyColumns, n % kKeyColumns);
+    button->setMinimumWidth(kKeyButtonWidth);
+    grid->addWidget(button, n / columns, n % columns);
     keyButtons_.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, button] { keyButtonClicked(button); });
   }

@@ -44,6 +44,8 @@ QtEngineerOperatorTab::QtEngineerOperatorTab(ApplicationCore& core, std::functio
     : QWidget(parent), core_(core), changed_(std::move(changed)) {
   setObjectName("tab_Operator");
   auto* columns = new QHBoxLayout(this);
+  columns->setSpacing(6);
+  columns->setContentsMargins(6, 6, 6, 6);
   auto* left = new QVBoxLayout;
   left->addWidget(createUsbGroup());
   left->addWidget(createCpiGroup());
@@ -124,6 +126,8 @@ QWidget* QtEngineerOperatorTab::createOptionGroup() {
       if (field.offset != byte.offset) continue;
       QComboBox* combo = comboBox(group, qt(field.control));
       for (const OptionItem& item : field.items) combo->addItem(qt(item.text));
+      // Measured in the larger default font, so the denser page font never cuts an item.
+      combo->setMinimumWidth(combo->sizeHint().width());
       options_[static_cast<size_t>(field.option)] = combo;
       addLabelled(*grid, row, 2 * column, optionCaption(field), combo);
       connect(combo, &QComboBox::currentIndexChanged, this,

@@ -57,6 +57,7 @@ QtEngineerPageView::QtEngineerPageView(QtMainWindow& window, ApplicationCore& co
   QFont dense = tabs_->font();
   dense.setPointSize(kControlPointSize);
   tabs_->setFont(dense);
+  tabs_->setAutoFillBackground(true);
   const auto changed = [this] { done(); };
   operatorTab_ = new QtEngineerOperatorTab(core, changed);
   advancedTab_ = new QtEngineerAdvancedTab(core, changed);

@@ -13,13 +13,15 @@ namespace mousecfg {
 
 namespace {
 
+constexpr int kEditPadding = 10;  // frame and text margins
+
 QLineEdit* filteredEdit(QWidget* parent, const QString& name, const QString& pattern, int digits) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
   edit->setMaxLength(digits);
-  const int digitWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('D'));
-  edit->setFixedWidth(digitWidth * std::max(digits, 2) + 16);
+  const int digitWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  edit->setFixedWidth(digitWidth * std::max(digits, 2) + kEditPadding);
   return edit;
 }
 

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 
+#include "app/QtEngineerPageView.h"
 #include "app/QtMacroInputDialog.h"
 #include "app/QtMacroList.h"
 #include "app/QtMacroPageView.h"
@@ -134,6 +136,32 @@ bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
   return ok;
 }
 
+// The engineer page's three tabs at the second service level, opened with a code of the
+// tour's own, then the program's access again.
+bool engineerTabStops(QtShell& shell, const QDir& folder, int language) {
+  constexpr const char* kTourFirstLevel = "tour-first-level";
+  constexpr const char* kTourSecondLevel = "tour-second-level";
+  auto* view = shell.window.page(Page::Engineer)->findChild<QtEngineerPageView*>();
+  if (!view) return false;
+  const ServiceAccess saved = shell.core.serviceAccess;
+  shell.core.serviceAccess = ServiceAccess(
+      {ServiceAccess::codeHash(kTourFirstLevel), ServiceAccess::codeHash(kTourSecondLevel)});
+  shell.core.serviceAccess.enterCode(kTourSecondLevel);
+  bool ok = true;
+  for (int tab = 0; tab < view->tabs()->count(); ++tab) {
+    view->tabs()->setCurrentIndex(tab);
+    shell.window.render();
+    settle(50);
+    ok = save(shell.window, folder,
+              QStringLiteral("L%1-7-engineer-tab%2").arg(language).arg(tab + 1)) &&
+         ok;
+  }
+  shell.core.serviceAccess = saved;
+  view->tabs()->setCurrentIndex(0);
+  shell.window.render();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,6 +193,7 @@ int main(int argc, char** argv) {
       ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
       if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
       if (stop.button == PageButton::Update) ok = gunPageStop(shell, folder, language) && ok;
+      if (stop.button == PageButton::Engineer) ok = engineerTabStops(shell, folder, language) && ok;
     }
   }
   return ok ? 0 : 1;
