@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -89,6 +89,18 @@ _mousectl() {
           options="--shots --x --x-offset --y --y-offset --delay --colour --color --button --keep-left --export-text -o --output --from-text --json --help"
           ((cword == 2)) && options="1 2 3 4 5 6 7 $options"
           ;;
+      esac
+      ;;
+    engineer)
+      case $prev in
+        engineer) options="vendor xdata fire-macros --service-code --json --help" ;;
+        vendor) options="set --service-code --json --help" ;;
+        xdata) options="read write --help" ;;
+        fire-macros) options="add delete --service-code --json --help" ;;
+        --keep-left) options="on off" ;;
+        --start | --count) options="$(echo {1..10})" ;;
+        --service-code) options="" ;;
+        *) options="--service-code --json --help --keep-left --start --count --colour" ;;
       esac
       ;;
     restore) options="1 2 3 -y --yes --help" ;;

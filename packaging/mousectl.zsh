@@ -19,6 +19,7 @@ _mousectl() {
     'led:show or change the lighting'
     'fire:show or change the fire keys'
     'gun:show or change the gun presets'
+    'engineer:the engineer page (needs a service code)'
     'restore:overwrite the mouse with a default configuration'
     'doctor:check whether you may use the mouse'
     'udev-rule:print the udev rule'
@@ -62,6 +63,10 @@ _mousectl() {
         '--button[a button of profile 2]:button:(1 2 3 4 5 6 7 8 9 10 11 12)' \
         '--keep-left[keep the left key pressed]:keep:(on off)' '--export-text[write the preset as text]' \
         '(-o --output)'{-o,--output}'[file to write]:file:_files' '--from-text[read the preset from text]:file:_files' ;;
+    engineer) _arguments $json '--service-code[the service code]:code' \
+        '2:subcommand:(vendor xdata fire-macros)' '3:action:(set read write add delete)' \
+        '--keep-left[keep the left key pressed]:keep:(on off)' '--start[first gun preset]:start' \
+        '--count[number of presets]:count' '(--colour --color)'{--colour,--color}'[colour code]:item' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }

@@ -32,6 +32,9 @@ CommandRun defineFire(CLI::App& command, const CommonOptions& common);
 // mousectl gun [GUN ...]: shows the gun presets, changes one as the gun page does, and
 // writes or reads one as readable text.
 CommandRun defineGun(CLI::App& command, const CommonOptions& common);
+// mousectl engineer vendor|xdata|fire-macros --service-code CODE: the engineer page's
+// vendor fields, XData access and fire macro codes, behind the service code.
+CommandRun defineEngineer(CLI::App& command, const CommonOptions& common);
 // mousectl restore 1|2|3 --yes: writes built-in default configuration N to the mouse,
 // restarts it and reads it back, as the window's "Confirm" buttons do.
 CommandRun defineRestore(CLI::App& command, const CommonOptions& common);
