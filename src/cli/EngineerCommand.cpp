@@ -189,18 +189,23 @@ CommandRun defineEngineer(CLI::App& command, const CommonOptions& common) {
       sub(command, "vendor", "show the vendor section's fields", EngineerAction::Vendor);
   CLI::App* set =
       sub(*vendor, "set", "set one vendor field as the page does", EngineerAction::VendorSet);
-  set->add_option("FIELD", words->field, "the control name or its readable name")->required();
-  set->add_option("VALUE", words->value, "an item text, or hex digits")->required();
+  set->add_option("FIELD", words->field, "the control name or its readable name")
+      ->required()
+      ->type_name("");
+  set->add_option("VALUE", words->value, "an item text, or hex digits")->required()->type_name("");
   set->footer(vendorFieldHelp());
   CLI::App* xdataCommand = command.add_subcommand("xdata", "read or write one XData byte");
   xdataCommand->fallthrough();
   xdataCommand->require_subcommand(1);
   sub(*xdataCommand, "read", "print the byte at ADDR as two hex digits", EngineerAction::XDataRead)
       ->add_option("ADDR", words->address, "the address, four hex digits")
-      ->required();
+      ->required()
+      ->type_name("");
   CLI::App* write = sub(*xdataCommand, "write", "write VALUE at ADDR", EngineerAction::XDataWrite);
-  write->add_option("ADDR", words->address, "the address, four hex digits")->required();
-  write->add_option("VALUE", words->value, "the value, two hex digits")->required();
+  write->add_option("ADDR", words->address, "the address, four hex digits")
+      ->required()
+      ->type_name("");
+  write->add_option("VALUE", words->value, "the value, two hex digits")->required()->type_name("");
   CLI::App* macros =
       sub(command, "fire-macros", "list the fire macro codes", EngineerAction::FireMacros);
   defineFireMacroOptions(

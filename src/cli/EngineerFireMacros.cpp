@@ -105,7 +105,9 @@ void defineFireMacroOptions(CLI::App& add, CLI::App& remove, FireMacroWords& wor
       ->type_name("N");
   add.add_option("--colour,--color", words.colour, "a colour code instead: \"LED Color1\"..")
       ->type_name("ITEM");
-  remove.add_option("N", words.number, "the code's number in the list, 1..10")->required();
+  remove.add_option("N", words.number, "the code's number in the list, 1..10")
+      ->required()
+      ->type_name("");
 }
 
 int listFireMacros(bool json, const CliContext& context) {

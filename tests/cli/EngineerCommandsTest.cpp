@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -72,6 +74,7 @@ class EngineerCommandsTest : public ::testing::Test {
       options.persistPath = simFile();
       auto mouse = std::make_unique<SimulatedMouse>(options, [this] { return clock.nowMs(); });
       mouse->setTraceSink([frames](const std::string& line) { frames->push_back(line); });
+      if (prepareMouse) prepareMouse(*mouse);
       return mouse;
     };
     EngineerRun result;
@@ -95,6 +98,7 @@ class EngineerCommandsTest : public ::testing::Test {
 
   TemporaryFolder folder;
   VirtualClock clock;
+  std::function<void(SimulatedMouse&)> prepareMouse;  // a fault for the next runs
   ScopedServiceCodeHashes codes{
       {ServiceAccess::codeHash(kFirstCode), ServiceAccess::codeHash(kSecondCode)}};
 };
@@ -248,6 +252,23 @@ TEST_F(EngineerCommandsTest, AnXDataReadAsksForOneByteAndPrintsItAsTwoDigits) {
   const json shown = json::parse(engineer("xdata read 7c4 --json").out);
   EXPECT_EQ(shown["address"], "07C4");
   EXPECT_EQ(shown["value"], "00");
+}
+
+TEST_F(EngineerCommandsTest, AnXDataReadTheMouseDoesNotAnswerIsAFailure) {
+  const EngineerRun answered = engineer("xdata read 7241");
+  ASSERT_EQ(answered.status, kExitOk) << answered.err;
+  // The feature frames before the read's own: every S and G line of the trace.
+  const auto read = std::ranges::find(answered.frames, "S 40 02 72 41 00 01 00 00");
+  ASSERT_NE(read, answered.frames.end());
+  const int before =
+      static_cast<int>(std::count_if(answered.frames.begin(), read, [](const std::string& line) {
+        return line[0] == 'S' || line[0] == 'G';
+      }));
+  prepareMouse = [before](SimulatedMouse& mouse) { mouse.refuseOneFrameAfter(before); };
+  const EngineerRun lost = engineer("xdata read 7241");
+  EXPECT_EQ(lost.status, kExitNoDevice);
+  EXPECT_EQ(lost.err, "mousectl engineer: the mouse did not answer the XData read\n");
+  EXPECT_EQ(lost.out, "");
 }
 
 TEST_F(EngineerCommandsTest, XDataArgumentsAreCheckedBeforeSending) {
