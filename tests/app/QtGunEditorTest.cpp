@@ -6,9 +6,11 @@
 #include "app/QtGunEditor.h"
 #include "app/QtGunPageView.h"
 #include "app/QtKeyPageView.h"
+#include "app/QtMacroInputDialog.h"
 #include "app/QtMacroList.h"
 #include "app/QtSettingsPageFixture.h"
 #include "engineer/ServiceAccess.h"
+#include "settings/EntryNames.h"
 #include "support/HexBytes.h"
 
 namespace mousecfg::test {
@@ -190,6 +192,33 @@ TEST_F(QtGunEditorTest, AnInsertionPastTheTwentyThirdByteIsRefusedWithTheNotice)
   insertDelay();
   EXPECT_EQ(editor->notice()->text(), QString(GunPresetEditor::kFullText));
   EXPECT_EQ(workingGun(3), full);
+}
+
+TEST_F(QtGunEditorTest, RenameThroughTheNameDialogRelabelsThePreset) {
+  showEditor();
+  clickRow(editor->presetList(), 1);
+  click(editor->renameButton());
+  QtMacroInputDialog* dialog = editor->openDialog();
+  ASSERT_NE(dialog, nullptr);
+  QTest::keyClicks(dialog->field(0), "Burst");
+  dialog->confirm();
+  EXPECT_EQ(editor->openDialog(), nullptr);
+  EXPECT_EQ(editor->presetList()->entry(1), "Burst");
+  EXPECT_EQ(editor->presetList()->entry(0), shell.window.text(gunNameKey(1)));
+}
+
+TEST_F(QtGunEditorTest, AGunPageFieldEditShowsInTheEditorsLines) {
+  showEditor();
+  clickRow(editor->presetList(), 0);
+  const QString moves = "X: 0  Y: 9";
+  QLineEdit* fireY = guns->field(GunField::FireY);
+  fireY->setFocus();
+  fireY->selectAll();
+  QTest::keyClicks(fireY, "9");
+  bool shown = false;
+  for (int row = 0; row < editor->eventList()->count(); ++row)
+    shown = shown || editor->eventList()->entry(row) == moves;
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace
