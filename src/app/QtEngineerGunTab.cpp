@@ -63,6 +63,7 @@ QtEngineerGunTab::QtEngineerGunTab(QtMainWindow& window, ApplicationCore& core,
   keys->addWidget(createKeyGroup(QStringLiteral("Combo Key"), QStringLiteral("btn_ComboKey"), 1,
                                  kComboKeyCount));
   keys->addWidget(createModeSwitchGroup());
+  keys->addWidget(createComboEnableGroup());
   keys->addStretch();
   columns->addLayout(keys);
   auto* profiles = new QVBoxLayout;
@@ -127,6 +128,27 @@ QWidget* QtEngineerGunTab::createModeSwitchGroup() {
         modes.offset = static_cast<uint8_t>(typed->value);
     });
   });
+  return group;
+}
+
+QWidget* QtEngineerGunTab::createComboEnableGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Combo Enable"), this);
+  auto* grid = new QGridLayout(group);
+  grid->setVerticalSpacing(3);
+  QStringList items;
+  for (const std::string& item : EngineerKeyButtons::comboEnableListItems()) items << qt(item);
+  int row = 0;
+  for (const EngineerKeyButtons::ComboEnableListSpec& spec :
+       EngineerKeyButtons::kComboEnableLists) {
+    QComboBox* combo = comboBox(group, qt(spec.name));
+    combo->addItems(items);
+    comboEnableLists_.push_back(combo);
+    addLabelled(*grid, row / 2, 2 * (row % 2), qt(spec.caption), combo);
+    ++row;
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, list = spec.list](int item) {
+      handled([&] { core_.engineerKeys.comboEnableChange(list, item); });
+    });
+  }
   return group;
 }
 
@@ -257,6 +279,8 @@ bool QtEngineerGunTab::menuShownHere() const {
 void QtEngineerGunTab::render() {
   for (QPushButton* button : keyButtons_)
     button->setText(qt(core_.engineerKeys.caption(button->objectName().toStdString())));
+  for (size_t n = 0; n < comboEnableLists_.size(); ++n)
+    showItem(comboEnableLists_[n], core_.engineerKeys.comboEnableItems[n]);
   renderModeSwitch();
   renderScripts();
   renderMenu();

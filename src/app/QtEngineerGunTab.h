@@ -38,6 +38,7 @@ class QtEngineerGunTab : public QWidget {
  private:
   QWidget* createKeyGroup(const QString& title, const QString& prefix, int first, int count);
   QWidget* createModeSwitchGroup();
+  QWidget* createComboEnableGroup();
   QWidget* createScriptGroup();
   void connectMenu();
   void menuItemClicked(MenuPanel panel, size_t index);
@@ -54,6 +55,7 @@ class QtEngineerGunTab : public QWidget {
   QtPageLayout layout_;
   std::unique_ptr<QtFunctionMenu> menu_;
   std::vector<QPushButton*> keyButtons_;
+  std::vector<QComboBox*> comboEnableLists_;
   QComboBox* gameSwitch_ = nullptr;
   QCheckBox* gunGameSwitch_ = nullptr;
   QLineEdit* offset_ = nullptr;

@@ -1,11 +1,16 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <optional>
 #include <string>
 
+#include "app/QtEngineerGunTab.h"
 #include "app/QtEngineerPageView.h"
+#include "app/QtFunctionMenu.h"
 #include "app/QtSettingsPageFixture.h"
+#include "app/QtText.h"
 #include "support/HexBytes.h"
 
 namespace mousecfg::test {
@@ -126,6 +131,34 @@ TEST_F(QtEngineerPageViewTest, ATypedVendorIdIsShownAsTheStateKeepsIt) {
   QTest::keyClicks(vid, "12zz34");
   EXPECT_EQ(vid->text(), "1234") << "the hex field takes no other characters";
   EXPECT_EQ(hexRange(mouse.storedBlock(), 0, 2), "12 34");
+}
+
+TEST_F(QtEngineerPageViewTest, AProfileButtonOpensTheFunctionMenuOnThisPage) {
+  doubleClickLogo(kDoubleClicksPerAsk);
+  view->tabs()->setCurrentWidget(view->gunTab());
+  auto* button = widget<QPushButton>("btn_Key101");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), qt(shell.core.assignment.engineerCaptions[0][0]));
+  click(button);
+  EXPECT_TRUE(shell.core.assignment.menu.isOpen());
+  EXPECT_EQ(shell.core.assignment.menu.page, MenuPage::Engineer);
+  QWidget* main = view->gunTab()->functionMenu().panel(MenuPanel::Main);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(QtEngineerPageViewTest, AddingAFireMacroCodeListsItAndStoresItsBytes) {
+  doubleClickLogo(kDoubleClicksPerAsk);
+  view->tabs()->setCurrentWidget(view->gunTab());
+  widget<QComboBox>("cb_SOSLB")->setCurrentText("Enable");
+  widget<QComboBox>("cb_SOSStartIndex")->setCurrentText("3");
+  widget<QComboBox>("cb_SOSNumber")->setCurrentText("2");
+  click(widget<QPushButton>("btn_AddScript"));
+  auto* list = widget<QListWidget>("LB_ScriptName");
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), "Fire Macro1");
+  EXPECT_EQ(shell.core.fireMacroScripts.codeString(1), "0B120200");
 }
 
 }  // namespace
