@@ -189,7 +189,10 @@ std::optional<VendorSetting> hexSetting(VendorSetting::Kind kind, size_t offset,
             " hex digits, not \"" + value + '"';
     return std::nullopt;
   }
-  return VendorSetting{kind, OptionRegister::ICType, offset, 0, value};
+  // The edit shows what it was given; upper case, as a read of the image shows it.
+  std::string typed = value;
+  std::ranges::transform(typed, typed.begin(), [](unsigned char c) { return std::toupper(c); });
+  return VendorSetting{kind, OptionRegister::ICType, offset, 0, typed};
 }
 
 std::vector<std::string> fieldNames() {

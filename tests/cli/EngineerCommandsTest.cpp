@@ -211,6 +211,34 @@ TEST_F(EngineerCommandsTest, TheProductStringGoesInTheSixWritesOfThePage) {
   EXPECT_EQ(directWrites(set).size(), 7u) << "five of three bytes, one of one, the checksum";
 }
 
+TEST_F(EngineerCommandsTest, TheFirstLevelSetsTheOperatorTabsUsbIds) {
+  const EngineerRun set = run("engineer vendor set vid 1a2B", kFirstCode);
+  ASSERT_EQ(set.status, kExitOk) << set.err;
+  EXPECT_EQ(hexRange(stored(), 0, 4), "1A 2B 05 ED");
+  ASSERT_FALSE(directWrites(set).empty());
+  EXPECT_TRUE(directWrites(set)[0].ends_with(" 00 1A 2B 00 02")) << directWrites(set)[0];
+  EXPECT_TRUE(contains(set.out, "USB vendor id              1A2B")) << set.out;
+}
+
+TEST_F(EngineerCommandsTest, AVendorChangeTheMouseRefusedIsAFailure) {
+  const EngineerRun normal = engineer("vendor set cb_ComboKeyTime 2s");
+  ASSERT_EQ(normal.status, kExitOk) << normal.err;
+  const auto write = std::ranges::find_if(
+      normal.frames, [](const std::string& line) { return line.starts_with("S 40 05"); });
+  ASSERT_NE(write, normal.frames.end());
+  const int before =
+      static_cast<int>(std::count_if(normal.frames.begin(), write, [](const std::string& line) {
+        return line[0] == 'S' || line[0] == 'G';
+      }));
+  ASSERT_TRUE(saveStoredBlockFile(simFile(), builtInDefaultImage()));
+  prepareMouse = [before](SimulatedMouse& mouse) { mouse.refuseOneFrameAfter(before); };
+  const EngineerRun refused = engineer("vendor set cb_ComboKeyTime 2s");
+  EXPECT_EQ(refused.status, kExitNoDevice);
+  EXPECT_EQ(refused.err, "mousectl engineer: the mouse did not take the new cb_ComboKeyTime\n");
+  EXPECT_EQ(refused.out, "") << "nothing claims the change was made";
+  EXPECT_EQ(stored()[7], 0x7F) << "the byte did not reach the mouse";
+}
+
 TEST_F(EngineerCommandsTest, BadFieldsAndValuesAreRefusedBeforeAnythingIsSent) {
   const StoredBlock before = stored();
   const EngineerRun mistyped = engineer("vendor set cb_SensorSleep Disabel");
