@@ -17,6 +17,7 @@ namespace mousecfg::test {
 namespace {
 
 // What the "Password" dialog would return; the tests answer it without opening it.
+constexpr const char* kFirstLevelCode = "TelvoraQX";
 constexpr const char* kSecondLevelCode = "TelvoraQXMWD";
 constexpr const char* kWrongCode = "TelvoraQX-wrong";
 constexpr int kDoubleClicksPerAsk = 5;
@@ -159,6 +160,34 @@ TEST_F(QtEngineerPageViewTest, AddingAFireMacroCodeListsItAndStoresItsBytes) {
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), "Fire Macro1");
   EXPECT_EQ(shell.core.fireMacroScripts.codeString(1), "0B120200");
+}
+
+TEST_F(QtEngineerPageViewTest, TheFirstLevelCodeShowsTheDeviceCodesButNoFurtherTab) {
+  code = kFirstLevelCode;
+  EXPECT_FALSE(widget<QWidget>("edt_VendorID")->isVisible());
+  doubleClickLogo(kDoubleClicksPerAsk);
+  EXPECT_TRUE(widget<QWidget>("edt_VendorID")->isVisible());
+  EXPECT_TRUE(widget<QWidget>("edt_ProductID")->isVisible());
+  EXPECT_EQ(visibleTabs(), QStringList{"  Operator  "});
+  doubleClickLogo(1);
+  EXPECT_FALSE(widget<QWidget>("edt_VendorID")->isVisible()) << "a double-click turns it off";
+}
+
+TEST_F(QtEngineerPageViewTest, ASensorRegisterTypedOnTheAdvancedTabSendsItsByte) {
+  doubleClickLogo(kDoubleClicksPerAsk);
+  view->tabs()->setCurrentIndex(1);
+  auto* smoothing = widget<QLineEdit>("edt_Sensor9");
+  ASSERT_NE(smoothing, nullptr);
+  smoothing->selectAll();
+  mouse.clearTrace();
+  QTest::keyClicks(smoothing, "3C");
+  // Each key sends the field's value, followed by the vendor checksum.
+  std::vector<std::string> registerWrites;
+  for (const std::string& write : directWrites())
+    if (!write.starts_with("S 40 05 00 A3")) registerWrites.push_back(write);
+  const std::vector<std::string> expected{"S 40 05 00 09 03 00 00 01", "S 40 05 00 09 3C 00 00 01"};
+  EXPECT_EQ(registerWrites, expected);
+  EXPECT_EQ(smoothing->text(), "3C");
 }
 
 }  // namespace
