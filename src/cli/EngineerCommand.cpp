@@ -1,11 +1,11 @@
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <iomanip>
 #include <memory>
 #include <ostream>
 #include <utility>
 #include <vector>
 
-#include "base/HexText.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
@@ -112,6 +112,14 @@ bool checkHex(const std::string& text, size_t digits, const char* what, std::ost
   return false;
 }
 
+// "7c4" as "07C4"; the text holds hex digits only.
+std::string addressText(const std::string& digits) {
+  std::string text(xdata::kAddressDigits - digits.size(), '0');
+  for (const char c : digits)
+    text += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
 int xdata(const EngineerWords& words, bool write, bool json, const CliContext& context) {
   if (!checkHex(words.address, xdata::kAddressDigits, "the address", context.err))
     return kExitUsage;
@@ -135,10 +143,8 @@ int xdata(const EngineerWords& words, bool write, bool json, const CliContext& c
     return kExitNoDevice;
   }
   if (json)
-    printJson(
-        context.out,
-        {{"address", hexDigits(static_cast<uint32_t>(std::stoul(words.address, nullptr, 16)), 4)},
-         {"value", access.edt_XDataValue}});
+    printJson(context.out,
+              {{"address", addressText(words.address)}, {"value", access.edt_XDataValue}});
   else
     context.out << access.edt_XDataValue << '\n';
   return kExitOk;
