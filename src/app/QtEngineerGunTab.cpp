@@ -25,8 +25,8 @@ namespace mousecfg {
 
 namespace {
 
-constexpr int kButtonsPerProfile = 12;
-constexpr int kComboKeyCount = 9;
+constexpr int kButtonsPerProfile = ButtonAssignment::kButtons;
+constexpr int kComboKeyCount = ButtonAssignment::kComboKeys;
 constexpr int kComboKeyColumns = 3;
 constexpr int kProfileKeyColumns = 4;
 constexpr int kKeyButtonWidth = 104;
