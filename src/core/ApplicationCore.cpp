@@ -34,6 +34,8 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       gunEditor(link, languages, programHost.clock()),
       editedProfile(link, options),
       modeSwitch(link),
+      profileSetting(link, editedProfile, assignment),
+      fireMacroOffsets(link, gunPage),
       fireMacroScripts(fireMacroFilePath(setup.environment), assignment),
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
       restore(link),
@@ -93,9 +95,11 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
     else
       recording.end();
   };
-  // New AIM key entries take the AIM step the DPI page shows.
+  // New AIM key entries take the AIM step the DPI page shows, and profile-switch
+  // entries the engineer page's "OffSet:".
   assignment.updateParameters = [this](EntryParameters& parameters) {
     parameters.aimStepNumber = dpi.aimStepNumber;
+    parameters.profileSwitch.offset = modeSwitch.offset;
   };
 }
 

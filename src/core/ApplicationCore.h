@@ -22,6 +22,8 @@
 #include "engineer/EngineerLedState.h"
 #include "engineer/EngineerVendorState.h"
 #include "engineer/ExtendedData.h"
+#include "engineer/FireMacroOffsets.h"
+#include "engineer/ProfileSettingState.h"
 #include "engineer/ServiceAccess.h"
 #include "fire/FireKeyState.h"
 #include "fire/FireMacroScripts.h"
@@ -112,6 +114,8 @@ class ApplicationCore : public LinkObserver {
   GunPresetEditor gunEditor;
   EditedProfile editedProfile;
   ModeSwitchOptions modeSwitch;
+  ProfileSettingState profileSetting;
+  FireMacroOffsets fireMacroOffsets;
   // The fire macro codes of the "  Gun Confirm  " tab, read at start-up.
   FireMacroScripts fireMacroScripts;
   ModeSwitchGestures gestures;

@@ -104,6 +104,13 @@ void GunPageState::refreshFromImage() {
   showGun(selectedGun);
 }
 
+void GunPageState::offsetWrittenElsewhere(int gun, GunField offset) {
+  if (!gun::isGun(gun)) return;
+  if (offset == GunField::XOffset) waiting(gun).xOffset.reset();
+  if (offset == GunField::YOffset) waiting(gun).yOffset.reset();
+  if (gun == selectedGun) showGun(gun);
+}
+
 void GunPageState::showGun(int gun) {
   selectedGun = gun;
   fields.fill("0");

@@ -73,6 +73,9 @@ class GunPageState {
   void Btn_CancelClick();
   // After a read: the selected gun is shown again from the image.
   void refreshFromImage();
+  // Gun k's X or Y offset (GunField::XOffset or YOffset) was written to the mouse
+  // elsewhere: what waited for Confirm is older and gives way.
+  void offsetWrittenElsewhere(int gun, GunField offset);
 
   // The entry Confirm puts on a button for gun k, with the page's keep-left option or
   // the one given.

@@ -114,6 +114,12 @@ class ButtonAssignment {
   void InitKeysParameters();
   void RefreshKeysParameters();
   void TLRefreshComboEn();
+  // cb_Profile1Color..cb_Profile3Color: switch target 0..2 (office, game, third mode) takes
+  // colour list item 0..10; every button of both profiles that switches to it is
+  // rewritten and, unless a batch runs, the key tables are written. False when no
+  // button switches to that profile (the colour is still kept for new entries) or the
+  // switch target or item is outside the lists.
+  bool profileColourChange(int switchTarget, int item);
   bool applyKeyTables();
 
   // Naming.

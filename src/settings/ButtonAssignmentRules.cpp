@@ -1,6 +1,8 @@
 // Rules that rewrite the entries of many buttons at once: the AIM DPI, the macro
-// re-linking around changes of the macro store and the combo-enable lists.
+// re-linking around changes of the macro store, the combo-enable lists and the
+// profile-switch colours.
 #include <algorithm>
+#include <array>
 
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
@@ -17,6 +19,8 @@ namespace menu_text = langkey::menu;
 
 constexpr int kProfiles = 2;
 constexpr int kGunNames = 7;
+constexpr std::array kProfileSwitchTargets{menu_text::kOfficeMode, menu_text::kGameMode,
+                                           menu_text::kThirdMode};
 
 size_t noteIndex(int profile, int button) {
   return static_cast<size_t>((profile - 1) * ButtonAssignment::kButtons + button - 1);
@@ -110,6 +114,30 @@ void ButtonAssignment::TLRefreshComboEn() {
     }
   }
   applyUnlessBatch();
+}
+
+// The switch buttons to profile `switchTarget` take the combo-key form, which carries the
+// colour the mouse shows on switching.
+bool ButtonAssignment::profileColourChange(int switchTarget, int item) {
+  if (switchTarget < 0 || switchTarget >= profile_switch::kTargetCount) return false;
+  if (item < 0 || item >= profile_switch::kColourItemCount) return false;
+  if (link_.refreshingFlag()) return false;
+  if (updateParameters) updateParameters(parameters);
+  parameters.profileSwitch.colourItems[static_cast<size_t>(switchTarget)] = item;
+  const ButtonEntry entry = comboKeyProfileEntry(parameters.profileSwitch, switchTarget);
+  const std::string switchName = text(kProfileSwitchTargets[static_cast<size_t>(switchTarget)]);
+  bool found = false;
+  for (int profile = 1; profile <= kProfiles; ++profile) {
+    for (int k = 1; k <= kButtons; ++k) {
+      if (engineerCaptions[static_cast<size_t>(profile - 1)][static_cast<size_t>(k - 1)] !=
+          switchName)
+        continue;
+      storeProfileEntry(link_.image, link_.codes, profile, k, entry);
+      found = true;
+    }
+  }
+  if (found) applyUnlessBatch();
+  return found;
 }
 
 }  // namespace mousecfg

@@ -17,12 +17,15 @@ int clampedTarget(int target) {
 
 }  // namespace
 
-uint8_t profileColourCode(const ProfileSwitchOptions& options, int target) {
-  if (options.ledModeSecondEntry) return kFixedColourCode;
-  const int item = options.colourItems[static_cast<size_t>(clampedTarget(target))];
+uint8_t switchColourCodeOfItem(int item) {
   if (item < 0) return 0;
   if (item >= kFixedColourItem) return kFixedColourCode;
   return static_cast<uint8_t>(kColourStep * item);
+}
+
+uint8_t profileColourCode(const ProfileSwitchOptions& options, int target) {
+  if (options.ledModeSecondEntry) return kFixedColourCode;
+  return switchColourCodeOfItem(options.colourItems[static_cast<size_t>(clampedTarget(target))]);
 }
 
 std::optional<int> colourItemOfCode(uint8_t code) {

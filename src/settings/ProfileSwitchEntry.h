@@ -43,6 +43,8 @@ struct ProfileSwitchOptions {
   bool ledModeSecondEntry = false;
 };
 
+// The colour code of a colour list item: 16 i for "颜色1".."颜色10", 0xF0 for the last.
+uint8_t switchColourCodeOfItem(int item);
 // The colour code of target profile p (0..2).
 uint8_t profileColourCode(const ProfileSwitchOptions& options, int target);
 // The colour list item a colour code byte stands for; nullopt when no item gives it.

@@ -29,6 +29,10 @@ class FireFixture : public SimulatedCoreFixture {
   std::string storedEntryHex(int profile, int button) const {
     return storedHex(key_tables::profileEntryOffset(profile, button), 4);
   }
+  bool storedUserValid() const {
+    const auto stored = mouse.storedBlock();
+    return hasValidChecksum(std::span(stored).subspan(image::kUserOffset, image::kUserLength));
+  }
   // The command frames only: what was asked of the mouse, in order.
   std::vector<std::string> commands() const { return framesStartingWith("S 40"); }
 
