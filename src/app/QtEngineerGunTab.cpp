@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 
 #include "app/QtEngineerWidgets.h"
+#include "app/QtFireMacroOffsetsGroup.h"
 #include "app/QtFunctionMenu.h"
 #include "app/QtMainWindow.h"
+#include "app/QtProfileSettingGroup.h"
 #include "app/QtText.h"
 #include "base/LanguageKeys.h"
 #include "base/LayoutSet.h"
@@ -71,6 +73,10 @@ QtEngineerGunTab::QtEngineerGunTab(QtMainWindow& window, ApplicationCore& core,
                                      kButtonsPerProfile));
   profiles->addWidget(createKeyGroup(QStringLiteral("Profile2"), QStringLiteral("btn_Key"), 201,
                                      kButtonsPerProfile));
+  profileSetting_ = new QtProfileSettingGroup(core, changed_, this);
+  profiles->addWidget(profileSetting_);
+  fireMacroOffsets_ = new QtFireMacroOffsetsGroup(core, changed_, this);
+  profiles->addWidget(fireMacroOffsets_);
   profiles->addStretch();
   columns->addLayout(profiles);
   columns->addWidget(createScriptGroup(), 0, Qt::AlignTop);
@@ -282,6 +288,8 @@ void QtEngineerGunTab::render() {
   for (size_t n = 0; n < comboEnableLists_.size(); ++n)
     showItem(comboEnableLists_[n], core_.engineerKeys.comboEnableItems[n]);
   renderModeSwitch();
+  profileSetting_->render();
+  fireMacroOffsets_->render();
   renderScripts();
   renderMenu();
 }

@@ -18,11 +18,14 @@ class QPushButton;
 namespace mousecfg {
 
 class ApplicationCore;
+class QtFireMacroOffsetsGroup;
 class QtFunctionMenu;
 class QtMainWindow;
+class QtProfileSettingGroup;
 
 // The engineer page's "  Gun Confirm  " tab: the combo keys and both profiles' buttons,
-// which open the function menu, the game-mode and LED-mode switch options, and the fire
+// which open the function menu, the game-mode and LED-mode switch options, the profile
+// setting, the fire macros' offsets and the fire
 // macro code editor "枪键参数配置:".
 class QtEngineerGunTab : public QWidget {
   Q_OBJECT
@@ -60,6 +63,8 @@ class QtEngineerGunTab : public QWidget {
   QCheckBox* gunGameSwitch_ = nullptr;
   QLineEdit* offset_ = nullptr;
   QComboBox* ledSwitch_ = nullptr;
+  QtProfileSettingGroup* profileSetting_ = nullptr;
+  QtFireMacroOffsetsGroup* fireMacroOffsets_ = nullptr;
   QComboBox* scriptType_ = nullptr;
   QComboBox* scriptColour_ = nullptr;
   QComboBox* keepLeft_ = nullptr;

@@ -100,8 +100,15 @@ QWidget* QtEngineerOperatorTab::createUsbGroup() {
   codes->setContentsMargins(0, 0, 0, 0);
   vendorCode_ = decimalEdit(deviceCodes_, "edt_VendorID", 3);
   productCode_ = decimalEdit(deviceCodes_, "edt_ProductID", 3);
-  addLabelled(*codes, 0, 0, engineerCaption("厂商编码:", "Vendor No:"), vendorCode_);
-  addLabelled(*codes, 1, 0, engineerCaption("产品编码:", "Product No:"), productCode_);
+  addLabelled(*codes, 0, 0, engineerCaption("厂商编码:", "Manufacturer Code:"), vendorCode_);
+  addLabelled(*codes, 1, 0, engineerCaption("产品编码:", "Product Code:"), productCode_);
+  // The codes the connected mouse carries, as it was found with them.
+  deviceVendorCode_ = decimalEdit(deviceCodes_, "edt_VendorID_Rd", 3);
+  deviceProductCode_ = decimalEdit(deviceCodes_, "edt_ProductID_Rd", 3);
+  deviceVendorCode_->setReadOnly(true);
+  deviceProductCode_->setReadOnly(true);
+  addLabelled(*codes, 0, 2, QStringLiteral("Vendor No:"), deviceVendorCode_);
+  addLabelled(*codes, 1, 2, QStringLiteral("Product No:"), deviceProductCode_);
   grid->addWidget(deviceCodes_, 4, 0, 1, 2);
   connect(vendorCode_, &QLineEdit::textEdited, this, [this, &vendor](const QString& text) {
     handled([&] { vendor.edt_VendorIDChange(text.toStdString()); });
@@ -318,6 +325,9 @@ void QtEngineerOperatorTab::renderUsb() {
   showText(usbDesc_, vendor.edt_USBDesc);
   showText(vendorCode_, vendor.edt_VendorID);
   showText(productCode_, vendor.edt_ProductID);
+  const std::optional<IdPair>& found = core_.link.connection.deviceIds;
+  showText(deviceVendorCode_, found ? std::to_string(found->first) : std::string());
+  showText(deviceProductCode_, found ? std::to_string(found->second) : std::string());
   showItem(buttonEffect_, vendor.cb_BtnEFT);
   deviceCodes_->setVisible(core_.serviceAccess.vendorProductCodesShown());
 }

@@ -52,6 +52,8 @@ class QtEngineerOperatorTab : public QWidget {
   QLineEdit* usbDesc_ = nullptr;
   QLineEdit* vendorCode_ = nullptr;
   QLineEdit* productCode_ = nullptr;
+  QLineEdit* deviceVendorCode_ = nullptr;
+  QLineEdit* deviceProductCode_ = nullptr;
   QWidget* deviceCodes_ = nullptr;
   QComboBox* buttonEffect_ = nullptr;
   std::array<QComboBox*, kOptionRegisterCount> options_{};

@@ -141,10 +141,10 @@ std::vector<VendorRow> vendorRows(const ApplicationCore& core) {
   addColourRows(core, rows);
   rows.push_back({kUsbDesc, "USB product string", kProductStringOffset, page.edt_USBDesc});
   addComboRows(core, rows);
+  rows.push_back({"edt_VendorID", "Manufacturer Code:", kFireKeyOffset + kFireKeyManufacturer,
+                  page.edt_VendorID});
   rows.push_back(
-      {"edt_VendorID", "Vendor No:", kFireKeyOffset + kFireKeyManufacturer, page.edt_VendorID});
-  rows.push_back(
-      {"edt_ProductID", "Product No:", kFireKeyOffset + kFireKeyProduct, page.edt_ProductID});
+      {"edt_ProductID", "Product Code:", kFireKeyOffset + kFireKeyProduct, page.edt_ProductID});
   return rows;
 }
 

@@ -11,6 +11,7 @@
 #include "app/QtFunctionMenu.h"
 #include "app/QtSettingsPageFixture.h"
 #include "app/QtText.h"
+#include "settings/KeyTables.h"
 #include "support/HexBytes.h"
 
 namespace mousecfg::test {
@@ -171,6 +172,47 @@ TEST_F(QtEngineerPageViewTest, TheFirstLevelCodeShowsTheDeviceCodesButNoFurtherT
   EXPECT_EQ(visibleTabs(), QStringList{"  Operator  "});
   doubleClickLogo(1);
   EXPECT_FALSE(widget<QWidget>("edt_VendorID")->isVisible()) << "a double-click turns it off";
+}
+
+TEST_F(QtEngineerPageViewTest, ServiceModeShowsTheCodesTheMouseWasFoundWithReadOnly) {
+  code = kFirstLevelCode;
+  doubleClickLogo(kDoubleClicksPerAsk);
+  auto* vendorNo = widget<QLineEdit>("edt_VendorID_Rd");
+  auto* productNo = widget<QLineEdit>("edt_ProductID_Rd");
+  ASSERT_NE(vendorNo, nullptr);
+  ASSERT_NE(productNo, nullptr);
+  EXPECT_TRUE(vendorNo->isVisible());
+  EXPECT_TRUE(vendorNo->isReadOnly());
+  ASSERT_TRUE(shell.link.connection.deviceIds.has_value());
+  EXPECT_EQ(vendorNo->text().toStdString(), std::to_string(shell.link.connection.deviceIds->first));
+  EXPECT_EQ(productNo->text().toStdString(),
+            std::to_string(shell.link.connection.deviceIds->second));
+}
+
+TEST_F(QtEngineerPageViewTest, AFireMacroOffsetTypedOnTheGunConfirmTabIsStoredSigned) {
+  doubleClickLogo(kDoubleClicksPerAsk);
+  view->tabs()->setCurrentWidget(view->gunTab());
+  auto* x9 = widget<QLineEdit>("edt_FireMacroX9");
+  ASSERT_NE(x9, nullptr);
+  x9->selectAll();
+  QTest::keyClicks(x9, "-3");
+  // Fire macro 9's X offset lies at 164 + 7 + 8.
+  EXPECT_EQ(mouse.storedBlock()[179], 0xFD);
+  EXPECT_EQ(x9->text(), "-3");
+  QTest::keyClicks(x9, "00");
+  EXPECT_EQ(x9->text(), "-128") << "clamped where it stands";
+  EXPECT_EQ(mouse.storedBlock()[179], 0x80);
+}
+
+TEST_F(QtEngineerPageViewTest, AProfileSwitchColourRewritesTheSwitchButtons) {
+  doubleClickLogo(kDoubleClicksPerAsk);
+  view->tabs()->setCurrentWidget(view->gunTab());
+  ASSERT_TRUE(
+      storeProfileEntry(shell.link.image, shell.link.codes, 1, 9, {0x07, 0x81, 0x00, 0x00}));
+  shell.core.assignment.refreshFromImage();
+  widget<QComboBox>("cb_Profile2Color")->setCurrentIndex(4);
+  EXPECT_EQ(hexRange(mouse.storedBlock(), 192 + 8 * 4, 4), "07 81 40 18");
+  EXPECT_EQ(widget<QPushButton>("btn_Key109")->text(), "Game Mode");
 }
 
 TEST_F(QtEngineerPageViewTest, ASensorRegisterTypedOnTheAdvancedTabSendsItsByte) {
