@@ -82,6 +82,33 @@ TEST_F(ModeSwitchOptionsTest, AChangeWritesTheVendorSectionThenTheKeyTablesAndRe
   EXPECT_EQ(hexRange(stored, 192 + 6 * 4, 4), "01 04 00 08");
 }
 
+// With the LED gesture off, each game-mode switch item marks only its own key and sets
+// combo key 4 (none clears it); combo key 2 stays clear.
+TEST_F(ModeSwitchOptionsTest, EachSwitchItemSetsItsKeysByteAndTheComboKeys) {
+  options.cb_ChangeLEDModeFunChange(kLedGestureOff);
+  struct Case {
+    int item;
+    const char* switchBytes;  // Backward, Forward, DPI +, Middle, DPI Loop, DPI -
+    const char* comboKey4;
+  };
+  const Case cases[] = {
+      {1, "00 00 00 08 00 00", "07 D1 F0 18"}, {2, "00 00 00 00 08 00", "07 D1 F0 18"},
+      {3, "00 00 08 00 00 00", "07 D1 F0 18"}, {4, "00 00 00 00 00 08", "07 D1 F0 18"},
+      {5, "02 00 00 00 00 00", "07 D1 F0 18"}, {6, "00 02 00 00 00 00", "07 D1 F0 18"},
+      {0, "00 00 00 00 00 00", "00 00 00 00"},
+  };
+  for (const Case& c : cases) {
+    options.cb_ChangeFireFunChange(c.item);
+    EXPECT_EQ(switchBytes(link.image.profile1), c.switchBytes) << "item " << c.item;
+    EXPECT_EQ(switchBytes(link.image.profile2), c.switchBytes) << "item " << c.item;
+    EXPECT_EQ(comboKey(4), c.comboKey4) << "item " << c.item;
+    EXPECT_EQ(comboKey(2), "00 00 00 00") << "item " << c.item;
+    EXPECT_EQ(hexRange(mouse.storedBlock(), 192, 98),
+              hexBytes(link.image.profile1) + " " + hexBytes(link.image.profile2))
+        << "item " << c.item;
+  }
+}
+
 TEST_F(ModeSwitchOptionsTest, TheOffsetFieldIsTheLastByteOfComboKey4) {
   options.offset = 0x2A;
   options.cb_ChangeFireFunChange(kHoldDpiLoop);
