@@ -74,9 +74,16 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
   };
   gunPage.leavePage = [this] { shell.leaveGunPage(); };
   // The gun page reads a preset the editor changed again, so that its fields write
-  // where the values now stand.
+  // where the values now stand; offsets waiting for Confirm stay. Page and editor show
+  // the same gun.
   gunEditor.presetChanged = [this](int gun) {
-    if (gunPage.selectedGun == gun) gunPage.refreshFromImage();
+    if (gunPage.selectedGun == gun) gunPage.Btn_FireClick(gun);
+  };
+  gunEditor.presetChosen = [this](int gun) {
+    if (gunPage.selectedGun != gun) gunPage.Btn_FireClick(gun);
+  };
+  gunPage.gunChosen = [this](int gun) {
+    if (gunEditor.selectedPreset() != gun) gunEditor.selectPreset(gun);
   };
   gunEditor.recordingChanged = [this](bool started) {
     if (started)

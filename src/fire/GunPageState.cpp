@@ -95,7 +95,9 @@ void GunPageState::open(int forButton) {
 }
 
 void GunPageState::Btn_FireClick(int gun) {
-  if (gun::isGun(gun)) showGun(gun);
+  if (!gun::isGun(gun)) return;
+  showGun(gun);
+  gunChosen(gun);
 }
 
 // The mouse was read: what waited for Confirm goes with the working copy it belonged to.

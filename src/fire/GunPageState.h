@@ -49,6 +49,8 @@ class GunPageState {
   std::function<std::optional<uint32_t>(uint32_t current)> pickColour;
   // Confirm and Cancel leave the page for the key page.
   std::function<void()> leavePage;
+  // Told when the page shows another gun, so that the preset editor follows.
+  std::function<void(int gun)> gunChosen = [](int) {};
 
   const std::string& field(GunField which) const { return fields[static_cast<size_t>(which)]; }
   // "Gun3_02" on the selected gun's button, "Gunk_01" on the others.

@@ -98,6 +98,7 @@ void GunPresetEditor::selectPreset(int gun) {
   selected_ = gun;
   notice.clear();
   refreshFromImage();
+  presetChosen(gun);
 }
 
 void GunPresetEditor::refreshFromImage() {

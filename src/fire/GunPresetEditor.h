@@ -133,6 +133,8 @@ class GunPresetEditor {
   bool compile();
   // Told after the editor changed gun k's record, so that what shows it reads it again.
   std::function<void(int gun)> presetChanged = [](int) {};
+  // Told when another preset is chosen, so that the gun page shows the same gun.
+  std::function<void(int gun)> presetChosen = [](int) {};
 
   // What the editor has to tell the user about its last command; empty when nothing.
   std::string notice;

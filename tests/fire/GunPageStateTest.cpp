@@ -290,5 +290,31 @@ TEST_F(GunPageStateTest, AMouseUnpluggedDuringConfirmIsReported) {
   EXPECT_EQ(link.image.committedGunTable[8], 3) << "kept for a later write";
 }
 
+// --- The page and the service editor show one gun ---
+
+TEST_F(GunPageStateTest, ChoosingAGunOnThePageChoosesItsPresetInTheEditor) {
+  openFromGameMode(4);
+  guns.Btn_FireClick(5);
+  EXPECT_EQ(core.gunEditor.selectedPreset(), 5);
+}
+
+TEST_F(GunPageStateTest, ChoosingAPresetInTheEditorShowsThatGunOnThePage) {
+  openFromGameMode(4);
+  core.gunEditor.selectPreset(2);
+  EXPECT_EQ(guns.selectedGun, 2);
+  EXPECT_EQ(guns.gunPicture(2), "Gun2_02");
+}
+
+TEST_F(GunPageStateTest, AnEditorChangeKeepsTheOffsetsWaitingForConfirm) {
+  openFromGameMode(4);
+  guns.Btn_FireClick(2);
+  type(GunField::XOffset, "9");
+  core.gunEditor.selectEntry(0);
+  ASSERT_TRUE(core.gunEditor.deleteEntry());
+  EXPECT_EQ(shown(GunField::XOffset), "9");
+  guns.Btn_ConfirmClick();
+  EXPECT_EQ(storedHex(image::kUserOffset + image::kUserXOffsets + 1, 1), "09");
+}
+
 }  // namespace
 }  // namespace mousecfg::test
