@@ -36,13 +36,13 @@ constexpr int kOffsetDigits = 2;
 constexpr uint32_t kMaxOffset = 0xFF;
 
 QStringList gameModeSwitchItems() {
-  return {QStringLiteral("无"),
+  return {engineerCaption("无", "None"),
           engineerCaption("长按中键", "Hold Middle Button"),
           engineerCaption("长按 CPI 循环键", "Hold CPI Loop"),
           engineerCaption("长按 CPI+", "Hold CPI +"),
           engineerCaption("长按 CPI-", "Hold CPI -"),
-          QStringLiteral("'右键'+'后退'组合键"),
-          QStringLiteral("'右键'+'前进'组合键")};
+          engineerCaption("'右键'+'后退'组合键", "Right + Back"),
+          engineerCaption("'右键'+'前进'组合键", "Right + Forward")};
 }
 
 QStringList itemsOf(std::span<const char* const> items) {
@@ -114,13 +114,15 @@ QWidget* QtEngineerGunTab::createModeSwitchGroup() {
   gameSwitch_ = comboBox(group, "cb_ChangeFireFun");
   gameSwitch_->addItems(gameModeSwitchItems());
   addLabelled(*grid, 0, 0, engineerCaption("游戏模式切换:", "Game Mode Switch:"), gameSwitch_);
-  gunGameSwitch_ = new QCheckBox(QStringLiteral("使能枪键进行游戏模式切换"), group);
+  gunGameSwitch_ = new QCheckBox(
+      engineerCaption("使能枪键进行游戏模式切换", "Gun buttons switch the game mode"), group);
   gunGameSwitch_->setObjectName("cb_IsGunFireMode");
   grid->addWidget(gunGameSwitch_, 1, 0, 1, 2);
   offset_ = hexEdit(group, "edt_OffSet", kOffsetDigits);
   addLabelled(*grid, 2, 0, QStringLiteral("OffSet:"), offset_);
   ledSwitch_ = comboBox(group, "cb_ChangeLEDModeFun");
-  ledSwitch_->addItems({QStringLiteral("无"), QStringLiteral("'右键'+'后退'组合键")});
+  ledSwitch_->addItems(
+      {engineerCaption("无", "None"), engineerCaption("'右键'+'后退'组合键", "Right + Back")});
   addLabelled(*grid, 3, 0, engineerCaption("灯效模式切换:", "LED Mode Switch:"), ledSwitch_);
   connect(gameSwitch_, &QComboBox::currentIndexChanged, this,
           [this, &modes](int item) { handled([&] { modes.cb_ChangeFireFunChange(item); }); });
@@ -159,7 +161,7 @@ QWidget* QtEngineerGunTab::createComboEnableGroup() {
 }
 
 QWidget* QtEngineerGunTab::createScriptGroup() {
-  auto* group = new QGroupBox(QStringLiteral("枪键参数配置:"), this);
+  auto* group = new QGroupBox(engineerCaption("枪键参数配置:", "Fire Macro Codes"), this);
   auto* grid = new QGridLayout(group);
   grid->setVerticalSpacing(3);
   FireMacroScripts& scripts = core_.fireMacroScripts;
@@ -181,9 +183,9 @@ QWidget* QtEngineerGunTab::createScriptGroup() {
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1, Qt::AlignLeft);
   };
-  auto* keepLeftLabel = new QLabel(QStringLiteral("枪键是否保留左键:"), group);
-  auto* startLabel = new QLabel(QStringLiteral("枪键起始位置:"), group);
-  auto* countLabel = new QLabel(QStringLiteral("枪键数量:"), group);
+  auto* keepLeftLabel = new QLabel(engineerCaption("枪键是否保留左键:", "Keep Left Key:"), group);
+  auto* startLabel = new QLabel(engineerCaption("枪键起始位置:", "First Preset:"), group);
+  auto* countLabel = new QLabel(engineerCaption("枪键数量:", "Preset Count:"), group);
   addRow(0, typeLabel, scriptType_);
   addRow(1, colourLabel, scriptColour_);
   addRow(2, keepLeftLabel, keepLeft_);
@@ -192,9 +194,9 @@ QWidget* QtEngineerGunTab::createScriptGroup() {
   gunFormControls_ = {keepLeftLabel, keepLeft_, startLabel, startIndex_, countLabel, presetCount_};
   colourFormControls_ = {colourLabel, scriptColour_};
 
-  auto* add = new QPushButton(QStringLiteral("新增枪键"), group);
+  auto* add = new QPushButton(engineerCaption("新增枪键", "Add Code"), group);
   add->setObjectName("btn_AddScript");
-  auto* remove = new QPushButton(QStringLiteral("删除枪键"), group);
+  auto* remove = new QPushButton(engineerCaption("删除枪键", "Delete Code"), group);
   remove->setObjectName("btn_DelScript");
   grid->addWidget(add, 5, 0);
   grid->addWidget(remove, 5, 1);

@@ -78,7 +78,7 @@ QWidget* QtEngineerOperatorTab::createUsbGroup() {
   usbDesc_ = textEdit(group, "edt_USBDesc", static_cast<int>(image::kProductStringLength));
   usbDesc_->setMinimumWidth(usbDesc_->fontMetrics().horizontalAdvance(QString(16, 'W')) / 2 + 40);
   buttonEffect_ = comboBox(group, "cb_BtnEFT");
-  buttonEffect_->addItems({QStringLiteral("关闭"), QStringLiteral("打开")});
+  buttonEffect_->addItems({engineerCaption("关闭", "Off"), engineerCaption("打开", "On")});
   addLabelled(*grid, 0, 0, QStringLiteral("VID:"), vid_);
   addLabelled(*grid, 1, 0, QStringLiteral("PID:"), pid_);
   addLabelled(*grid, 2, 0, engineerCaption("USB 描述:", "USB Descriptor:"), usbDesc_);
@@ -250,7 +250,8 @@ QWidget* QtEngineerOperatorTab::createLedGroup() {
   ledStep_ = comboBox(ledGroup_, "cb_MCULEDStep");
   for (int step = 0; step < kLedSpeedSteps; ++step) ledStep_->addItem(QString::number(step));
   ledBrightness_ = comboBox(ledGroup_, "cb_MCULEDCtrl");
-  ledBrightness_->addItems({QStringLiteral("流光半亮"), QStringLiteral("流光全亮")});
+  ledBrightness_->addItems(
+      {engineerCaption("流光半亮", "Half"), engineerCaption("流光全亮", "Full")});
   ledCount_ = comboBox(ledGroup_, "cb_MCULEDNum");
   for (int count = kFewestLeds; count <= kMostLeds; ++count)
     ledCount_->addItem(QString::number(count));
