@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/QtSkin.h"
 #include "app/QtText.h"
@@ -149,9 +151,27 @@ QColor QtMainWindow::groupColour(char group) const {
   return QColor::fromRgb(state_.layout().group(group).rgb);
 }
 
+// The engineer page's window is larger than the skinned pages': grown where it stood, it
+// could reach past the screen's edge.
+void QtMainWindow::keepOnScreen() {
+  if (!isVisible()) return;
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect free = screen->availableGeometry();
+  QRect placed = frameGeometry();
+  placed.moveRight(std::min(placed.right(), free.right()));
+  placed.moveBottom(std::min(placed.bottom(), free.bottom()));
+  placed.moveLeft(std::max(placed.left(), free.left()));
+  placed.moveTop(std::max(placed.top(), free.top()));
+  if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
+}
+
 void QtMainWindow::render() {
   const Size size = state_.windowSize;
-  if (width() != size.width || height() != size.height) setFixedSize(size.width, size.height);
+  if (width() != size.width || height() != size.height) {
+    setFixedSize(size.width, size.height);
+    keepOnScreen();
+  }
   for (size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setGeometry(rect());
     pages_[i]->setVisible(static_cast<int>(state_.visiblePage) == static_cast<int>(i) + 1);

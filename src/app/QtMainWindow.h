@@ -49,6 +49,7 @@ class QtMainWindow : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  void keepOnScreen();
   void createPages();
   void createButtons();
   void createKeyLabels();

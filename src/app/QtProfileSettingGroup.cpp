@@ -21,6 +21,17 @@ QStringList colourItems() {
   return items;
 }
 
+// The colour each profile-switch button shows on switching to office, game or third mode.
+QString switchColourCaption(int target) {
+  static constexpr std::array<std::array<const char*, 2>, profile_switch::kTargetCount> kCaptions{{
+      {"模式1颜色:", "Office Switch Colour:"},
+      {"模式2颜色:", "Game Switch Colour:"},
+      {"模式3颜色:", "Third Switch Colour:"},
+  }};
+  const auto& caption = kCaptions[static_cast<size_t>(target)];
+  return engineerCaption(caption[0], caption[1]);
+}
+
 QStringList onOffItems() {
   return {QStringLiteral("Disable"), QStringLiteral("Enable")};
 }
@@ -54,9 +65,7 @@ QtProfileSettingGroup::QtProfileSettingGroup(ApplicationCore& core, std::functio
     const int cell = target + 5;  // two lists a row, after the profile, RTZ, AXY and CC
     switchColours_[static_cast<size_t>(target)] =
         addList(cell / 2, 2 * (cell % 2), QStringLiteral("cb_Profile%1Color").arg(target + 1),
-                engineerCaption("模式", "Profile ") + QString::number(target + 1) +
-                    engineerCaption("颜色:", " Colour:"),
-                colourItems(),
+                switchColourCaption(target), colourItems(),
                 [&setting, target](int item) { setting.profileSwitchColourChange(target, item); });
   }
 }
