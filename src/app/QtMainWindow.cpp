@@ -106,14 +106,15 @@ void QtMainWindow::createButtons() {
   }
   for (const char* name : {"Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"})
     addButton(name, nullptr);
-  for (const char* name : {"Btn_Save", "Btn_Load"}) {
-    auto* button = addButton(name, nullptr);
-    // Profile files need an open mouse before anything else.
-    connect(button, &QtPictureButton::clicked, this, [this] {
-      if (!state_.link().channel.isOpen())
-        state_.link().host.showMessage(langkey::message::kDeviceNotFound);
-    });
-  }
+  ProfileFiles& files = state_.core().profileFiles;
+  connect(addButton("Btn_Save", nullptr), &QtPictureButton::clicked, this, [this, &files] {
+    (void)files.Btn_Save_0Click();
+    render();
+  });
+  connect(addButton("Btn_Load", nullptr), &QtPictureButton::clicked, this, [this, &files] {
+    (void)files.Btn_Load_0Click();
+    render();
+  });
   connect(addButton("Btn_Exit", nullptr), &QtPictureButton::clicked, this, &QWidget::close);
   connect(addButton("Btn_Mini", nullptr), &QtPictureButton::clicked, this, &QWidget::showMinimized);
   engineerButton_ = new QtPictureButton(this);

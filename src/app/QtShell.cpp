@@ -1,5 +1,6 @@
 #include "app/QtShell.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,8 +41,25 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
   window.addPageView(new QtGunPageView(window, core, window.page(Page::Guns)));
   window.addPageView(new QtEngineerPageView(window, core, window.page(Page::Engineer)));
+  connectProfileFileDialogs();
   state.FormCreate();
   window.render();
+}
+
+// The save dialog asks before it lets an existing file be chosen; the name chosen gets
+// ".bin" appended all the same.
+void QtShell::connectProfileFileDialogs() {
+  const auto chosen = [](const QString& path) {
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+  };
+  core.profileFiles.chooseSaveFile = [this, chosen] {
+    return chosen(QFileDialog::getSaveFileName(&window, QString(), QString(),
+                                               QString::fromUtf8(ProfileFiles::kSaveFilter)));
+  };
+  core.profileFiles.chooseLoadFile = [this, chosen] {
+    return chosen(QFileDialog::getOpenFileName(&window, QString(), QString(),
+                                               QString::fromUtf8(ProfileFiles::kLoadFilter)));
+  };
 }
 
 QtShell::~QtShell() {

@@ -29,6 +29,9 @@ class QtShell {
   MainWindowState& state;
   QtMainWindow window;
   std::unique_ptr<QtProgressWindow> progress;
+
+ private:
+  void connectProfileFileDialogs();
 };
 
 }  // namespace mousecfg

@@ -39,6 +39,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       fireMacroScripts(fireMacroFilePath(setup.environment), assignment),
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
       restore(link),
+      profileFiles(link),
       engineerDefaults(link),
       extendedData(link),
       mouseStore(SystemMouseStore::defaultPath(setup.environment)),

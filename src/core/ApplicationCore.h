@@ -44,6 +44,7 @@
 #include "settings/ModeSwitchGestures.h"
 #include "settings/ModeSwitchOptions.h"
 #include "settings/ProcessRunner.h"
+#include "settings/ProfileFiles.h"
 #include "settings/ReportRateControl.h"
 #include "settings/SystemMouseSettings.h"
 #include "settings/SystemMouseStore.h"
@@ -120,6 +121,7 @@ class ApplicationCore : public LinkObserver {
   FireMacroScripts fireMacroScripts;
   ModeSwitchGestures gestures;
   DefaultRestore restore;
+  ProfileFiles profileFiles;
   EngineerDefaults engineerDefaults;
   ExtendedData extendedData;
   ServiceAccess serviceAccess;
