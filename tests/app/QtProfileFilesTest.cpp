@@ -1,0 +1,48 @@
+#include <QTest>
+#include <optional>
+#include <string>
+
+#include "app/QtSettingsPageFixture.h"
+#include "support/FileFixtures.h"
+#include "support/HexBytes.h"
+
+namespace mousecfg::test {
+namespace {
+
+class QtProfileFilesTest : public QtSettingsPageFixture {
+ protected:
+  void SetUp() override {
+    connectAndOpen("Btn_Main");
+    shell.core.profileFiles.chooseSaveFile = [this] { return choice; };
+    shell.core.profileFiles.chooseLoadFile = [this] { return choice; };
+  }
+
+  TemporaryFolder folder;
+  std::optional<std::string> choice;
+};
+
+// Save Profile, a DPI change, Load Profile: the mouse holds the saved block again and
+// the Advanced page shows the old level.
+TEST_F(QtProfileFilesTest, LoadingASavedFilePutsTheMouseBackAsItWas) {
+  choice = folder.file("mine");
+  click(shell.window.button("Btn_Save"));
+  const std::string saved = fileText(folder.file("mine.bin"));
+  ASSERT_EQ(saved.size(), image::kImageLength);
+  const std::string oldLevel = shell.core.dpi.levels[2].valueText;
+
+  shell.core.dpi.chooseLevelStep(3, 10);
+  ASSERT_NE(shell.core.dpi.levels[2].valueText, oldLevel);
+  ASSERT_NE(hexBytes(mouse.storedBlock()),
+            hexBytes(std::vector<uint8_t>(saved.begin(), saved.end())));
+
+  choice = folder.file("mine.bin");
+  click(shell.window.button("Btn_Load"));
+  EXPECT_EQ(hexBytes(mouse.storedBlock()),
+            hexBytes(std::vector<uint8_t>(saved.begin(), saved.end())));
+  EXPECT_EQ(mouse.restartCount(), 1);
+  EXPECT_EQ(shell.core.dpi.levels[2].valueText, oldLevel);
+  EXPECT_FALSE(shell.link.batchFlag());
+}
+
+}  // namespace
+}  // namespace mousecfg::test
