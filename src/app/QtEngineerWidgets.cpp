@@ -28,8 +28,9 @@ QLineEdit* filteredEdit(QWidget* parent, const QString& name, const QString& pat
 }  // namespace
 
 QString engineerCaption(const char* chinese, const char* english) {
-  const bool chineseDesktop = QLocale::system().language() == QLocale::Chinese;
-  return QString::fromUtf8(chineseDesktop ? chinese : english);
+  // The default locale is the desktop's unless the program set another.
+  const bool inChinese = QLocale().language() == QLocale::Chinese;
+  return QString::fromUtf8(inChinese ? chinese : english);
 }
 
 QLineEdit* hexEdit(QWidget* parent, const QString& name, int digits) {

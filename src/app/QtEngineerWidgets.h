@@ -11,8 +11,9 @@ class QWidget;
 
 namespace mousecfg {
 
-// The engineer page's caption in the desktop's language: the Chinese text on a Chinese
-// desktop where there is one, the English text everywhere else.
+// The engineer page's caption in the default locale's language (the desktop's unless
+// QLocale::setDefault chose another): the Chinese text where the locale is Chinese and
+// there is one, the English text everywhere else.
 QString engineerCaption(const char* chinese, const char* english);
 inline QString engineerCaption(const char* only) {
   return QString::fromUtf8(only);
