@@ -1,9 +1,11 @@
 // Walks the window through its pages in languages 1 and 2 on the simulated mouse and
-// saves a picture of each: mousecfg_screenshots OUTPUT_FOLDER
+// saves a picture of each, then the engineer page again with Chinese captions:
+// mousecfg_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
@@ -137,8 +139,8 @@ bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
 }
 
 // The engineer page's three tabs at the second service level, opened with a code of the
-// tour's own, then the program's access again.
-bool engineerTabStops(QtShell& shell, const QDir& folder, int language) {
+// tour's own, then the program's access again: PREFIX-tab1 to PREFIX-tab3.
+bool engineerTabStops(QtShell& shell, const QDir& folder, const QString& prefix) {
   constexpr const char* kTourFirstLevel = "tour-first-level";
   constexpr const char* kTourSecondLevel = "tour-second-level";
   auto* view = shell.window.page(Page::Engineer)->findChild<QtEngineerPageView*>();
@@ -152,14 +154,63 @@ bool engineerTabStops(QtShell& shell, const QDir& folder, int language) {
     view->tabs()->setCurrentIndex(tab);
     shell.window.render();
     settle(50);
-    ok = save(shell.window, folder,
-              QStringLiteral("L%1-7-engineer-tab%2").arg(language).arg(tab + 1)) &&
-         ok;
+    ok = save(shell.window, folder, QStringLiteral("%1-tab%2").arg(prefix).arg(tab + 1)) && ok;
   }
   shell.core.serviceAccess = saved;
   view->tabs()->setCurrentIndex(0);
   shell.window.render();
   return ok;
+}
+
+bool waitForConnection(QtShell& shell) {
+  QElapsedTimer waited;
+  waited.start();
+  while (shell.link.errorFlag() && waited.elapsed() < kConnectTimeoutMs) settle(50);
+  if (!shell.link.errorFlag()) return true;
+  std::fprintf(stderr, "the simulated mouse was not read\n");
+  return false;
+}
+
+bool languageStops(QtShell& shell, const QDir& folder, int language) {
+  bool ok = true;
+  shell.state.languageButtonClick(language);
+  for (const Stop& stop : kStops) {
+    shell.state.pageButtonClick(stop.button);
+    ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
+    if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
+    if (stop.button == PageButton::Update) ok = gunPageStop(shell, folder, language) && ok;
+    if (stop.button == PageButton::Engineer)
+      ok = engineerTabStops(shell, folder, QStringLiteral("L%1-7-engineer").arg(language)) && ok;
+  }
+  return ok;
+}
+
+// Every page in languages 1 and 2, with the engineer page's captions in English whatever
+// the desktop's locale, so the pictures are the same on every machine.
+bool mainTour(SimulatedMouse& mouse, const QDir& folder) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  mouse.unplug();
+  QtShell shell(mouse);
+  shell.show();
+  bool ok = save(shell.window, folder, "L1-0-no-device");
+  mouse.plug();
+  if (!waitForConnection(shell)) return false;
+  for (int language : {1, 2}) ok = languageStops(shell, folder, language) && ok;
+  return ok;
+}
+
+// The engineer page as a Chinese desktop shows it, in a window of its own since the
+// captions are chosen when the page is built.
+bool chineseEngineerTour(SimulatedMouse& mouse, const QDir& folder) {
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  QtShell shell(mouse);
+  shell.show();
+  if (!waitForConnection(shell)) return false;
+  shell.state.languageButtonClick(1);
+  shell.state.pageButtonClick(PageButton::Engineer);
+  const QString prefix = QStringLiteral("L1-7-engineer-zh");
+  const bool ok = save(shell.window, folder, prefix);
+  return engineerTabStops(shell, folder, prefix) && ok;
 }
 
 }  // namespace
@@ -174,27 +225,7 @@ int main(int argc, char** argv) {
   if (!QDir().mkpath(folder.path())) return 1;
 
   SimulatedMouse mouse;
-  mouse.unplug();
-  QtShell shell(mouse);
-  shell.show();
-  bool ok = save(shell.window, folder, "L1-0-no-device");
-  mouse.plug();
-  QElapsedTimer waited;
-  waited.start();
-  while (shell.link.errorFlag() && waited.elapsed() < kConnectTimeoutMs) settle(50);
-  if (shell.link.errorFlag()) {
-    std::fprintf(stderr, "the simulated mouse was not read\n");
-    return 1;
-  }
-  for (int language : {1, 2}) {
-    shell.state.languageButtonClick(language);
-    for (const Stop& stop : kStops) {
-      shell.state.pageButtonClick(stop.button);
-      ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
-      if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
-      if (stop.button == PageButton::Update) ok = gunPageStop(shell, folder, language) && ok;
-      if (stop.button == PageButton::Engineer) ok = engineerTabStops(shell, folder, language) && ok;
-    }
-  }
-  return ok ? 0 : 1;
+  const bool mainOk = mainTour(mouse, folder);
+  const bool chineseOk = chineseEngineerTour(mouse, folder);
+  return mainOk && chineseOk ? 0 : 1;
 }
