@@ -38,6 +38,13 @@ std::optional<std::string> askForCodeInDialog(QWidget* parent) {
   return code.toStdString();
 }
 
+// The top buttons' texts are Chinese only; where the captions are English a tip says in
+// English what the button does.
+QPushButton* withEnglishTip(QPushButton* button, const char* tip) {
+  button->setToolTip(engineerCaption("", tip));
+  return button;
+}
+
 }  // namespace
 
 QtEngineerPageView::QtEngineerPageView(QtMainWindow& window, ApplicationCore& core, QWidget* page)
@@ -83,11 +90,15 @@ void QtEngineerPageView::createButtons() {
   row->move(kButtonRowAt);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  QPushButton* save = addButton("btn_SaveConfig", "保存配置");
-  QPushButton* load = addButton("btn_LoadConfig", "加载配置");
-  importMacros_ = addButton("btn_ImportMacro", "导入普通宏");
-  importGuns_ = addButton("btn_ImportGun", "导入压枪宏");
-  defaults_ = addButton("btn_Default", "恢复默认值");
+  QPushButton* save =
+      withEnglishTip(addButton("btn_SaveConfig", "保存配置"), "Save configuration to a file");
+  QPushButton* load =
+      withEnglishTip(addButton("btn_LoadConfig", "加载配置"), "Load configuration from a file");
+  importMacros_ = withEnglishTip(addButton("btn_ImportMacro", "导入普通宏"),
+                                 "Import device macros from a file");
+  importGuns_ =
+      withEnglishTip(addButton("btn_ImportGun", "导入压枪宏"), "Import gun presets from a file");
+  defaults_ = withEnglishTip(addButton("btn_Default", "恢复默认值"), "Restore defaults");
   for (QPushButton* button : {save, load, importMacros_, importGuns_, defaults_}) {
     button->setParent(row);
     layout->addWidget(button);
