@@ -28,7 +28,6 @@ constexpr int kTabsLeft = 180;
 constexpr int kTabsTop = 56;
 constexpr int kMargin = 10;
 constexpr int kControlPointSize = 9;
-constexpr const char* kNotYetText = "Configuration files are not supported yet.";
 
 std::optional<std::string> askForCodeInDialog(QWidget* parent) {
   bool ok = false;
@@ -103,9 +102,19 @@ void QtEngineerPageView::createButtons() {
     button->setParent(row);
     layout->addWidget(button);
   }
+  // The row keeps the width of all five, so the two of the first service level stay
+  // their own size.
+  layout->addStretch();
   row->adjustSize();
-  for (QPushButton* button : {save, load})
-    connect(button, &QPushButton::clicked, this, [this] { core_.host.showText(kNotYetText); });
+  ProfileFiles& files = core_.profileFiles;
+  connect(save, &QPushButton::clicked, this, [this, &files] {
+    (void)files.Btn_Save_0Click();
+    done();
+  });
+  connect(load, &QPushButton::clicked, this, [this, &files] {
+    (void)files.Btn_Load_0Click();
+    done();
+  });
   connect(importMacros_, &QPushButton::clicked, this, [this] { importFile(false); });
   connect(importGuns_, &QPushButton::clicked, this, [this] { importFile(true); });
   connect(defaults_, &QPushButton::clicked, this, [this] {

@@ -12,6 +12,7 @@
 #include "app/QtSettingsPageFixture.h"
 #include "app/QtText.h"
 #include "settings/KeyTables.h"
+#include "support/FileFixtures.h"
 #include "support/HexBytes.h"
 
 namespace mousecfg::test {
@@ -213,6 +214,15 @@ TEST_F(QtEngineerPageViewTest, AProfileSwitchColourRewritesTheSwitchButtons) {
   widget<QComboBox>("cb_Profile2Color")->setCurrentIndex(4);
   EXPECT_EQ(hexRange(mouse.storedBlock(), 192 + 8 * 4, 4), "07 81 40 18");
   EXPECT_EQ(widget<QPushButton>("btn_Key109")->text(), "Game Mode");
+}
+
+TEST_F(QtEngineerPageViewTest, SaveConfigurationSavesTheMousesBlockUnderTheChosenNamePlusBin) {
+  TemporaryFolder folder;
+  shell.core.profileFiles.chooseSaveFile = [&] { return std::optional(folder.file("factory")); };
+  click(widget<QPushButton>("btn_SaveConfig"));
+  const std::string saved = fileText(folder.file("factory.bin"));
+  const auto block = mouse.storedBlock();
+  EXPECT_EQ(saved, std::string(block.begin(), block.end()));
 }
 
 TEST_F(QtEngineerPageViewTest, ASensorRegisterTypedOnTheAdvancedTabSendsItsByte) {
