@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer save load restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -102,6 +102,14 @@ _mousectl() {
         --service-code) options="" ;;
         *) options="--service-code --json --help --keep-left --start --count --colour" ;;
       esac
+      ;;
+    save | load)
+      if [[ $cur != -* ]]; then
+        _filedir
+        return
+      fi
+      options="--help"
+      [[ ${words[1]} == load ]] && options="-y --yes -n --dry-run --help"
       ;;
     restore) options="1 2 3 -y --yes --help" ;;
   esac

@@ -20,6 +20,8 @@ _mousectl() {
     'fire:show or change the fire keys'
     'gun:show or change the gun presets'
     'engineer:the engineer page (needs a service code)'
+    'save:save the whole configuration to a file'
+    'load:write a saved configuration into the mouse'
     'restore:overwrite the mouse with a default configuration'
     'doctor:check whether you may use the mouse'
     'udev-rule:print the udev rule'
@@ -67,6 +69,9 @@ _mousectl() {
         '2:subcommand:(vendor xdata fire-macros)' '3:action:(set read write add delete)' \
         '--keep-left[keep the left key pressed]:keep:(on off)' '--start[first gun preset]:start' \
         '--count[number of presets]:count' '(--colour --color)'{--colour,--color}'[colour code]:item' ;;
+    save) _arguments '2:file:_files' ;;
+    load) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really write and restart]' \
+        '(-n --dry-run)'{-n,--dry-run}'[only show what would change]' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }

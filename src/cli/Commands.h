@@ -38,6 +38,8 @@ CommandRun defineEngineer(CLI::App& command, const CommonOptions& common);
 // mousectl restore 1|2|3 --yes: writes built-in default configuration N to the mouse,
 // restarts it and reads it back, as the window's "Confirm" buttons do.
 CommandRun defineRestore(CLI::App& command, const CommonOptions& common);
+CommandRun defineSave(CLI::App& command, const CommonOptions& common);
+CommandRun defineLoad(CLI::App& command, const CommonOptions& common);
 // mousectl doctor: checks, in order, what stands between the user and the mouse.
 CommandRun defineDoctor(CLI::App& command, const CommonOptions& common);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.

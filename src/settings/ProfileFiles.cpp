@@ -69,24 +69,38 @@ ProfileFiles::Outcome ProfileFiles::loadFrom(const std::string& path) {
   return load(path);
 }
 
-// A short file overwrites only as much of the image as it holds; the rest keeps what
-// was last read from the mouse.
 ProfileFiles::Outcome ProfileFiles::load(const std::string& path) {
   problem.clear();
-  const FileContents file = readWholeFile(path, kMaxFileBytes, ReadFrom::RegularFileOnly);
+  const FileContents file = readProfileFile(path);
   if (!file.ok) {
     problem = "The configuration could not be loaded: " + file.error;
     link_.host.showText(problem);
     return Outcome::FileProblem;
   }
-  if (link_.connection.interfaceType == kInterfaceKv204 &&
-      (file.bytes.size() <= kKv204MarkOffset || file.bytes[kKv204MarkOffset] != kKv204Mark)) {
+  return loadBytes(file.bytes);
+}
+
+FileContents ProfileFiles::readProfileFile(const std::string& path) {
+  return readWholeFile(path, kMaxFileBytes, ReadFrom::RegularFileOnly);
+}
+
+bool ProfileFiles::kv204Accepts(std::span<const uint8_t> bytes) {
+  return bytes.size() > kKv204MarkOffset && bytes[kKv204MarkOffset] == kKv204Mark;
+}
+
+// A short file overwrites only as much of the image as it holds; the rest keeps what
+// was last read from the mouse.
+ProfileFiles::Outcome ProfileFiles::loadBytes(std::span<const uint8_t> bytes) {
+  const auto batch = link_.holdBatch();
+  problem.clear();
+  if (!deviceOpen()) return Outcome::NoDevice;
+  if (link_.connection.interfaceType == kInterfaceKv204 && !kv204Accepts(bytes)) {
     problem = kKv204MarkMissing;
     link_.host.showText(problem);
     return Outcome::Refused;
   }
-  const size_t length = std::min(file.bytes.size(), link_.image.buffer.size());
-  std::copy_n(file.bytes.begin(), length, link_.image.buffer.begin());
+  const size_t length = std::min(bytes.size(), link_.image.buffer.size());
+  std::copy_n(bytes.begin(), length, link_.image.buffer.begin());
   if (!link_.transfer.MemoToDataBuf_OnClick()) {
     problem = "The mouse did not take the whole configuration.";
     return Outcome::DeviceFailed;

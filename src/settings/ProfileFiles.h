@@ -2,7 +2,10 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
+
+#include "base/WholeFile.h"
 
 #include "device/TransferResult.h"
 
@@ -45,6 +48,12 @@ class ProfileFiles {
   // The same without the dialogs, to exactly this path (mousectl).
   Outcome saveTo(const std::string& path);
   Outcome loadFrom(const std::string& path);
+  // A file's bytes already read (mousectl shows them before it writes them).
+  Outcome loadBytes(std::span<const uint8_t> bytes);
+  // Reads a file as loading does: a regular file of at most a megabyte.
+  static FileContents readProfileFile(const std::string& path);
+  // Whether a KV204 mouse takes these bytes: they carry its mark.
+  static bool kv204Accepts(std::span<const uint8_t> bytes);
 
   // Why the last FileProblem or DeviceFailed came about, for mousectl.
   std::string problem;
