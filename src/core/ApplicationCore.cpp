@@ -40,6 +40,7 @@ ApplicationCore::ApplicationCore(HidBackend& backend, Host& programHost, Setup s
       gestures(link, modeSwitch, editedProfile, options, comboKey8Enabled(languages.language())),
       restore(link),
       profileFiles(link),
+      updatePage(link),
       engineerDefaults(link),
       extendedData(link),
       mouseStore(SystemMouseStore::defaultPath(setup.environment)),

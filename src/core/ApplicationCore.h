@@ -48,6 +48,7 @@
 #include "settings/ReportRateControl.h"
 #include "settings/SystemMouseSettings.h"
 #include "settings/SystemMouseStore.h"
+#include "settings/UpdatePageState.h"
 
 namespace mousecfg {
 
@@ -122,6 +123,7 @@ class ApplicationCore : public LinkObserver {
   ModeSwitchGestures gestures;
   DefaultRestore restore;
   ProfileFiles profileFiles;
+  UpdatePageState updatePage;
   EngineerDefaults engineerDefaults;
   ExtendedData extendedData;
   ServiceAccess serviceAccess;

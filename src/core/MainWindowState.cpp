@@ -121,6 +121,7 @@ void MainWindowState::pageButtonClick(PageButton button) {
   resetPageButtonPictures();
   checkedRadio = static_cast<int>(button);
   if (isModeButton(button)) core_.editedProfile.selectMode(checkedRadio);
+  if (button == PageButton::Update) core_.updatePage.pageOpened();
   showPage(pageOf(button));
   pageButtonPictures[static_cast<size_t>(checkedRadio - 1)] = kPictureButtonSelected;
   setOverlays(false);

@@ -99,6 +99,15 @@ TransferResult ImageTransfer::MemoToDataBuf_OnClick() {
   return written;
 }
 
+TransferResult ImageTransfer::programPatchRecord() {
+  link_.monitorTimerEnabled_ = false;
+  link_.host.setOverlaysVisible(true);
+  link_.host.showProgress();
+  const TransferResult written = writePatchRecord();
+  link_.discovery.RestartAndReFind();
+  return written;
+}
+
 void ImageTransfer::InitNoDevice() {
   if (link_.connection.memoryTypeSupported()) {
     const auto batch = link_.holdBatch();

@@ -27,6 +27,9 @@ class ImageTransfer {
   void DataBufToUI();
   // Writes the whole image buffer to the mouse and restarts it; the write's result.
   TransferResult MemoToDataBuf_OnClick();
+  // The Update page's Program: the patch record copy in one block write, then the
+  // restart; the read after the re-find ends the progress and overlays.
+  TransferResult programPatchRecord();
   // Fills the image buffer from default store 1 and shows it.
   void InitNoDevice();
 
