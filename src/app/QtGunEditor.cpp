@@ -82,10 +82,6 @@ bool usesField(GunInsertAction action, GunInsertField field) {
   return false;
 }
 
-QColor buttonTextColour(bool dark) {
-  return dark ? QColor(230, 234, 239) : QColor(30, 34, 40);
-}
-
 }  // namespace
 
 QtGunEditor::QtGunEditor(QtMainWindow& window, ApplicationCore& core, QWidget* parent)
@@ -307,7 +303,7 @@ void QtGunEditor::renderSettings(const QFont& font, const PagePalette& palette, 
 
 void QtGunEditor::renderButtons(const QFont& font, int language) {
   using namespace langkey::caption;
-  const QColor text = buttonTextColour(isDarkSkin(language));
+  const QColor text = skinButtonTextColour(isDarkSkin(language));
   const bool recording = editor_.recording();
   // The caption of Record is the editor's own; Stop is the language's.
   renderSkinButton(*record_, recording ? window_.text(kStop) : qt(GunPresetEditor::kRecordCaption),
@@ -349,7 +345,7 @@ void QtGunEditor::renderInsert(const QFont& font, const PagePalette& palette, in
     const QString value = qt(insert.field(design.field));
     if (field->text() != value) field->setText(value);
   }
-  const QColor text = buttonTextColour(dark);
+  const QColor text = skinButtonTextColour(dark);
   renderSkinButton(*insert_, window_.text(kInsertEvent), font, text, language);
   insert_->setEnabled(!recording && !insert.active && editor_.selectedPreset().has_value());
   renderSkinButton(*ok_, qt(GunPresetEditor::kInsertOkCaption), font, text, language);

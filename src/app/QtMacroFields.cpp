@@ -83,6 +83,10 @@ void renderRadio(QtTickOption& option, const QString& caption, bool chosen, cons
   option.setCaptionStyle(font, colour);
 }
 
+QColor skinButtonTextColour(bool dark) {
+  return dark ? QColor(230, 234, 239) : QColor(30, 34, 40);
+}
+
 void renderSkinButton(QtPictureButton& button, const QString& caption, const QFont& font,
                       const QColor& colour, int language) {
   button.setPicture(QtSkin::picture("BtnS_01", language));

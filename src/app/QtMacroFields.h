@@ -32,6 +32,8 @@ void setSheet(QWidget& widget, const QString& sheet);
 void renderRadio(QtTickOption& option, const QString& caption, bool chosen, const QFont& font,
                  const QColor& colour, int language);
 
+// The caption colour of skin buttons on the light and the dark skin.
+QColor skinButtonTextColour(bool dark);
 // A skin button ("BtnS_01" .. "BtnS_03") with a centred caption.
 void renderSkinButton(QtPictureButton& button, const QString& caption, const QFont& font,
                       const QColor& colour, int language);

@@ -12,6 +12,7 @@
 #include "app/QtLightingPageView.h"
 #include "app/QtMacroPageView.h"
 #include "app/QtSkin.h"
+#include "app/QtUpdatePageView.h"
 
 namespace mousecfg {
 
@@ -41,6 +42,7 @@ QtShell::QtShell(HidBackend& backend, Clock& clock, bool lockMouse)
   window.addPageView(new QtMacroPageView(window, core, window.page(Page::Macro)));
   window.addPageView(new QtGunPageView(window, core, window.page(Page::Guns)));
   window.addPageView(new QtEngineerPageView(window, core, window.page(Page::Engineer)));
+  window.addPageView(new QtUpdatePageView(window, core, window.page(Page::Update)));
   connectProfileFileDialogs();
   state.FormCreate();
   window.render();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -124,6 +125,20 @@ bool gunEditorStop(QtShell& shell, const QDir& folder, int language) {
   return ok;
 }
 
+// The Update page with a firmware file chosen (the tour never presses Program).
+bool updatePageStop(QtShell& shell, const QDir& folder, int language) {
+  QTemporaryDir files;
+  const QString path = files.filePath(QStringLiteral("firmware-2.04.bin"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(2048, '\0')) != 2048) return false;
+  file.close();
+  const bool chosen = shell.core.updatePage.chooseFileAt(path.toStdString());
+  const bool ok =
+      chosen && save(shell.window, folder, QStringLiteral("L%1-5-update-chosen").arg(language));
+  shell.core.updatePage.pageOpened();
+  return ok;
+}
+
 // The gun page as the key page's "Fire Macro" opens it for key 4 in game mode.
 bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
   constexpr int kButton = 4;
@@ -178,7 +193,8 @@ bool languageStops(QtShell& shell, const QDir& folder, int language) {
     shell.state.pageButtonClick(stop.button);
     ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
     if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
-    if (stop.button == PageButton::Update) ok = gunPageStop(shell, folder, language) && ok;
+    if (stop.button == PageButton::Update)
+      ok = updatePageStop(shell, folder, language) && gunPageStop(shell, folder, language) && ok;
     if (stop.button == PageButton::Engineer)
       ok = engineerTabStops(shell, folder, QStringLiteral("L%1-7-engineer").arg(language)) && ok;
   }
