@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer save load restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer save load update restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -103,13 +103,13 @@ _mousectl() {
         *) options="--service-code --json --help --keep-left --start --count --colour" ;;
       esac
       ;;
-    save | load)
+    save | load | update)
       if [[ $cur != -* ]]; then
         _filedir
         return
       fi
       options="--help"
-      [[ ${words[1]} == load ]] && options="-y --yes -n --dry-run --help"
+      [[ ${words[1]} != save ]] && options="-y --yes -n --dry-run --help"
       ;;
     restore) options="1 2 3 -y --yes --help" ;;
   esac

@@ -22,6 +22,7 @@ _mousectl() {
     'engineer:the engineer page (needs a service code)'
     'save:save the whole configuration to a file'
     'load:write a saved configuration into the mouse'
+    'update:program the patch record of a firmware file'
     'restore:overwrite the mouse with a default configuration'
     'doctor:check whether you may use the mouse'
     'udev-rule:print the udev rule'
@@ -72,6 +73,8 @@ _mousectl() {
     save) _arguments '2:file:_files' ;;
     load) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really write and restart]' \
         '(-n --dry-run)'{-n,--dry-run}'[only show what would change]' ;;
+    update) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really program and restart]' \
+        '(-n --dry-run)'{-n,--dry-run}'[only show what would be programmed]' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }

@@ -42,6 +42,8 @@ constexpr CommandDefinition kCommands[] = {
      !kShows, defineSave},
     {"load", "write a saved configuration into the mouse and restart it, as Load Profile does",
      kTalks, !kShows, defineLoad},
+    {"update", "program a firmware file's patch record into the mouse, as the Update page does",
+     kTalks, !kShows, defineUpdate},
     {"restore", "overwrite the mouse with built-in default configuration 1, 2 or 3", kTalks,
      !kShows, defineRestore},
     {"doctor", "check whether the mouse is plugged in and you may use it, and say what to do",

@@ -40,6 +40,7 @@ CommandRun defineEngineer(CLI::App& command, const CommonOptions& common);
 CommandRun defineRestore(CLI::App& command, const CommonOptions& common);
 CommandRun defineSave(CLI::App& command, const CommonOptions& common);
 CommandRun defineLoad(CLI::App& command, const CommonOptions& common);
+CommandRun defineUpdate(CLI::App& command, const CommonOptions& common);
 // mousectl doctor: checks, in order, what stands between the user and the mouse.
 CommandRun defineDoctor(CLI::App& command, const CommonOptions& common);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.

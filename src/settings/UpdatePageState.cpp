@@ -50,9 +50,15 @@ bool UpdatePageState::chooseFileAt(const std::string& path) {
 }
 
 // A file shorter than the record replaces only as many bytes as it has.
+PatchRecord UpdatePageState::programmedRecord(const PatchRecord& current) const {
+  PatchRecord record = current;
+  if (chosen_) std::copy(chosen_->begin(), chosen_->end(), record.begin());
+  return record;
+}
+
 TransferResult UpdatePageState::Btn_ProgramClick() {
   if (!link_.channel.isOpen() || !chosen_) return TransferResult::notStarted();
-  std::copy(chosen_->begin(), chosen_->end(), link_.image.patchRecord.begin());
+  link_.image.patchRecord = programmedRecord(link_.image.patchRecord);
   return link_.transfer.programPatchRecord();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "device/ConfigImage.h"
 #include "device/TransferResult.h"
 
 namespace mousecfg {
@@ -33,6 +34,8 @@ class UpdatePageState {
   // The file at path, chosen by other means (mousectl); false when it cannot be read,
   // which the user is told.
   bool chooseFileAt(const std::string& path);
+  // The record Program would write over `current`: the chosen file's leading bytes.
+  PatchRecord programmedRecord(const PatchRecord& current) const;
   // Does nothing without a mouse or without a file chosen since the page opened.
   TransferResult Btn_ProgramClick();
 

@@ -110,5 +110,36 @@ TEST_F(ProfileFileCommandsTest, SaveThenLoadOfTheSameMouseSaysNothingDiffers) {
   EXPECT_TRUE(contains(result.out, "nothing in the file differs")) << result.out;
 }
 
+// --- update ---
+
+TEST_F(ProfileFileCommandsTest, UpdateShowsBothRecordsAndSendsNothingWithoutYes) {
+  const std::vector<uint8_t> firmware(4096, 0x3C);
+  writeFile("fw.bin", firmware);
+  const std::string before = simBlock();
+  const CommandRun result = run("update " + folder.file("fw.bin"));
+  EXPECT_EQ(result.status, 2) << result.out;
+  EXPECT_TRUE(contains(result.out, "patch record to program:   3C 3C")) << result.out;
+  EXPECT_EQ(simBlock(), before);
+}
+
+TEST_F(ProfileFileCommandsTest, UpdateWithYesProgramsOnlyTheFirst16Bytes) {
+  std::vector<uint8_t> firmware(2048, 0x3C);
+  firmware[16] = 0x99;
+  writeFile("fw.bin", firmware);
+  const CommandRun result = run("update " + folder.file("fw.bin") + " --yes");
+  EXPECT_EQ(result.status, 0) << result.out;
+  auto expected = builtInDefaultImage();
+  std::fill_n(expected.begin() + 1008, 16, uint8_t{0x3C});
+  EXPECT_EQ(simBlock(), hexBytes(expected)) << "nothing but bytes 1008..1023 changed";
+  EXPECT_GE(mousectl->clock.nowMs(), 17000) << "the restart was waited out";
+}
+
+TEST_F(ProfileFileCommandsTest, UpdateOfAMissingFileSaysSoAndSendsNothing) {
+  const CommandRun result = run("update " + folder.file("none.bin") + " --yes");
+  EXPECT_EQ(result.status, 5) << result.out;
+  EXPECT_TRUE(contains(result.out, "could not be read")) << result.out;
+  EXPECT_EQ(simBlock(), hexBytes(builtInDefaultImage()));
+}
+
 }  // namespace
 }  // namespace mousecfg::test
