@@ -217,6 +217,20 @@ void mousectlCheckSeeds() {
   writeSeed("mousectl_check", "cut-short", std::span(image).first(1000));
 }
 
+// Files "mousectl load" compares with the mouse: its own, one with a macro block and a
+// broken user section, a short one and a longer one.
+void profileFileSeeds() {
+  Bytes image = defaultImage();
+  writeSeed("profile_file", "default-image", image);
+  const MacroBlockBuffer macros = threeMacroBlock();
+  std::copy(macros.begin(), macros.end(), image.begin() + image::kMacroBlockOffset);
+  image[image::kUserOffset + 2] ^= 0x01;
+  writeSeed("profile_file", "macros-broken-user", image);
+  writeSeed("profile_file", "cut-short", std::span(image).first(1000));
+  image.resize(image::kImageLength + 100, 0xEE);
+  writeSeed("profile_file", "too-long", image);
+}
+
 // ---- Button entries ----
 
 // An entry named against the default fire keys, fire macro codes and device macros.
@@ -329,6 +343,7 @@ int main(int argc, char** argv) {
   reportDescriptorSeeds();
   configImageSeeds();
   mousectlCheckSeeds();
+  profileFileSeeds();
   entryNameSeeds();
   deviceInfoSeeds();
   systemMouseStoreSeeds();
