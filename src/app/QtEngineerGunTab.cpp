@@ -248,34 +248,8 @@ void QtEngineerGunTab::connectMenu() {
     handled([&] { menu.KeyByTagMouseLeave(panel, index); });
   };
   menu_->onClick = [this](MenuPanel panel, size_t index) {
-    handled([&] { menuItemClicked(panel, index); });
+    handled([&] { core_.assignment.menuItemClick(panel, index); });
   };
-}
-
-void QtEngineerGunTab::menuItemClicked(MenuPanel panel, size_t index) {
-  ButtonAssignment& assignment = core_.assignment;
-  const MenuPanelState& state = assignment.menu.panel(panel);
-  if (!state.visible || !state.reachable(index)) return;
-  const MenuItemState& item = state.items[index];
-  if (!item.entry) {
-    if (panel == MenuPanel::MacroList) assignment.LB_NameClick(index);
-    if (panel == MenuPanel::ScriptList) assignment.LB_ScriptClick(index);
-    return;
-  }
-  switch (item.entry->action) {
-    case MenuAction::Assign:
-      assignment.KeyStatusOnClick(item.entry->id);
-      break;
-    case MenuAction::OpenPanel:
-      assignment.menu.KeyByTagMouseEnter(panel, index);
-      break;
-    case MenuAction::UserDefined:
-      assignment.Key_AssemblyClick();
-      break;
-    case MenuAction::GunPage:
-      assignment.fireMacroItemClick();
-      break;
-  }
 }
 
 bool QtEngineerGunTab::menuShownHere() const {

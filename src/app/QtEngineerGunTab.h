@@ -44,7 +44,6 @@ class QtEngineerGunTab : public QWidget {
   QWidget* createComboEnableGroup();
   QWidget* createScriptGroup();
   void connectMenu();
-  void menuItemClicked(MenuPanel panel, size_t index);
   void keyButtonClicked(QPushButton* button);
   bool menuShownHere() const;
   void renderModeSwitch();

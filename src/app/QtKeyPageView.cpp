@@ -130,40 +130,16 @@ void QtKeyPageView::connectMenu() {
     menu.KeyByTagMouseLeave(panel, index);
     done();
   };
-  menu_->onClick = [this](MenuPanel panel, size_t index) { menuItemClicked(panel, index); };
+  menu_->onClick = [this](MenuPanel panel, size_t index) {
+    pages_.assignment.menuItemClick(panel, index);
+    done();
+  };
 }
 
 void QtKeyPageView::keyLabelClicked(int button) {
   const MainWindowState& state = window_.state();
   const Rect& label = state.layout().keys[static_cast<size_t>(button - 1)].picture;
   pages_.keyPage.ShowPnlMain_OnClick(button, label, state.windowSize);
-  done();
-}
-
-void QtKeyPageView::menuItemClicked(MenuPanel panel, size_t index) {
-  ButtonAssignment& assignment = pages_.assignment;
-  const MenuPanelState& state = assignment.menu.panel(panel);
-  if (!state.visible || !state.reachable(index)) return;
-  const MenuItemState& item = state.items[index];
-  if (!item.entry) {
-    if (panel == MenuPanel::MacroList) assignment.LB_NameClick(index);
-    if (panel == MenuPanel::ScriptList) assignment.LB_ScriptClick(index);
-    return done();
-  }
-  switch (item.entry->action) {
-    case MenuAction::Assign:
-      assignment.KeyStatusOnClick(item.entry->id);
-      break;
-    case MenuAction::OpenPanel:  // a click opens the sub-menu as pointing at it does
-      assignment.menu.KeyByTagMouseEnter(panel, index);
-      break;
-    case MenuAction::UserDefined:
-      assignment.Key_AssemblyClick();
-      break;
-    case MenuAction::GunPage:
-      assignment.fireMacroItemClick();
-      break;
-  }
   done();
 }
 

@@ -48,7 +48,6 @@ class QtKeyPageView : public QtPageView {
   void renderMenu();
   void renderBlockingPanel();
   void renderMarqueeTimer();
-  void menuItemClicked(MenuPanel panel, size_t index);
   void keyLabelClicked(int button);
   int keyLabelOf(const QObject* object) const;
   bool menuShownHere() const;

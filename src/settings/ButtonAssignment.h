@@ -93,6 +93,11 @@ class ButtonAssignment {
   AssignOutcome assemblyKeyConfirmed(const std::string& displayText, const std::string& code);
   void assemblyKeyClosed();
   void fireMacroItemClick();
+  // A click on item `index` of a menu panel, as both pages' menus take it: an item with
+  // an entry is assigned (or opens its sub-menu, the user-defined dialog or the gun
+  // page); a macro or fire macro list item is assigned by its position. Items that are
+  // hidden or lie outside the panel are ignored.
+  void menuItemClick(MenuPanel panel, size_t index);
 
   // A code string chosen by other means (mousectl) for the target: stored as a menu
   // item would be, the left-key rule included.

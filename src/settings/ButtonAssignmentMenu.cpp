@@ -121,6 +121,31 @@ AssignOutcome ButtonAssignment::assignToTarget(const std::string& caption,
   return AssignOutcome::Stored;
 }
 
+void ButtonAssignment::menuItemClick(MenuPanel panel, size_t index) {
+  const MenuPanelState& state = menu.panel(panel);
+  if (!state.visible || !state.reachable(index)) return;
+  const MenuItemState& item = state.items[index];
+  if (!item.entry) {
+    if (panel == MenuPanel::MacroList) LB_NameClick(index);
+    if (panel == MenuPanel::ScriptList) LB_ScriptClick(index);
+    return;
+  }
+  switch (item.entry->action) {
+    case MenuAction::Assign:
+      KeyStatusOnClick(item.entry->id);
+      break;
+    case MenuAction::OpenPanel:  // a click opens the sub-menu as pointing at it does
+      menu.KeyByTagMouseEnter(panel, index);
+      break;
+    case MenuAction::UserDefined:
+      Key_AssemblyClick();
+      break;
+    case MenuAction::GunPage:
+      fireMacroItemClick();
+      break;
+  }
+}
+
 AssignOutcome ButtonAssignment::KeyStatusOnClick(int id) {
   HideAllMenu();
   if (!menuEntryOfId(id) || target.kind == MenuTargetKind::None) return AssignOutcome::Ignored;
