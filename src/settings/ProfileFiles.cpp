@@ -63,8 +63,8 @@ ProfileFiles::Outcome ProfileFiles::Btn_Load_0Click() {
   return load(*chosen);
 }
 
+// Without a mouse no file is touched; loadBytes holds the batch for the write.
 ProfileFiles::Outcome ProfileFiles::loadFrom(const std::string& path) {
-  const auto batch = link_.holdBatch();
   if (!deviceOpen()) return Outcome::NoDevice;
   return load(path);
 }
