@@ -106,13 +106,12 @@ void QtMainWindow::createButtons() {
   }
   for (const char* name : {"Btn_Confirm1", "Btn_Confirm2", "Btn_Confirm3"})
     addButton(name, nullptr);
-  ProfileFiles& files = state_.core().profileFiles;
-  connect(addButton("Btn_Save", nullptr), &QtPictureButton::clicked, this, [this, &files] {
-    (void)files.Btn_Save_0Click();
+  connect(addButton("Btn_Save", nullptr), &QtPictureButton::clicked, this, [this] {
+    (void)state_.Btn_Save_0Click();
     render();
   });
-  connect(addButton("Btn_Load", nullptr), &QtPictureButton::clicked, this, [this, &files] {
-    (void)files.Btn_Load_0Click();
+  connect(addButton("Btn_Load", nullptr), &QtPictureButton::clicked, this, [this] {
+    (void)state_.Btn_Load_0Click();
     render();
   });
   connect(addButton("Btn_Exit", nullptr), &QtPictureButton::clicked, this, &QWidget::close);
@@ -214,6 +213,8 @@ void QtMainWindow::renderButtons() {
     buttons_.value(QStringLiteral("Btn_Lang%1").arg(n))
         ->setPicture(
             QtSkin::picture(state_.languageButtonPictures[static_cast<size_t>(n - 1)], language));
+  buttons_.value("Btn_Save")->setPicture(QtSkin::picture(state_.saveButtonPicture, language));
+  buttons_.value("Btn_Load")->setPicture(QtSkin::picture(state_.loadButtonPicture, language));
   const bool engineer = state_.visiblePage == Page::Engineer;
   for (const PictureButtonSpec& spec : kWindowButtons) {
     QtPictureButton* button = buttons_.value(qt(spec.name));

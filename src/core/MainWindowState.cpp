@@ -43,6 +43,8 @@ MainWindowState::MainWindowState(ApplicationCore& core, PictureSizes pictureSize
       pictureSizes_(std::move(pictureSizes)) {
   resetPageButtonPictures();
   languageButtonPictures.fill(std::string(kPictureButtonNormal));
+  saveButtonPicture = kPictureButtonNormal;
+  loadButtonPicture = kPictureButtonNormal;
 }
 
 void MainWindowState::FormCreate() {
@@ -152,6 +154,27 @@ std::string MainWindowState::webAddress(const std::string& installedDocumentatio
       std::filesystem::is_regular_file(installedDocumentation, error))
     return "file://" + std::filesystem::absolute(installedDocumentation, error).string();
   return options_.web;
+}
+
+// The window is drawn before the action so the selected picture is on screen while a
+// modal dialog waits.
+template <typename Action>
+ProfileFiles::Outcome MainWindowState::whilePictureSelected(std::string& picture, Action action) {
+  picture = kPictureButtonSelected;
+  link_.host.refreshWindow();
+  const ProfileFiles::Outcome outcome = action();
+  picture = kPictureButtonNormal;
+  return outcome;
+}
+
+ProfileFiles::Outcome MainWindowState::Btn_Save_0Click() {
+  return whilePictureSelected(saveButtonPicture,
+                              [this] { return core_.profileFiles.Btn_Save_0Click(); });
+}
+
+ProfileFiles::Outcome MainWindowState::Btn_Load_0Click() {
+  return whilePictureSelected(loadButtonPicture,
+                              [this] { return core_.profileFiles.Btn_Load_0Click(); });
 }
 
 void MainWindowState::FormCloseQuery() {

@@ -8,6 +8,7 @@
 #include "base/ProgramOptions.h"
 #include "base/WindowLayout.h"
 #include "device/DeviceLink.h"
+#include "settings/ProfileFiles.h"
 
 namespace mousecfg {
 
@@ -61,6 +62,10 @@ class MainWindowState {
   // built-in placeholder, the installed documentation (a file path) when it exists.
   std::string webAddress(const std::string& installedDocumentation) const;
   void FormCloseQuery();
+  // "Save Profile" and "Load Profile". Their pictures show "SetS_03" while the action and
+  // its dialog run and "SetS_01" again once it ends, however it ends: neither is a toggle.
+  ProfileFiles::Outcome Btn_Save_0Click();
+  ProfileFiles::Outcome Btn_Load_0Click();
   void closeMenus() { menusOpen = false; }
 
   // The key page's "Fire Macro" shows the gun page; its Confirm and Cancel go back to
@@ -93,6 +98,9 @@ class MainWindowState {
   std::array<std::string, 8> pageButtonPictures;
   // Language buttons 1..3: "SetS_03" on the language in use.
   std::array<std::string, 3> languageButtonPictures;
+  // The five copies of the save button (Img_Save_1..5) and of the load button.
+  std::string saveButtonPicture;
+  std::string loadButtonPicture;
   // The caption of key label index (0..11) of the key page.
   const std::string& keyCaption(size_t index) const;
 
@@ -108,6 +116,8 @@ class MainWindowState {
   void showPage(Page page);
   void resetPageButtonPictures();
   void setOverlays(bool visible);
+  template <typename Action>
+  ProfileFiles::Outcome whilePictureSelected(std::string& picture, Action action);
 
   ApplicationCore& core_;
   DeviceLink& link_;

@@ -44,5 +44,23 @@ TEST_F(QtProfileFilesTest, LoadingASavedFilePutsTheMouseBackAsItWas) {
   EXPECT_FALSE(shell.link.batchFlag());
 }
 
+// The button's picture on screen: selected while its dialog is open, normal again after.
+TEST_F(QtProfileFilesTest, SaveAndLoadLookSelectedOnlyWhileTheirDialogIsOpen) {
+  for (const char* name : {"Btn_Save", "Btn_Load"}) {
+    QtPictureButton* button = shell.window.button(name);
+    const QImage before = button->grab().toImage();
+    QImage whileOpen;
+    const auto dialog = [&]() -> std::optional<std::string> {
+      whileOpen = button->grab().toImage();
+      return std::nullopt;
+    };
+    shell.core.profileFiles.chooseSaveFile = dialog;
+    shell.core.profileFiles.chooseLoadFile = dialog;
+    click(button);
+    EXPECT_NE(whileOpen, before) << name;
+    EXPECT_EQ(button->grab().toImage(), before) << name;
+  }
+}
+
 }  // namespace
 }  // namespace mousecfg::test
