@@ -2,11 +2,13 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
 
 #include "app/QtMacroFields.h"
 #include "app/QtMainWindow.h"
 #include "app/QtPageLayout.h"
 #include "app/QtPictureButton.h"
+#include "app/QtSkin.h"
 #include "app/QtText.h"
 #include "base/LanguageKeys.h"
 #include "core/ApplicationCore.h"
@@ -15,12 +17,15 @@ namespace mousecfg {
 
 namespace {
 
-// Within the page's panel (window coordinates).
-constexpr QRect kHeading{215, 100, 640, 28};
-constexpr QRect kPathCaption{215, 160, 100, 30};
-constexpr QRect kPath{320, 160, 530, 30};
-constexpr QRect kLoad{320, 210, 130, 32};
-constexpr QRect kProgramButton{462, 210, 130, 32};
+// The page's design in window pixels over "LN_Back5" (content panel at 184,70): the
+// heading in the header band of the firmware file's frame, the path in the frame's well
+// beside its caption, and the two buttons below the divider.
+constexpr std::string_view kPanelPicture = "Back5";
+constexpr QRect kHeading{222, 86, 600, 28};
+constexpr QRect kPathCaption{216, 132, 100, 30};
+constexpr QRect kPath{320, 132, 532, 30};
+constexpr QRect kLoad{320, 186, 130, 32};
+constexpr QRect kProgramButton{462, 186, 130, 32};
 constexpr int kHeadingSize = 12;
 constexpr int kTextSize = 10;
 
@@ -91,14 +96,22 @@ void QtUpdatePageView::render() {
   path_->setFont(font);
   path_->setText(path_->fontMetrics().elidedText(path, Qt::ElideLeft, kPath.width() - 16));
   path_->setToolTip(path);
-  setSheet(*path_,
-           QString("color: %1; background: %2; border: 1px solid %3; border-radius: 4px;"
-                   " padding-left: 6px;")
-               .arg(palette.text.name(), dark ? "#1b1e25" : "#ffffff", palette.swatchFrame.name()));
+  setSheet(
+      *path_,
+      QString("color: %1; background: transparent; padding-left: 6px;").arg(palette.text.name()));
   const QColor buttonText = skinButtonTextColour(dark);
   renderSkinButton(*load_, window_.text(kLoadBin), font, buttonText, language);
   renderSkinButton(*program_, window_.text(kProgram), font, buttonText, language);
   program_->setEnabled(core_.updatePage.fileLoaded() && core_.link.channel.isOpen());
+  update();
+}
+
+// The panel of the language's skin set, under the page's controls.
+void QtUpdatePageView::paintEvent(QPaintEvent*) {
+  const MainWindowState& state = window_.state();
+  const Rect& at = state.layout().pagePictures[static_cast<size_t>(Page::Update) - 1];
+  QPainter(this).drawPixmap(at.x, at.y,
+                            QtSkin::picture(skinPictureName(state.language(), kPanelPicture)));
 }
 
 }  // namespace mousecfg

@@ -10,8 +10,8 @@ class ApplicationCore;
 class QtMainWindow;
 class QtPictureButton;
 
-// The Update page: the firmware file's path, "Load BIN" to choose it and "Program" to
-// write its patch record into the mouse.
+// The Update page over its panel picture "LN_Back5": the firmware file's path, "Load BIN"
+// to choose it and "Program" to write its patch record into the mouse.
 class QtUpdatePageView : public QtPageView {
   Q_OBJECT
 
@@ -20,6 +20,9 @@ class QtUpdatePageView : public QtPageView {
   ~QtUpdatePageView() override;
 
   void render() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QLabel* addLabel(const char* name, const QRect& place);

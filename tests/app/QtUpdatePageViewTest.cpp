@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/QtSettingsPageFixture.h"
+#include "app/QtSkin.h"
 #include "base/WholeFile.h"
 #include "support/FileFixtures.h"
 #include "support/HexBytes.h"
@@ -36,6 +37,22 @@ TEST_F(QtUpdatePageViewTest, LoadBinShowsThePathAndProgramWritesTheRecord) {
   click(program);
   EXPECT_EQ(hexRange(mouse.storedBlock(), 1008, 16), hexBytes(std::vector<uint8_t>(16, 0x5C)));
   EXPECT_EQ(mouse.restartCount(), 1);
+}
+
+// The chip in the middle of the panel's lower half, in window pixels and in the picture.
+constexpr QPoint kChipInWindow{534, 372};
+constexpr QPoint kChipInPanel{350, 302};
+
+TEST_F(QtUpdatePageViewTest, ThePageIsDrawnOnThePanelPictureOfItsLanguage) {
+  for (int language : {1, 2}) {
+    shell.state.languageButtonClick(language);
+    shell.window.render();
+    const QImage panel = QtSkin::picture("L" + std::to_string(language) + "_Back5").toImage();
+    ASSERT_FALSE(panel.isNull()) << language;
+    EXPECT_EQ(shell.window.grab().toImage().pixelColor(kChipInWindow),
+              panel.pixelColor(kChipInPanel))
+        << "language " << language;
+  }
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ std::vector<std::pair<QString, Painter>> setPictures() {
       {"Back2", paintAdvancedPage},
       {"Back3", paintLightingPage},
       {"Back4", paintMacroPage},
+      {"Back5", paintUpdatePage},
       {"Back6", paintGunPage},
       {"SetS_01", captionButton(kPageButtonSize, ButtonState::Normal, kPageButtonRadius)},
       {"SetS_03", captionButton(kPageButtonSize, ButtonState::Selected, kPageButtonRadius)},
