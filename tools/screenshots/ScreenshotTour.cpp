@@ -1,5 +1,6 @@
 // Walks the window through its pages in languages 1 and 2 on the simulated mouse and
-// saves a picture of each, then the engineer page again with Chinese captions:
+// saves a picture of each, with a profile saved and loaded again, then the engineer
+// page again with Chinese captions:
 // mousecfg_screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/QtEngineerPageView.h"
 #include "app/QtMacroInputDialog.h"
@@ -139,6 +144,40 @@ bool updatePageStop(QtShell& shell, const QDir& folder, int language) {
   return ok;
 }
 
+// "Save Profile" and "Load Profile" from the Advanced page: each button while its dialog
+// is open; page 1, which the read before writing the file shows; after a DPI change, page
+// 1 again, which the restarted mouse is read into; then the Advanced page with the saved
+// level back.
+bool profileFileStops(QtShell& shell, const QDir& folder, int language) {
+  const auto name = [language](const char* stop) {
+    return QStringLiteral("L%1-8-profile-%2").arg(language).arg(stop);
+  };
+  QTemporaryDir files;
+  const std::string chosen = files.filePath(QStringLiteral("my-settings")).toStdString();
+  ProfileFiles& profileFiles = shell.core.profileFiles;
+  const auto dialogs = std::pair(profileFiles.chooseSaveFile, profileFiles.chooseLoadFile);
+  bool ok = true;
+  const auto dialog = [&](const char* stop, const std::string& path) {
+    return [&ok, &shell, &folder, name, stop, path] {
+      ok = save(shell.window, folder, name(stop)) && ok;
+      return std::optional<std::string>(path);
+    };
+  };
+  profileFiles.chooseSaveFile = dialog("save-choosing", chosen);
+  profileFiles.chooseLoadFile = dialog("load-choosing", ProfileFiles::savedFileName(chosen));
+  shell.state.pageButtonClick(PageButton::Advanced);
+  ok = shell.state.Btn_Save_0Click() == ProfileFiles::Outcome::Done && ok;
+  ok = save(shell.window, folder, name("saved")) && ok;
+  shell.state.pageButtonClick(PageButton::Advanced);
+  shell.core.dpi.chooseLevelStep(3, 10);
+  ok = shell.state.Btn_Load_0Click() == ProfileFiles::Outcome::Done && ok;
+  ok = save(shell.window, folder, name("loaded")) && ok;
+  shell.state.pageButtonClick(PageButton::Advanced);
+  ok = save(shell.window, folder, name("loaded-advanced")) && ok;
+  std::tie(profileFiles.chooseSaveFile, profileFiles.chooseLoadFile) = dialogs;
+  return ok;
+}
+
 // The gun page as the key page's "Fire Macro" opens it for key 4 in game mode.
 bool gunPageStop(QtShell& shell, const QDir& folder, int language) {
   constexpr int kButton = 4;
@@ -194,7 +233,8 @@ bool languageStops(QtShell& shell, const QDir& folder, int language) {
     ok = save(shell.window, folder, QStringLiteral("L%1-%2").arg(language).arg(stop.name)) && ok;
     if (stop.button == PageButton::Macro) ok = macroPageStops(shell, folder, language) && ok;
     if (stop.button == PageButton::Update)
-      ok = updatePageStop(shell, folder, language) && gunPageStop(shell, folder, language) && ok;
+      ok = updatePageStop(shell, folder, language) && gunPageStop(shell, folder, language) &&
+           profileFileStops(shell, folder, language) && ok;
     if (stop.button == PageButton::Engineer)
       ok = engineerTabStops(shell, folder, QStringLiteral("L%1-7-engineer").arg(language)) && ok;
   }
