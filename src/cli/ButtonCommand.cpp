@@ -8,6 +8,7 @@
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "cli/ArgumentValues.h"
+#include "cli/ButtonFunctions.h"
 #include "cli/ButtonRows.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
@@ -46,13 +47,6 @@ struct ButtonWords {
   std::string function;
   std::string keepLeft;
   bool keepLeftGiven = false;
-};
-
-struct ButtonRequest {
-  int button = 0;
-  int profile = 1;
-  std::string function;
-  std::optional<bool> keepLeft;
 };
 
 // A number as the user wrote it, within [low, high].
@@ -109,40 +103,6 @@ int checkGunWords(const ButtonRequest& request, bool gun, const ApplicationCore&
   return kExitOk;
 }
 
-// Gun k's entry as the gun page's Confirm builds it, with the keep-left option.
-FunctionChoice gunChoice(const ApplicationCore& state, int gun, const ButtonRequest& request) {
-  const ButtonEntry entry = state.gunPage.entryForGun(gun, request.keepLeft.value_or(false));
-  return {FunctionChoice::Kind::Code, 0, codeOfEntry(entry), 0};
-}
-
-// The choice, made through the same menu path as the window's key page.
-AssignOutcome assign(ApplicationCore& state, const ButtonRequest& request,
-                     const FunctionChoice& choice) {
-  ButtonAssignment& assignment = state.assignment;
-  assignment.setEditedProfile(request.profile);
-  // The menu path refuses with a message; the list paths of the window refuse silently.
-  const bool listChoice = choice.kind == FunctionChoice::Kind::DeviceMacro ||
-                          choice.kind == FunctionChoice::Kind::FireMacro;
-  const bool onlyLeftKey = request.profile == 1 && assignment.leftKeyLabelCount() == 1 &&
-                           assignment.keyCaptions[static_cast<size_t>(request.button - 1)] ==
-                               state.languages.text(langkey::menu::kLeftKey);
-  if (listChoice && onlyLeftKey) return AssignOutcome::LeftKeyKept;
-  if (choice.kind == FunctionChoice::Kind::FireMacro) {
-    const int number = 100 * request.profile + request.button;
-    assignment.openForEngineerButton(number, {}, {});
-    return assignment.LB_ScriptClick(choice.position);
-  }
-  assignment.openForKeyLabel(request.button, {}, {});
-  switch (choice.kind) {
-    case FunctionChoice::Kind::MenuItem:
-      return assignment.KeyStatusOnClick(choice.id);
-    case FunctionChoice::Kind::DeviceMacro:
-      return assignment.LB_NameClick(choice.position);
-    default:
-      return assignment.assignCode(choice.code);
-  }
-}
-
 // The key tables as the mouse now stores them must equal the program's copies.
 bool tablesReadBack(DeviceLink& link) {
   std::array<uint8_t, image::kKeyTablesLength> stored{};
@@ -186,26 +146,6 @@ int reportOutcome(ApplicationCore& state, const ButtonRequest& request, AssignOu
   return kExitOk;
 }
 
-// "macro:NAME" names a macro stored in the mouse and nothing else.
-constexpr std::string_view kMacroPrefix = "macro:";
-
-FunctionLookup lookUpDeviceMacro(const std::string& function,
-                                 const std::vector<std::string>& macroNames) {
-  FunctionLookup lookup;
-  const std::string name = function.substr(kMacroPrefix.size());
-  const auto found = std::ranges::find(macroNames, name);
-  if (found != macroNames.end()) {
-    lookup.matches.push_back({FunctionChoice::Kind::DeviceMacro,
-                              0,
-                              {},
-                              static_cast<size_t>(found - macroNames.begin())});
-    return lookup;
-  }
-  lookup.problem = "the mouse holds no macro \"" + name + "\" (\"mousectl macros\" lists them)";
-  lookup.suggestions = closeNames(name, macroNames);
-  return lookup;
-}
-
 void explainLookup(FunctionLookup lookup, const std::string& function,
                    const LanguageTables& languages, std::ostream& err) {
   for (const std::string& name : closeNames(function, gunNames(languages)))
@@ -229,21 +169,13 @@ int setButton(const ButtonWords& words, bool json, const CliContext& context) {
   if (const int status = checkGunWords(*request, gun.has_value(), state, context.err))
     return status;
   if (const int status = connectForButtons(session); status != kExitOk) return status;
-  if (gun)
-    return reportOutcome(state, *request, assign(state, *request, gunChoice(state, *gun, *request)),
-                         json, context);
-  DeviceLink& link = state.link;
-  const std::vector<std::string> macroNames =
-      link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
-  const FunctionLookup lookup = request->function.starts_with(kMacroPrefix)
-                                    ? lookUpDeviceMacro(request->function, macroNames)
-                                    : lookUpFunction(request->function, state.languages, macroNames,
-                                                     state.assignment.fireMacros.listNames());
+  const FunctionLookup lookup = lookUpButtonFunction(state, *request);
   if (lookup.matches.size() != 1) {
     explainLookup(lookup, request->function, state.languages, context.err);
     return kExitUsage;
   }
-  return reportOutcome(state, *request, assign(state, *request, lookup.matches[0]), json, context);
+  return reportOutcome(state, *request, assignButtonFunction(state, *request, lookup.matches[0]),
+                       json, context);
 }
 
 }  // namespace

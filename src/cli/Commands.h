@@ -41,6 +41,11 @@ CommandRun defineRestore(CLI::App& command, const CommonOptions& common);
 CommandRun defineSave(CLI::App& command, const CommonOptions& common);
 CommandRun defineLoad(CLI::App& command, const CommonOptions& common);
 CommandRun defineUpdate(CLI::App& command, const CommonOptions& common);
+// mousectl export FILE: the configuration as commented TOML.
+CommandRun defineExport(CLI::App& command, const CommonOptions& common);
+// mousectl import FILE [--yes]: the differences a configuration text makes, applied
+// through the pages' handlers.
+CommandRun defineImport(CLI::App& command, const CommonOptions& common);
 // mousectl doctor: checks, in order, what stands between the user and the mouse.
 CommandRun defineDoctor(CLI::App& command, const CommonOptions& common);
 // mousectl udev-rule: prints the udev rule that gives the user access to the mouse.

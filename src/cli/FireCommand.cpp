@@ -1,5 +1,4 @@
 #include <CLI/CLI.hpp>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -68,15 +67,6 @@ std::string parseFireWords(const FireWords& words, const CLI::App& command, Fire
   return {};
 }
 
-int fieldNumber(const std::string& text) {
-  return parseNumberArgument(text, 0, std::numeric_limits<int>::max()).value_or(0);
-}
-
-FireKeySetting currentSetting(const FireKeyState& keys, int key) {
-  const FireKeyFields& shown = keys.fields[static_cast<size_t>(key - 1)];
-  return {fieldNumber(shown.repeatText), fieldNumber(shown.intervalText), shown.continuous};
-}
-
 struct ButtonPlace {
   int profile;
   int button;
@@ -95,7 +85,7 @@ std::vector<ButtonPlace> buttonsOf(const ApplicationCore& core, int key) {
 }
 
 void showKey(const ApplicationCore& core, int key, std::ostream& out) {
-  const FireKeySetting setting = currentSetting(core.fireKeys, key);
+  const FireKeySetting setting = core.fireKeys.shownSetting(key);
   out << "fire key " << key << " (" << core.fireKeys.keyName(key) << "): " << setting.count
       << " shots, " << setting.intervalMs << " ms apart, continuous "
       << (setting.continuous ? "on" : "off") << "\n  used by: ";
@@ -108,7 +98,7 @@ void showKey(const ApplicationCore& core, int key, std::ostream& out) {
 }
 
 Json keyJson(const ApplicationCore& core, int key) {
-  const FireKeySetting setting = currentSetting(core.fireKeys, key);
+  const FireKeySetting setting = core.fireKeys.shownSetting(key);
   Json buttons = Json::array();
   for (const ButtonPlace& place : buttonsOf(core, key))
     buttons.push_back({{"profile", place.profile}, {"button", place.button}});
@@ -141,7 +131,7 @@ int applyFireChange(CliSession& session, const FireChange& change, std::ostream&
         << "\") does not store fire keys; nothing was changed\n";
     return kExitNotApplied;
   }
-  const FireKeySetting current = currentSetting(core.fireKeys, change.key);
+  const FireKeySetting current = core.fireKeys.shownSetting(change.key);
   core.fireKeys.setFireKey(change.key, {change.shots.value_or(current.count),
                                         change.intervalMs.value_or(current.intervalMs),
                                         change.continuous.value_or(current.continuous)});

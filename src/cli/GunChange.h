@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -54,5 +55,12 @@ const char* gunFieldOption(GunField which);
 // after telling the user what is wrong.
 int parseGunWords(const GunWords& words, const CLI::App& command, const LanguageTables& languages,
                   const CliContext& context, GunChange& change);
+
+class CliSession;
+
+// Puts the change through the gun page as "mousectl gun" does: the page opened for the
+// gun (and the button), the fields edited, Confirm; then checks that the mouse stored
+// the gun table. An exit status, after telling the user what went wrong.
+int applyGunChange(CliSession& session, const GunChange& change, std::ostream& err);
 
 }  // namespace mousecfg

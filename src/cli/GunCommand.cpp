@@ -129,23 +129,6 @@ int checkStored(CliSession& session, std::ostream& err) {
   return kExitOk;
 }
 
-int applyGunChange(CliSession& session, const GunChange& change, std::ostream& err) {
-  ApplicationCore& core = session.core();
-  if (!core.link.connection.supportsStoredWrites()) {
-    err << "mousectl gun: this mouse (interface type \"" << core.link.connection.interfaceType
-        << "\") does not store gun presets; nothing was changed\n";
-    return kExitNotApplied;
-  }
-  openPage(core, change);
-  if (const std::string why = refusal(core.gunPage, change); !why.empty()) {
-    err << "mousectl gun: " << why << "; nothing was changed\n";
-    return kExitNotApplied;
-  }
-  editFields(core.gunPage, change);
-  core.gunPage.Btn_ConfirmClick();
-  return checkStored(session, err);
-}
-
 // Gun k's button in profile 2, as the button commands show it.
 Json buttonJson(const ApplicationCore& core, int button) {
   const DeviceLink& link = core.link;
@@ -197,6 +180,23 @@ int runGun(const GunWords& words, const CLI::App& command, bool json, const CliC
 }
 
 }  // namespace
+
+int applyGunChange(CliSession& session, const GunChange& change, std::ostream& err) {
+  ApplicationCore& core = session.core();
+  if (!core.link.connection.supportsStoredWrites()) {
+    err << "mousectl gun: this mouse (interface type \"" << core.link.connection.interfaceType
+        << "\") does not store gun presets; nothing was changed\n";
+    return kExitNotApplied;
+  }
+  openPage(core, change);
+  if (const std::string why = refusal(core.gunPage, change); !why.empty()) {
+    err << "mousectl gun: " << why << "; nothing was changed\n";
+    return kExitNotApplied;
+  }
+  editFields(core.gunPage, change);
+  core.gunPage.Btn_ConfirmClick();
+  return checkStored(session, err);
+}
 
 CommandRun defineGun(CLI::App& command, const CommonOptions& common) {
   auto words = std::make_shared<GunWords>();

@@ -1,14 +1,12 @@
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cctype>
 #include <ostream>
 
-#include "base/CloseNames.h"
 #include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "cli/LedEffectNames.h"
 #include "cli/OrderedOptions.h"
 #include "settings/FlowingLedBlock.h"
 
@@ -38,40 +36,14 @@ bool knownLedType(const std::string& type) {
          type == ledtype::kSpitLed;
 }
 
-std::string effectName(const ApplicationCore& pages, int effect) {
-  return pages.text(langkey::keyAfter(langkey::caption::kMcuLedEffect1, effect - 1));
-}
-
-// "Flow Light", "flow-light" and "FLOWLIGHT" are one name.
-std::string comparable(std::string_view name) {
-  std::string folded;
-  for (char c : name)
-    if (c != ' ' && c != '-' && c != '_')
-      folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return folded;
-}
-
 std::string parseEffect(const std::string& text, const ApplicationCore& pages, int& effect) {
-  if (const auto number = parseNumberArgument(text, 1, LightingPageState::kEffects)) {
-    effect = *number;
+  std::string closest;
+  if (const std::optional<int> found = effectOfName(text, pages, closest)) {
+    effect = *found;
     return {};
   }
-  std::vector<std::string> names;
-  std::vector<std::string> comparableNames;
-  for (int k = 1; k <= LightingPageState::kEffects; ++k) {
-    names.push_back(effectName(pages, k));
-    comparableNames.push_back(comparable(names.back()));
-    if (comparableNames.back() == comparable(text)) {
-      effect = k;
-      return {};
-    }
-  }
   std::string error = "--effect takes 1..7 or an effect's name, not \"" + text + '"';
-  const std::vector<std::string> close = closeNames(comparable(text), comparableNames, 1);
-  if (!close.empty()) {
-    const auto at = std::ranges::find(comparableNames, close.front()) - comparableNames.begin();
-    error += "; did you mean \"" + names[static_cast<size_t>(at)] + "\"?";
-  }
+  if (!closest.empty()) error += "; did you mean \"" + closest + "\"?";
   return error;
 }
 

@@ -1,6 +1,7 @@
 #include "fire/FireKeyState.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
@@ -115,6 +116,15 @@ void FireKeyState::TLFireContinueClick(int key) {
   if (!isKey(key) || handlersBlocked()) return;
   engineer[at(key)].continuous = !engineer[at(key)].continuous;
   TLSettingFireKey();
+}
+
+FireKeySetting FireKeyState::shownSetting(int key) const {
+  const FireKeyFields& shown = fields[static_cast<size_t>(key - 1)];
+  const auto number = [](const std::string& text) {
+    const int64_t value = readDecimalField(text).value_or(0);
+    return static_cast<int>(std::min<int64_t>(value, std::numeric_limits<int>::max()));
+  };
+  return {number(shown.repeatText), number(shown.intervalText), shown.continuous};
 }
 
 void FireKeyState::setFireKey(int key, const FireKeySetting& setting) {

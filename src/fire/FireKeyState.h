@@ -72,6 +72,9 @@ class FireKeyState {
 
   // Fire key j as both pages would set it (mousectl): count 1..15, interval 1..4094.
   void setFireKey(int key, const FireKeySetting& setting);
+  // Fire key j as the Advanced page's fields show it; a field that holds no number
+  // counts as 0.
+  FireKeySetting shownSetting(int key) const;
 
   // The controls of each page into the block, the entries and the mouse.
   void SettingFireKey();

@@ -1,0 +1,145 @@
+#include <algorithm>
+#include <ostream>
+
+#include "base/CloseNames.h"
+#include "base/LanguageKeys.h"
+#include "cli/ButtonFunctions.h"
+#include "cli/CliSession.h"
+#include "cli/ConfigPlan.h"
+#include "cli/GunNames.h"
+#include "settings/KeyTables.h"
+
+namespace mousecfg {
+
+namespace {
+
+bool sameText(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+std::string buttonPlace(int profile, int button) {
+  return "profile " + std::to_string(profile) + " button " + std::to_string(button);
+}
+
+// A button's function as the text names it: its menu text, its entry, or "macro:NAME".
+bool namesCurrentFunction(const ApplicationCore& core, int profile, int button,
+                          const std::string& text) {
+  const std::string& code = profileCode(core.link.codes, profile, button);
+  const std::string name = core.assignment.nameOfCode(code);
+  constexpr std::string_view kMacroPrefix = "macro:";
+  return sameText(text, name) || sameText(text, code) ||
+         (text.starts_with(kMacroPrefix) && text.substr(kMacroPrefix.size()) == name);
+}
+
+std::string lookupProblem(const FunctionLookup& lookup, const std::string& function,
+                          const ApplicationCore& core) {
+  std::string problem = lookup.problem;
+  std::vector<std::string> suggestions = lookup.suggestions;
+  for (const std::string& name : closeNames(function, gunNames(core.languages)))
+    suggestions.push_back(name);
+  if (!suggestions.empty()) {
+    problem += "; did you mean";
+    for (size_t i = 0; i < suggestions.size(); ++i)
+      problem += (i == 0                        ? " \""
+                  : i + 1 == suggestions.size() ? " or \""
+                                                : ", \"") +
+                 suggestions[i] + '"';
+    problem += '?';
+  }
+  return problem;
+}
+
+int applyButton(CliSession& session, const ButtonRequest& request, const FunctionChoice& choice,
+                std::ostream& err) {
+  ApplicationCore& core = session.core();
+  const AssignOutcome outcome = assignButtonFunction(core, request, choice);
+  const std::string place = buttonPlace(request.profile, request.button);
+  if (outcome == AssignOutcome::LeftKeyKept) {
+    err << "mousectl import: " << place << " is profile 1's only Left Key, and profile 1 must "
+        << "keep one\n";
+    return kExitNotApplied;
+  }
+  if (outcome == AssignOutcome::Ignored) {
+    err << "mousectl import: " << place << " cannot take \"" << request.function
+        << "\" on this mouse\n";
+    return kExitNotApplied;
+  }
+  if (!core.assignment.lastWrite) {
+    err << "mousectl import: the mouse did not store the new key tables\n";
+    return kExitNoDevice;
+  }
+  return kExitOk;
+}
+
+struct PlannedButton {
+  ButtonRequest request;
+  FunctionChoice choice;
+  int line = 0;
+  std::string from;
+};
+
+// Profile 1 must keep a Left Key, at the end and after every single change: changes
+// that give a Left Key go first, and the plan is refused when none would be left.
+std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
+                         std::vector<PlannedButton>& planned) {
+  const std::string leftKey = core.text(langkey::menu::kLeftKey);
+  int leftKeys = 0;
+  int lastLeftKeyLine = 0;
+  for (int button = 1; button <= ConfigText::kButtons; ++button) {
+    const auto& text = wanted.buttons[0][static_cast<size_t>(button - 1)];
+    const std::string& code = profileCode(core.link.codes, 1, button);
+    const bool wasLeftKey = core.assignment.nameOfCode(code) == leftKey;
+    const bool changed = text && !namesCurrentFunction(core, 1, button, text->value);
+    if (changed ? sameText(text->value, leftKey) : wasLeftKey) ++leftKeys;
+    if (wasLeftKey && changed) lastLeftKeyLine = text->line;
+  }
+  if (leftKeys == 0)
+    return "line " + std::to_string(lastLeftKeyLine) + ": profile 1 would be left without a \"" +
+           leftKey + "\"; it must keep one";
+  std::ranges::stable_partition(planned, [&](const PlannedButton& button) {
+    return button.request.profile == 1 && sameText(button.request.function, leftKey);
+  });
+  return {};
+}
+
+}  // namespace
+
+void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted, ConfigPlan& plan) {
+  std::vector<PlannedButton> planned;
+  for (int profile = 1; profile <= ConfigText::kProfiles; ++profile)
+    for (int button = 1; button <= ConfigText::kButtons; ++button) {
+      const auto& text =
+          wanted.buttons[static_cast<size_t>(profile - 1)][static_cast<size_t>(button - 1)];
+      if (!text || namesCurrentFunction(core, profile, button, text->value)) continue;
+      const std::string where =
+          "line " + std::to_string(text->line) + ": " + buttonPlace(profile, button) + ": ";
+      const ButtonRequest request{button, profile, text->value, std::nullopt};
+      if (gunOfName(text->value, core.languages) && profile != key_tables::kLastProfile) {
+        plan.error = where + '"' + text->value + "\" is a gun preset, for profile 2 only";
+        return;
+      }
+      const FunctionLookup lookup = lookUpButtonFunction(core, request);
+      if (lookup.matches.size() != 1) {
+        plan.error = where + lookupProblem(lookup, text->value, core);
+        return;
+      }
+      const std::string& code = profileCode(core.link.codes, profile, button);
+      planned.push_back({request, lookup.matches[0], text->line, core.assignment.nameOfCode(code)});
+    }
+  if (planned.empty()) return;
+  if (std::string problem = checkLeftKey(core, wanted, planned); !problem.empty()) {
+    plan.error = std::move(problem);
+    return;
+  }
+  for (const PlannedButton& button : planned)
+    plan.changes.push_back({buttonPlace(button.request.profile, button.request.button) + ": \"" +
+                                button.from + "\" -> \"" + button.request.function + '"',
+                            button.line, [button](CliSession& session, std::ostream& err) {
+                              return applyButton(session, button.request, button.choice, err);
+                            }});
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,417 @@
+#include "cli/ConfigPlan.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "base/CloseNames.h"
+#include "cli/ArgumentValues.h"
+#include "cli/CliSession.h"
+#include "cli/ConfigOfMouse.h"
+#include "cli/EngineerVendor.h"
+#include "cli/GunChange.h"
+#include "cli/GunNames.h"
+#include "cli/LedEffectNames.h"
+#include "macros/MacroText.h"
+#include "settings/DpiSlider.h"
+
+namespace mousecfg {
+
+namespace {
+
+std::string atLine(int line) {
+  return "line " + std::to_string(line) + ": ";
+}
+
+// Builds the plan section by section, stopping at the first mistake.
+class Planner {
+ public:
+  Planner(const ApplicationCore& core, const ConfigText& wanted, ServiceLevel level)
+      : core_(core), wanted_(wanted), level_(level) {}
+
+  ConfigPlan plan() {
+    planButtonChanges(core_, wanted_, plan_);
+    for (auto section : {&Planner::planFireKeys, &Planner::planDpi, &Planner::planLighting,
+                         &Planner::planGuns, &Planner::checkMacros, &Planner::planSystem,
+                         &Planner::planVendor, &Planner::planReportRate}) {
+      if (!plan_.ok()) break;
+      (this->*section)();
+    }
+    if (!plan_.ok()) plan_.changes.clear();
+    return std::move(plan_);
+  }
+
+ private:
+  using Apply = std::function<int(CliSession&, std::ostream&)>;
+
+  void change(std::string what, int line, Apply apply) {
+    plan_.changes.push_back({std::move(what), line, std::move(apply)});
+  }
+  void fail(int line, const std::string& message) {
+    if (plan_.ok()) plan_.error = atLine(line) + message;
+  }
+
+  // A change made by a page handler that reports nothing back.
+  template <class Handler>
+  static Apply handled(Handler handler) {
+    return [handler](CliSession& session, std::ostream&) {
+      handler(session.core());
+      return kExitOk;
+    };
+  }
+
+  void planFireKeys() {
+    for (int key = 1; key <= ConfigText::kFireKeys; ++key) {
+      const ConfigText::FireKey& wanted = wanted_.fireKeys[static_cast<size_t>(key - 1)];
+      const FireKeySetting shown = core_.fireKeys.shownSetting(key);
+      const FireKeySetting setting{wanted.shots ? wanted.shots->value : shown.count,
+                                   wanted.intervalMs ? wanted.intervalMs->value : shown.intervalMs,
+                                   wanted.continuous ? wanted.continuous->value : shown.continuous};
+      if (setting.count == shown.count && setting.intervalMs == shown.intervalMs &&
+          setting.continuous == shown.continuous)
+        continue;
+      const int line = wanted.shots        ? wanted.shots->line
+                       : wanted.intervalMs ? wanted.intervalMs->line
+                                           : wanted.continuous->line;
+      change("fire key " + std::to_string(key) + ": " + std::to_string(setting.count) + " shots, " +
+                 std::to_string(setting.intervalMs) + " ms, continuous " +
+                 (setting.continuous ? "on" : "off"),
+             line, [key, setting](CliSession& session, std::ostream& err) {
+               ApplicationCore& core = session.core();
+               if (!core.link.connection.supportsStoredWrites()) {
+                 err << "mousectl import: this mouse does not store fire keys\n";
+                 return static_cast<int>(kExitNotApplied);
+               }
+               core.fireKeys.setFireKey(key, setting);
+               if (core.fireKeys.lastWrite) return static_cast<int>(kExitOk);
+               err << "mousectl import: the mouse did not take the new fire keys\n";
+               return static_cast<int>(kExitNoDevice);
+             });
+    }
+  }
+
+  std::string stepValues(int count) const {
+    std::string values;
+    for (int step = 0; step < count; ++step)
+      values += (step == 0 ? "" : ", ") + stepText(step, core_.languages);
+    return values;
+  }
+
+  // The first step showing the DPI value, or nullopt after the mistake.
+  std::optional<int> stepOf(const ConfigValue<int>& dpi, int count, const std::string& what) {
+    for (int step = 0; step < count; ++step)
+      if (dpiOfStep(step, core_.languages) == dpi.value) return step;
+    fail(dpi.line, what + ' ' + std::to_string(dpi.value) + " is none of this mouse's steps (" +
+                       stepValues(count) + ')');
+    return std::nullopt;
+  }
+
+  void planLevelsOn(int levelsOn) {
+    if (levelsOn == core_.dpi.enabledLevels) return;
+    change("DPI levels on: " + std::to_string(core_.dpi.enabledLevels) + " -> " +
+               std::to_string(levelsOn),
+           wanted_.dpi.levelsOn->line, handled([levelsOn](ApplicationCore& core) {
+             DpiPageState& page = core.dpi;
+             while (page.enabledLevels < levelsOn) page.DPILevel_OnClick(page.enabledLevels + 1);
+             while (page.enabledLevels > levelsOn) page.DPILevel_OnClick(page.enabledLevels);
+           }));
+  }
+
+  bool levelUsable(int level, int levelsOn, int line) {
+    if (level <= levelsOn) return true;
+    fail(line, "DPI level " + std::to_string(level) + " is switched off (levels 1.." +
+                   std::to_string(levelsOn) + " are on); raise levels_on to change it");
+    return false;
+  }
+
+  void planLevel(int level, int levelsOn) {
+    const ConfigText::DpiLevel& wanted = wanted_.dpi.levels[static_cast<size_t>(level - 1)];
+    const DpiPageState& page = core_.dpi;
+    const std::string name = "DPI level " + std::to_string(level);
+    if (wanted.dpi) {
+      const std::optional<int> step = stepOf(*wanted.dpi, core_.options.dpiCount, name + "'s dpi");
+      if (!step) return;
+      const int shown = page.levelStep(level);
+      if (*step != shown && levelUsable(level, levelsOn, wanted.dpi->line))
+        change(name + ": " + (shown == image::kDpiNoStep ? "-" : stepText(shown, core_.languages)) +
+                   " -> " + stepText(*step, core_.languages) + " DPI",
+               wanted.dpi->line, handled([level, step = *step](ApplicationCore& core) {
+                 core.dpi.chooseLevelStep(level, step);
+               }));
+    }
+    if (wanted.colour && wanted.colour->value != page.levelColour(level) &&
+        levelUsable(level, levelsOn, wanted.colour->line))
+      change(name + " colour: " + colourText(page.levelColour(level)) + " -> " +
+                 colourText(wanted.colour->value),
+             wanted.colour->line,
+             handled([level, rgb = wanted.colour->value](ApplicationCore& core) {
+               core.dpi.pickColour = [rgb](uint32_t) { return std::optional<uint32_t>(rgb); };
+               core.dpi.lbl_DPIColClick(level);
+               core.dpi.pickColour = nullptr;
+             }));
+  }
+
+  void planAim() {
+    const std::optional<int> step = stepOf(*wanted_.dpi.aimDpi, kAimPositions, "aim_dpi");
+    if (!step || *step == core_.dpi.aimStepNumber - 1) return;
+    change("AIM DPI: " + core_.dpi.aimValueText + " -> " + stepText(*step, core_.languages),
+           wanted_.dpi.aimDpi->line, [step = *step](CliSession& session, std::ostream& err) {
+             if (session.core().dpi.chooseAimStep(step)) return static_cast<int>(kExitOk);
+             err << "mousectl import: no button of either profile is an AIM key, so the AIM "
+                    "DPI cannot change\n";
+             return static_cast<int>(kExitNotApplied);
+           });
+  }
+
+  void planDpi() {
+    const ConfigText::Dpi& dpi = wanted_.dpi;
+    const int levelsOn = dpi.levelsOn ? dpi.levelsOn->value : core_.dpi.enabledLevels;
+    if (dpi.levelsOn) planLevelsOn(levelsOn);
+    for (int level = 1; level <= ConfigText::kDpiLevels && plan_.ok(); ++level)
+      planLevel(level, levelsOn);
+    if (dpi.active && dpi.active->value != core_.dpi.activeLevel &&
+        levelUsable(dpi.active->value, levelsOn, dpi.active->line))
+      change("active DPI level: " + std::to_string(core_.dpi.activeLevel) + " -> " +
+                 std::to_string(dpi.active->value),
+             dpi.active->line, handled([level = dpi.active->value](ApplicationCore& core) {
+               core.dpi.CurrentDPI_OnClick(level);
+             }));
+    if (dpi.aimDpi && plan_.ok()) planAim();
+  }
+
+  void planEffect(const ConfigValue<std::string>& wanted) {
+    std::string closest;
+    const std::optional<int> effect = effectOfName(wanted.value, core_, closest);
+    if (!effect) {
+      fail(wanted.line, "no lighting effect \"" + wanted.value + '"' +
+                            (closest.empty() ? "" : "; did you mean \"" + closest + "\"?"));
+      return;
+    }
+    const int shown = core_.lighting.effectChoice;
+    if (*effect == shown) return;
+    change("lighting effect: \"" + (shown == 0 ? std::string("-") : effectName(core_, shown)) +
+               "\" -> \"" + effectName(core_, *effect) + '"',
+           wanted.line, handled([effect = *effect](ApplicationCore& core) {
+             core.lighting.RGBMode_OnClick(effect);
+           }));
+  }
+
+  void planLighting() {
+    const ConfigText::Lighting& wanted = wanted_.lighting;
+    const LightingPageState& page = core_.lighting;
+    if (wanted.effect) planEffect(*wanted.effect);
+    if (wanted.speed && wanted.speed->value != page.breathingSpeed)
+      change("breathing speed: " + std::to_string(page.breathingSpeed) + " -> " +
+                 std::to_string(wanted.speed->value),
+             wanted.speed->line,
+             [speed = wanted.speed->value](CliSession& session, std::ostream& err) {
+               LightingPageState& lighting = session.core().lighting;
+               if (!lighting.speedPicturesEnabled) {
+                 err << "mousectl import: effects 6 and 7 have no breathing speed\n";
+                 return static_cast<int>(kExitNotApplied);
+               }
+               lighting.FallTime_OnClick(speed);
+               return static_cast<int>(kExitOk);
+             });
+    if (wanted.flowSpeed && wanted.flowSpeed->value != page.flowSpeed)
+      change("flow speed: " + std::to_string(page.flowSpeed) + " -> " +
+                 std::to_string(wanted.flowSpeed->value),
+             wanted.flowSpeed->line,
+             handled([step = wanted.flowSpeed->value](ApplicationCore& core) {
+               core.lighting.chooseFlowSpeed(step);
+             }));
+    if (wanted.fullBrightness && wanted.fullBrightness->value != page.fullBrightness)
+      change(std::string("brightness: ") + (wanted.fullBrightness->value ? "full" : "half"),
+             wanted.fullBrightness->line,
+             handled([full = wanted.fullBrightness->value](ApplicationCore& core) {
+               core.lighting.chooseBrightness(full);
+             }));
+    for (int slot = 1; slot <= ConfigText::kLightingSlots; ++slot) {
+      const auto& colour = wanted.colours[static_cast<size_t>(slot - 1)];
+      if (!colour || colour->value == page.slotColour(slot)) continue;
+      change("colour " + std::to_string(slot) + ": " + colourText(page.slotColour(slot)) + " -> " +
+                 colourText(colour->value),
+             colour->line, handled([slot, rgb = colour->value](ApplicationCore& core) {
+               core.lighting.pickColour = [rgb](uint32_t) { return std::optional<uint32_t>(rgb); };
+               core.lighting.lbl_ColClick(slot);
+               core.lighting.pickColour = nullptr;
+             }));
+    }
+  }
+
+  // A mistake in an embedded text, at its line in the file.
+  void failInText(const NamedText& named, const std::string& error) {
+    int inner = 1;
+    std::string rest = error;
+    if (error.starts_with("line ")) {
+      inner = std::max(1, std::atoi(error.c_str() + 5));
+      rest = error.substr(error.find(':') + 1);
+      if (rest.starts_with(' ')) rest.erase(0, 1);
+    }
+    fail(named.text.line + inner - 1, '"' + named.name.value + "\": " + rest);
+  }
+
+  void planGuns() {
+    for (const NamedText& named : wanted_.guns) {
+      const std::optional<int> gun = gunOfName(named.name.value, core_.languages);
+      if (!gun) {
+        std::string message = "no gun preset \"" + named.name.value + '"';
+        const auto close = closeNames(named.name.value, gunNames(core_.languages), 1);
+        if (!close.empty()) message += "; did you mean \"" + close.front() + "\"?";
+        fail(named.name.line, message);
+        return;
+      }
+      const MacroTextParse parsed = parseGunPresetText(named.text.value);
+      if (!parsed.ok) {
+        failInText(named, parsed.error);
+        return;
+      }
+      const auto stored = gunRecord(core_.link.image.committedGunTable, *gun);
+      if (parsed.bytes.size() != stored.size()) {
+        fail(named.text.line, '"' + named.name.value + "\" is not a whole gun preset");
+        return;
+      }
+      if (std::ranges::equal(parsed.bytes, stored)) continue;
+      GunChange gunChange;
+      gunChange.gun = *gun;
+      gunChange.record.emplace();
+      std::ranges::copy(parsed.bytes, gunChange.record->begin());
+      change("gun preset \"" + named.name.value + "\": new text", named.text.line,
+             [gunChange](CliSession& session, std::ostream& err) {
+               return applyGunChange(session, gunChange, err);
+             });
+    }
+  }
+
+  // The device macros are shown for reading and diffing; they are changed with the
+  // macro commands, which keep the buttons that play them.
+  void checkMacros() {
+    const std::vector<std::string> names = core_.link.macros.names();
+    for (const NamedText& named : wanted_.macros) {
+      const MacroTextParse parsed = parseMacroText(named.text.value);
+      if (!parsed.ok) {
+        failInText(named, parsed.error);
+        return;
+      }
+      const auto found = std::ranges::find(names, named.name.value);
+      const bool same =
+          found != names.end() &&
+          parsed.bytes == deviceMacroEvents(core_, static_cast<size_t>(found - names.begin()));
+      if (!same) {
+        fail(named.name.line, "macro \"" + named.name.value +
+                                  "\" differs from the mouse's; macros are changed with "
+                                  "\"mousectl macro add\" and \"mousectl macro delete\"");
+        return;
+      }
+    }
+  }
+
+  void planSystem() {
+    const ConfigText::System& wanted = wanted_.system;
+    const SystemMouseSettings& shown = core_.systemMouse;
+    const auto level = [this](const OptionalValue<int>& value, int current, const char* name,
+                              void (SystemMouseSettings::*handler)(int)) {
+      if (!value || value->value == current) return;
+      change(std::string(name) + ": " + std::to_string(current) + " -> " +
+                 std::to_string(value->value),
+             value->line, handled([handler, to = value->value](ApplicationCore& core) {
+               (core.systemMouse.*handler)(to);
+             }));
+    };
+    const auto toggle = [this](const OptionalValue<bool>& value, bool current, const char* name,
+                               void (SystemMouseSettings::*handler)()) {
+      if (!value || value->value == current) return;
+      change(std::string(name) + ": " + (value->value ? "on" : "off"), value->line,
+             handled([handler](ApplicationCore& core) { (core.systemMouse.*handler)(); }));
+    };
+    level(wanted.pointerSpeed, shown.speedLevel, "pointer speed",
+          &SystemMouseSettings::slider_spdMouseUp);
+    toggle(wanted.enhancePrecision, shown.enhancePrecision, "enhance pointer precision",
+           &SystemMouseSettings::lbl_IsControlClick);
+    level(wanted.doubleClickSpeed, shown.doubleClickLevel, "double-click speed",
+          &SystemMouseSettings::slider_DbSpdMouseUp);
+    // Wheel lines are ignored while one screen at a time is ticked.
+    const bool screenOff = wanted.oneScreenAtATime && !wanted.oneScreenAtATime->value;
+    if (screenOff)
+      toggle(wanted.oneScreenAtATime, shown.oneScreenAtATime, "one screen at a time",
+             &SystemMouseSettings::lbl_IsScreenClick);
+    level(wanted.wheelLines, shown.scrollLevel, "wheel lines",
+          &SystemMouseSettings::slider_ScrSpdMouseUp);
+    if (!screenOff)
+      toggle(wanted.oneScreenAtATime, shown.oneScreenAtATime, "one screen at a time",
+             &SystemMouseSettings::lbl_IsScreenClick);
+  }
+
+  void planVendorField(const NamedText& named, const std::vector<VendorRow>& rows) {
+    const auto row = std::ranges::find(rows, named.name.value, &VendorRow::control);
+    if (row == rows.end()) {
+      std::vector<std::string> controls;
+      for (const VendorRow& each : rows) controls.push_back(each.control);
+      const auto close = closeNames(named.name.value, controls, 1);
+      fail(named.name.line, "no vendor field \"" + named.name.value + '"' +
+                                (close.empty() ? "" : "; did you mean \"" + close.front() + "\"?"));
+      return;
+    }
+    if (row->value == named.text.value) return;
+    std::string error;
+    const std::optional<VendorSetting> setting =
+        parseVendorSetting(named.name.value, named.text.value, error);
+    if (!setting) {
+      fail(named.text.line, error);
+      return;
+    }
+    if (setting->advanced() && level_ != ServiceLevel::Second) {
+      fail(named.text.line, '"' + named.name.value + "\" needs the second-level service code");
+      return;
+    }
+    change("vendor " + named.name.value + ": \"" + row->value + "\" -> \"" + named.text.value + '"',
+           named.text.line, handled([setting = *setting](ApplicationCore& core) {
+             applyVendorSetting(core, setting);
+           }));
+  }
+
+  void planVendor() {
+    if (wanted_.vendor.empty()) return;
+    if (level_ == ServiceLevel::Off) {
+      fail(wanted_.vendor.front().name.line,
+           "the [vendor] table needs the service code (--service-code or "
+           "MOUSECFG_SERVICE_CODE)");
+      return;
+    }
+    const std::vector<VendorRow> rows = vendorRows(core_);
+    for (const NamedText& named : wanted_.vendor) {
+      if (!plan_.ok()) return;
+      planVendorField(named, rows);
+    }
+  }
+
+  // Last, because a new rate restarts the mouse.
+  void planReportRate() {
+    if (!wanted_.reportRateHz) return;
+    const auto& hertz = ReportRateControl::kRateHertz;
+    const int choice =
+        static_cast<int>(std::ranges::find(hertz, wanted_.reportRateHz->value) - hertz.begin()) + 1;
+    if (choice == core_.dpi.reportRateChoice()) return;
+    change("report rate: -> " + std::to_string(wanted_.reportRateHz->value) +
+               " Hz (the mouse restarts)",
+           wanted_.reportRateHz->line, [choice](CliSession& session, std::ostream& err) {
+             session.core().dpi.ReportRate_OnClick(choice);
+             if (session.link().channel.isOpen()) return static_cast<int>(kExitOk);
+             err << "mousectl import: the mouse did not come back after its restart\n";
+             return static_cast<int>(kExitNoDevice);
+           });
+  }
+
+  const ApplicationCore& core_;
+  const ConfigText& wanted_;
+  ServiceLevel level_;
+  ConfigPlan plan_;
+};
+
+}  // namespace
+
+ConfigPlan planConfigChanges(const ApplicationCore& core, const ConfigText& wanted,
+                             ServiceLevel level) {
+  return Planner(core, wanted, level).plan();
+}
+
+}  // namespace mousecfg
