@@ -1,5 +1,7 @@
 #include "cli/ConfigOfMouse.h"
 
+#include <algorithm>
+
 #include "base/LanguageKeys.h"
 #include "cli/ArgumentValues.h"
 #include "cli/ButtonFunctions.h"
@@ -115,9 +117,17 @@ void addSystem(const ApplicationCore& core, ConfigText& config) {
   system.oneScreenAtATime = noted(settings.oneScreenAtATime);
 }
 
+// The fields "engineer vendor set" takes, each once, with the value it would take back;
+// the rows shown only for reading stay out.
 void addVendor(const ApplicationCore& core, ConfigText& config) {
-  for (const VendorRow& row : vendorRows(core))
-    config.vendor.push_back({noted(row.control, row.caption), noted(row.value)});
+  for (const VendorRow& row : vendorRows(core)) {
+    std::string error;
+    const bool settable = parseVendorSetting(row.control, row.value, error).has_value();
+    const bool listed = std::ranges::any_of(
+        config.vendor, [&row](const NamedText& named) { return named.name.value == row.control; });
+    if (settable && !listed)
+      config.vendor.push_back({noted(row.control, row.caption), noted(row.value)});
+  }
 }
 
 }  // namespace
