@@ -3,7 +3,7 @@ _mousectl() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer save load update restore doctor udev-rule help"
+  local commands="list info read check buttons button functions macros macro library dpi rate led fire gun engineer save load update export import restore doctor udev-rule help"
   if ((cword == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return
@@ -110,6 +110,16 @@ _mousectl() {
       fi
       options="--help"
       [[ ${words[1]} != save ]] && options="-y --yes -n --dry-run --help"
+      ;;
+    export | import)
+      if [[ $prev == --service-code ]]; then
+        return
+      elif [[ $cur != -* ]]; then
+        _filedir
+        return
+      fi
+      options="--service-code --help"
+      [[ ${words[1]} == import ]] && options="-y --yes -n --dry-run $options"
       ;;
     restore) options="1 2 3 -y --yes --help" ;;
   esac

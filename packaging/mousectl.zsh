@@ -23,6 +23,8 @@ _mousectl() {
     'save:save the whole configuration to a file'
     'load:write a saved configuration into the mouse'
     'update:program the patch record of a firmware file'
+    'export:write the configuration as a readable, commented TOML text'
+    'import:show what a configuration text changes, and apply it with --yes'
     'restore:overwrite the mouse with a default configuration'
     'doctor:check whether you may use the mouse'
     'udev-rule:print the udev rule'
@@ -75,6 +77,10 @@ _mousectl() {
         '(-n --dry-run)'{-n,--dry-run}'[only show what would change]' ;;
     update) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really program and restart]' \
         '(-n --dry-run)'{-n,--dry-run}'[only show what would be programmed]' ;;
+    export) _arguments '2:file:_files' '--service-code[the service code, for the vendor table]:code' ;;
+    import) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really make the changes]' \
+        '(-n --dry-run)'{-n,--dry-run}'[only show what would change]' \
+        '--service-code[the service code, for the vendor table]:code' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }
