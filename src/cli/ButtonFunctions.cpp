@@ -39,18 +39,20 @@ FunctionLookup lookUpDeviceMacro(const std::string& function,
 
 }  // namespace
 
-FunctionLookup lookUpButtonFunction(const ApplicationCore& state, const ButtonRequest& request) {
+FunctionLookup lookUpButtonFunction(const ApplicationCore& state, const ButtonRequest& request,
+                                    const std::vector<std::string>* macroNames) {
   if (const std::optional<int> gun = gunOfName(request.function, state.languages)) {
     FunctionLookup lookup;
     lookup.matches.push_back(gunChoice(state, *gun, request));
     return lookup;
   }
   const DeviceLink& link = state.link;
-  const std::vector<std::string> macroNames =
+  const std::vector<std::string> stored =
       link.connection.supportsStoredWrites() ? link.macros.names() : std::vector<std::string>{};
+  const std::vector<std::string>& macros = macroNames ? *macroNames : stored;
   return request.function.starts_with(kMacroPrefix)
-             ? lookUpDeviceMacro(request.function, macroNames)
-             : lookUpFunction(request.function, state.languages, macroNames,
+             ? lookUpDeviceMacro(request.function, macros)
+             : lookUpFunction(request.function, state.languages, macros,
                               state.assignment.fireMacros.listNames());
 }
 

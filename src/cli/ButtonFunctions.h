@@ -21,8 +21,10 @@ struct ButtonRequest {
 
 // What the request's function names on the connected mouse: a gun preset (as the gun
 // page's Confirm builds it), "macro:NAME" for a macro stored in the mouse, or whatever
-// the function lookup finds.
-FunctionLookup lookUpButtonFunction(const ApplicationCore& state, const ButtonRequest& request);
+// the function lookup finds. `macroNames` stands for the mouse's macros when given (the
+// names a planned change will leave).
+FunctionLookup lookUpButtonFunction(const ApplicationCore& state, const ButtonRequest& request,
+                                    const std::vector<std::string>* macroNames = nullptr);
 
 // The choice, made through the same menu path as the window's key page.
 AssignOutcome assignButtonFunction(ApplicationCore& state, const ButtonRequest& request,

@@ -52,11 +52,17 @@ std::string lookupProblem(const FunctionLookup& lookup, const std::string& funct
   return problem;
 }
 
-int applyButton(CliSession& session, const ButtonRequest& request, const FunctionChoice& choice,
-                std::ostream& err) {
+// The function is looked up when the change is made, after the macro changes before
+// it have moved or added the macros it may name.
+int applyButton(CliSession& session, const ButtonRequest& request, std::ostream& err) {
   ApplicationCore& core = session.core();
-  const AssignOutcome outcome = assignButtonFunction(core, request, choice);
   const std::string place = buttonPlace(request.profile, request.button);
+  const FunctionLookup lookup = lookUpButtonFunction(core, request);
+  if (lookup.matches.size() != 1) {
+    err << "mousectl import: " << place << ": " << lookup.problem << '\n';
+    return kExitNotApplied;
+  }
+  const AssignOutcome outcome = assignButtonFunction(core, request, lookup.matches[0]);
   if (outcome == AssignOutcome::LeftKeyKept) {
     err << "mousectl import: " << place << " is profile 1's only Left Key, and profile 1 must "
         << "keep one\n";
@@ -76,9 +82,9 @@ int applyButton(CliSession& session, const ButtonRequest& request, const Functio
 
 struct PlannedButton {
   ButtonRequest request;
-  FunctionChoice choice;
   int line = 0;
-  std::string from;
+  std::string what;
+  bool byMacroChange = false;  // made by deleting the button's macro: nothing to send
 };
 
 // Profile 1 must keep a Left Key, at the end and after every single change: changes
@@ -105,29 +111,73 @@ std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
   return {};
 }
 
+// What a button of the file, or a button whose macro the file renews, changes to; the
+// button is left out when nothing changes. A mistake goes into `error`.
+std::optional<PlannedButton> planButton(const ApplicationCore& core, int profile, int button,
+                                        const OptionalValue<std::string>& text,
+                                        const MacroRenewal& macros,
+                                        const std::vector<std::string>& macroNames,
+                                        std::string& error) {
+  const std::string& code = profileCode(core.link.codes, profile, button);
+  const std::string current = core.assignment.nameOfCode(code);
+  const bool macroButton =
+      profileEntry(core.link.image, profile, button)[0] == entry::kCategoryMacro;
+  const bool macroGoes = macroButton && macros.goesAway(current);
+  const bool replaced =
+      macroGoes && std::ranges::find(macros.replaced, current) != macros.replaced.end();
+  const std::string place = buttonPlace(profile, button);
+  if (!text || namesCurrentFunction(core, profile, button, text->value)) {
+    if (!macroGoes) return std::nullopt;
+    const int line = text ? text->line : macros.tableLine;
+    if (replaced)
+      return PlannedButton{{button, profile, "macro:" + current, std::nullopt},
+                           line,
+                           place + ": plays the new \"" + current + '"',
+                           false};
+    if (text) {
+      error = "line " + std::to_string(line) + ": " + place + " plays macro \"" + current +
+              "\", which the [macros] table does not hold";
+      return std::nullopt;
+    }
+    return PlannedButton{{button, profile, current, std::nullopt},
+                         line,
+                         place + ": \"" + current + "\" -> \"" + core.text(langkey::menu::kKeyOff) +
+                             "\" (its macro is removed)",
+                         true};
+  }
+  const std::string where = "line " + std::to_string(text->line) + ": " + place + ": ";
+  const ButtonRequest request{button, profile, text->value, std::nullopt};
+  if (gunOfName(text->value, core.languages) && profile != key_tables::kLastProfile) {
+    error = where + '"' + text->value + "\" is a gun preset, for profile 2 only";
+    return std::nullopt;
+  }
+  const FunctionLookup lookup = lookUpButtonFunction(core, request, &macroNames);
+  if (lookup.matches.size() != 1) {
+    error = where + lookupProblem(lookup, text->value, core);
+    return std::nullopt;
+  }
+  return PlannedButton{request, text->line,
+                       place + ": \"" + current + "\" -> \"" + text->value + '"', false};
+}
+
 }  // namespace
 
-void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted, ConfigPlan& plan) {
+void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted,
+                       const MacroRenewal& macros, ConfigPlan& plan) {
+  const std::vector<std::string> macroNames = macros.namesAfter(core.link.macros.names());
   std::vector<PlannedButton> planned;
   for (int profile = 1; profile <= ConfigText::kProfiles; ++profile)
     for (int button = 1; button <= ConfigText::kButtons; ++button) {
       const auto& text =
           wanted.buttons[static_cast<size_t>(profile - 1)][static_cast<size_t>(button - 1)];
-      if (!text || namesCurrentFunction(core, profile, button, text->value)) continue;
-      const std::string where =
-          "line " + std::to_string(text->line) + ": " + buttonPlace(profile, button) + ": ";
-      const ButtonRequest request{button, profile, text->value, std::nullopt};
-      if (gunOfName(text->value, core.languages) && profile != key_tables::kLastProfile) {
-        plan.error = where + '"' + text->value + "\" is a gun preset, for profile 2 only";
+      std::string error;
+      std::optional<PlannedButton> change =
+          planButton(core, profile, button, text, macros, macroNames, error);
+      if (!error.empty()) {
+        plan.error = std::move(error);
         return;
       }
-      const FunctionLookup lookup = lookUpButtonFunction(core, request);
-      if (lookup.matches.size() != 1) {
-        plan.error = where + lookupProblem(lookup, text->value, core);
-        return;
-      }
-      const std::string& code = profileCode(core.link.codes, profile, button);
-      planned.push_back({request, lookup.matches[0], text->line, core.assignment.nameOfCode(code)});
+      if (change) planned.push_back(std::move(*change));
     }
   if (planned.empty()) return;
   if (std::string problem = checkLeftKey(core, wanted, planned); !problem.empty()) {
@@ -135,11 +185,11 @@ void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted, Co
     return;
   }
   for (const PlannedButton& button : planned)
-    plan.changes.push_back({buttonPlace(button.request.profile, button.request.button) + ": \"" +
-                                button.from + "\" -> \"" + button.request.function + '"',
-                            button.line, [button](CliSession& session, std::ostream& err) {
-                              return applyButton(session, button.request, button.choice, err);
-                            }});
+    plan.changes.push_back(
+        {button.what, button.line, [button](CliSession& session, std::ostream& err) {
+           return button.byMacroChange ? static_cast<int>(kExitOk)
+                                       : applyButton(session, button.request, err);
+         }});
 }
 
 }  // namespace mousecfg

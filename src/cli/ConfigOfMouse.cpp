@@ -101,6 +101,7 @@ void addTexts(const ApplicationCore& core, ConfigText& config) {
     if (text.ok) config.guns.push_back({noted(name), noted(text.text)});
   }
   const std::vector<std::string> names = core.link.macros.names();
+  config.macrosGiven = core.link.connection.supportsStoredWrites();
   for (size_t k = 0; k < names.size(); ++k) {
     const MacroTextWrite text = writeMacroText(deviceMacroEvents(core, k), names[k]);
     if (text.ok) config.macros.push_back({noted(names[k]), noted(text.text)});

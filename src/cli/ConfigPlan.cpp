@@ -29,10 +29,11 @@ class Planner {
       : core_(core), wanted_(wanted), level_(level) {}
 
   ConfigPlan plan() {
-    planButtonChanges(core_, wanted_, plan_);
-    for (auto section : {&Planner::planFireKeys, &Planner::planDpi, &Planner::planLighting,
-                         &Planner::planGuns, &Planner::checkMacros, &Planner::planSystem,
-                         &Planner::planVendor, &Planner::planReportRate}) {
+    const MacroRenewal macros = planMacroChanges(core_, wanted_, plan_);
+    if (plan_.ok()) planButtonChanges(core_, wanted_, macros, plan_);
+    for (auto section :
+         {&Planner::planFireKeys, &Planner::planDpi, &Planner::planLighting, &Planner::planGuns,
+          &Planner::planSystem, &Planner::planVendor, &Planner::planReportRate}) {
       if (!plan_.ok()) break;
       (this->*section)();
     }
@@ -238,18 +239,6 @@ class Planner {
     }
   }
 
-  // A mistake in an embedded text, at its line in the file.
-  void failInText(const NamedText& named, const std::string& error) {
-    int inner = 1;
-    std::string rest = error;
-    if (error.starts_with("line ")) {
-      inner = std::max(1, std::atoi(error.c_str() + 5));
-      rest = error.substr(error.find(':') + 1);
-      if (rest.starts_with(' ')) rest.erase(0, 1);
-    }
-    fail(named.text.line + inner - 1, '"' + named.name.value + "\": " + rest);
-  }
-
   void planGuns() {
     for (const NamedText& named : wanted_.guns) {
       const std::optional<int> gun = gunOfName(named.name.value, core_.languages);
@@ -262,7 +251,7 @@ class Planner {
       }
       const MacroTextParse parsed = parseGunPresetText(named.text.value);
       if (!parsed.ok) {
-        failInText(named, parsed.error);
+        if (plan_.ok()) plan_.error = inTextError(named, parsed.error);
         return;
       }
       const auto stored = gunRecord(core_.link.image.committedGunTable, *gun);
@@ -279,29 +268,6 @@ class Planner {
              [gunChange](CliSession& session, std::ostream& err) {
                return applyGunChange(session, gunChange, err);
              });
-    }
-  }
-
-  // The device macros are shown for reading and diffing; they are changed with the
-  // macro commands, which keep the buttons that play them.
-  void checkMacros() {
-    const std::vector<std::string> names = core_.link.macros.names();
-    for (const NamedText& named : wanted_.macros) {
-      const MacroTextParse parsed = parseMacroText(named.text.value);
-      if (!parsed.ok) {
-        failInText(named, parsed.error);
-        return;
-      }
-      const auto found = std::ranges::find(names, named.name.value);
-      const bool same =
-          found != names.end() &&
-          parsed.bytes == deviceMacroEvents(core_, static_cast<size_t>(found - names.begin()));
-      if (!same) {
-        fail(named.name.line, "macro \"" + named.name.value +
-                                  "\" differs from the mouse's; macros are changed with "
-                                  "\"mousectl macro add\" and \"mousectl macro delete\"");
-        return;
-      }
     }
   }
 

@@ -36,8 +36,31 @@ struct [[nodiscard]] ConfigPlan {
 ConfigPlan planConfigChanges(const ApplicationCore& core, const ConfigText& wanted,
                              ServiceLevel level);
 
-// The plan's button changes, planned by planConfigChanges first; a mistake goes into
+// A mistake inside a gun or macro text ("line 3, column 9: ...") at its line in the file.
+std::string inTextError(const NamedText& named, const std::string& error);
+
+// How the file's [macros] table renews the mouse's macros, by name.
+struct MacroRenewal {
+  std::vector<std::string> removed;   // on the mouse, not in the file
+  std::vector<std::string> replaced;  // in both, with other events
+  std::vector<std::string> added;     // in the file only
+  int tableLine = 0;                  // of the [macros] table
+
+  bool goesAway(const std::string& name) const;
+  // The macro names the mouse holds once the renewal is made.
+  std::vector<std::string> namesAfter(const std::vector<std::string>& before) const;
+};
+
+// The macro changes, planned first: the removed and replaced macros are deleted (their
+// buttons become "Key Off"), then the replaced and added ones added, as the macro
+// list's "Delect Macro" and the library's "Add to Mouse" do. A mistake goes into
 // plan.error.
-void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted, ConfigPlan& plan);
+MacroRenewal planMacroChanges(const ApplicationCore& core, const ConfigText& wanted,
+                              ConfigPlan& plan);
+
+// The button changes, planned after the macros: a button may name a macro the file adds,
+// and a button whose macro is replaced is linked to the new one.
+void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted,
+                       const MacroRenewal& macros, ConfigPlan& plan);
 
 }  // namespace mousecfg

@@ -70,8 +70,12 @@ struct ConfigText {
   };
   std::array<FireKey, kFireKeys> fireKeys;
 
-  std::vector<NamedText> guns;    // by gun name, the preset as readable text
-  std::vector<NamedText> macros;  // by macro name, its events as readable text
+  std::vector<NamedText> guns;  // by gun name, the preset as readable text
+  // By macro name, its events as readable text. A [macros] table, even an empty one,
+  // is the whole list of the mouse's macros.
+  std::vector<NamedText> macros;
+  bool macrosGiven = false;
+  int macrosLine = 0;  // of the [macros] table
 
   struct System {
     OptionalValue<int> pointerSpeed;

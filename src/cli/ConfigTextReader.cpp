@@ -143,6 +143,12 @@ class Reader {
     }
   }
 
+  void readMacros(const toml::node& node) {
+    config_.macrosGiven = true;
+    config_.macrosLine = lineOf(node.source());
+    readNamedTexts(node, "[macros]", config_.macros);
+  }
+
   void readButtons(const toml::node& node) {
     const toml::table* table = tableOf(node, "[buttons]");
     if (!table) return;
@@ -333,7 +339,7 @@ class Reader {
       else if (key == keys::kGuns)
         readNamedTexts(value, "[guns]", config_.guns);
       else if (key == keys::kMacros)
-        readNamedTexts(value, "[macros]", config_.macros);
+        readMacros(value);
       else if (key == keys::kSystem)
         readSystem(value);
       else if (key == keys::kVendor)

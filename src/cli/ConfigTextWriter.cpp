@@ -69,7 +69,7 @@ class Writer {
     writeLighting();
     writeFireKeys();
     writeTexts(keys::kGuns, config_.guns);
-    writeTexts(keys::kMacros, config_.macros);
+    writeTexts(keys::kMacros, config_.macros, config_.macrosGiven);
     writeSystem();
     writeTexts(keys::kVendor, config_.vendor);
     return out_.str();
@@ -167,8 +167,9 @@ class Writer {
     }
   }
 
-  void writeTexts(std::string_view name, const std::vector<NamedText>& texts) {
-    if (texts.empty()) return;
+  void writeTexts(std::string_view name, const std::vector<NamedText>& texts,
+                  bool evenEmpty = false) {
+    if (texts.empty() && !evenEmpty) return;
     table(std::string(name));
     for (const NamedText& named : texts) {
       if (!named.text.note.empty()) out_ << "# " << named.text.note << '\n';

@@ -282,9 +282,69 @@ TEST_F(ConfigImportTest, TheVendorTableTravelsWithTheServiceCode) {
   EXPECT_EQ(stored().substr(7 * 3, 2), "7D") << "Sensor Sleep enabled in vendor byte 7";
 }
 
-TEST_F(ConfigImportTest, TheMousesMacrosAreComparedNotChanged) {
-  const std::string refusal = refused("[macros]\n\"New one\" = \"press A\\nrelease A\\n\"\n");
-  EXPECT_TRUE(contains(refusal, "line 2: macro \"New one\" differs from the mouse's")) << refusal;
+// A [macros] table is the whole list of the mouse's macros.
+TEST_F(ConfigImportTest, AMacroOfTheFileIsAddedAndAButtonOfTheFilePlaysIt) {
+  const std::string text = exported();
+  std::string withMacro =
+      edited(text, "[macros]\n", "[macros]\nCopy = \"press A\\nrelease A\\n\"\n");
+  withMacro = edited(withMacro, "5 = \"Forward\"  # 01100000", "5 = \"Copy\"");
+  const ImportRun result = run("import --yes " + fileWith(withMacro));
+  ASSERT_EQ(result.status, kExitOk) << result.out << result.err;
+  EXPECT_LT(result.out.find("macro \"Copy\": added"), result.out.find("profile 1 button 5"))
+      << "the macro before the button that plays it\n"
+      << result.out;
+  const std::string now = run("export -").out;
+  EXPECT_TRUE(contains(now, "[macros]\nCopy = '''\n")) << now;
+  EXPECT_TRUE(contains(now, "\n5 = \"Copy\"  # 10")) << now;
+  const ImportRun again = run("import --yes " + fileWith(withMacro));
+  EXPECT_TRUE(contains(again.out, "matches the mouse; nothing to send")) << again.out;
+}
+
+TEST_F(ConfigImportTest, AMacroGivenNewEventsKeepsItsButtonsAndARemovedOneLeavesKeyOff) {
+  std::string text =
+      edited(exported(), "[macros]\n", "[macros]\nCopy = \"press A\\nrelease A\\n\"\n");
+  text = edited(text, "5 = \"Forward\"  # 01100000", "5 = \"Copy\"");
+  ASSERT_EQ(run("import --yes " + fileWith(text)).status, kExitOk);
+  const std::string replaced =
+      edited(run("export -").out, "press A\nrelease A\n", "press B\nrelease B\n");
+  const ImportRun renewed = run("import --yes " + fileWith(replaced));
+  ASSERT_EQ(renewed.status, kExitOk) << renewed.out << renewed.err;
+  EXPECT_TRUE(contains(renewed.out, "profile 1 button 5: plays the new \"Copy\"")) << renewed.out;
+  const std::string now = run("export -").out;
+  EXPECT_TRUE(contains(now, "press B\nrelease B\n")) << now;
+  EXPECT_TRUE(contains(now, "\n5 = \"Copy\"")) << now;
+
+  EXPECT_TRUE(contains(refused(edited(now, "Copy = '''", "Other = '''")),
+                       "plays macro \"Copy\", which the [macros] table does not hold"));
+  const size_t from = now.find("Copy = '''");
+  const size_t to = now.find("'''\n", from + 11) + 4;
+  const std::string removed = now.substr(0, from) + now.substr(to);
+  const size_t button = removed.find("\n5 = \"Copy\"");
+  const std::string unnamed =
+      removed.substr(0, button) + removed.substr(removed.find('\n', button + 1));
+  const ImportRun gone = run("import --yes " + fileWith(unnamed));
+  ASSERT_EQ(gone.status, kExitOk) << gone.out << gone.err;
+  EXPECT_TRUE(
+      contains(gone.out, "profile 1 button 5: \"Copy\" -> \"Key Off\" (its macro is removed)"))
+      << gone.out;
+  EXPECT_TRUE(contains(run("export -").out, "\n5 = \"Key Off\"")) << "as the macro list's delete";
+}
+
+TEST_F(ConfigImportTest, MacrosTheMouseCannotHoldAreRefused) {
+  EXPECT_TRUE(
+      contains(refused("[macros]\nNew = \"press a\\n\"\n"), "line 2: \"New\": no key \"a\""));
+  EXPECT_TRUE(contains(refused("[macros]\n\"Nine char\" = \"press A\\n\"\n"),
+                       "line 2: a macro name has 1..8 characters, not \"Nine char\""));
+  std::string many = "[macros]\n";
+  for (int k = 1; k <= 16; ++k) many += "m" + std::to_string(k) + " = \"press A\\n\"\n";
+  EXPECT_TRUE(contains(refused(many), "line 1: the mouse keeps at most 15 macros"));
+  std::string longOnes = "[macros]\n";
+  for (int k = 1; k <= 3; ++k) {
+    longOnes += "m" + std::to_string(k) + " = '''\n";
+    for (int e = 0; e < 60; ++e) longOnes += "delay 1\n";
+    longOnes += "'''\n";
+  }
+  EXPECT_TRUE(contains(refused(longOnes), "the macros take more than the mouse's 512 bytes"));
 }
 
 }  // namespace
