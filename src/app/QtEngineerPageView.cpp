@@ -124,14 +124,17 @@ void QtEngineerPageView::createButtons() {
 }
 
 void QtEngineerPageView::importFile(bool gunPresets) {
-  const QString path = QFileDialog::getOpenFileName(this);
+  const QString path = QFileDialog::getOpenFileName(this, {}, {}, ProfileFiles::kLoadFilter);
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     core_.host.showText((path + QStringLiteral(": ") + file.errorString()).toStdString());
     return;
   }
-  const QByteArray content = file.readAll();
+  // Only the leading bytes are taken; a longer file is not read further.
+  const qint64 wanted =
+      static_cast<qint64>(gunPresets ? image::kGunTableLength : image::kMacroBlockLength);
+  const QByteArray content = file.read(wanted);
   const std::vector<uint8_t> bytes(content.begin(), content.end());
   if (gunPresets)
     (void)core_.deviceMacros.writeGunPresetFile(bytes);
