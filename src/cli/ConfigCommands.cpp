@@ -108,7 +108,10 @@ void showPlan(const ConfigPlan& plan, const std::string& file, std::ostream& out
 int applyPlan(CliSession& session, const ConfigPlan& plan, const CliContext& context) {
   for (const ConfigChange& change : plan.changes) {
     context.out << "applying line " << change.line << ": " << change.what << '\n' << std::flush;
-    if (const int status = change.apply(session, context.err); status != kExitOk) {
+    session.host().setConsoleProgress(true);
+    const int status = change.apply(session, context.err);
+    session.host().setConsoleProgress(false);
+    if (status != kExitOk) {
       const int written = session.verifyWritten();
       context.err << "mousectl import: stopped; the changes listed before this one were made\n";
       return written != kExitOk ? written : status;

@@ -13,7 +13,29 @@ ConsoleHost::ConsoleHost(std::ostream& messages, Clock& clock, TextLookup textOf
 
 void ConsoleHost::sleepProcessing(int ms) {
   clock_.sleepMs(ms);
+  if (progress_)
+    for (msSinceDot_ += ms; msSinceDot_ >= kMsPerDot; msSinceDot_ -= kMsPerDot) dot();
   processMessages();
+}
+
+void ConsoleHost::showProgress() {
+  if (progress_ && ++framesSinceDot_ >= kFramesPerDot) {
+    framesSinceDot_ = 0;
+    dot();
+  }
+}
+
+void ConsoleHost::dot() {
+  messages_ << '.' << std::flush;
+  dotsWritten_ = true;
+}
+
+void ConsoleHost::setConsoleProgress(bool on) {
+  if (!on && dotsWritten_) messages_ << '\n';
+  progress_ = on;
+  dotsWritten_ = false;
+  framesSinceDot_ = 0;
+  msSinceDot_ = 0;
 }
 
 void ConsoleHost::processMessages() {

@@ -94,7 +94,10 @@ int load(const LoadArguments& parsed, const CliContext& context) {
   context.out << "writing the configuration and restarting the mouse (about 17 s)...\n"
               << std::flush;
   ProfileFiles& files = session.core().profileFiles;
-  return reportLoad(files.loadBytes(file.bytes), files, context);
+  session.host().setConsoleProgress(true);
+  const ProfileFiles::Outcome outcome = files.loadBytes(file.bytes);
+  session.host().setConsoleProgress(false);
+  return reportLoad(outcome, files, context);
 }
 
 }  // namespace

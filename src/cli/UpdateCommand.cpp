@@ -57,7 +57,9 @@ int update(const UpdateArguments& parsed, const CliContext& context) {
   }
   context.out << "programming the patch record and restarting the mouse (about 17 s)...\n"
               << std::flush;
+  session.host().setConsoleProgress(true);
   const TransferResult written = page.Btn_ProgramClick();
+  session.host().setConsoleProgress(false);
   if (!written.ok() || !core.link.channel.isOpen()) {
     context.err << "mousectl: the mouse did not take the whole record or did not come back\n";
     return kExitNoDevice;

@@ -97,6 +97,20 @@ TEST_F(ProfileFileCommandsTest, LoadWithYesWritesTheFileRestartsAndReadsBack) {
   EXPECT_GE(mousectl->clock.nowMs(), 17000) << "the restart was waited out";
 }
 
+// A dot a second of the restart wait, and one per 32 frames, on a line of their own.
+TEST_F(ProfileFileCommandsTest, LoadAndUpdateShowProgressOnStandardError) {
+  writeFile("changed.bin", changedImage());
+  writeFile("fw.bin", std::vector<uint8_t>(2048, 0x3C));
+  for (const std::string file : {"changed.bin", "fw.bin"}) {
+    const CommandRun result = mousectl->run(std::string(file == "fw.bin" ? "update " : "load ") +
+                                            folder.file(file) + " --yes");
+    EXPECT_EQ(result.status, 0) << result.err;
+    const size_t dots = result.err.find_first_not_of('.');
+    EXPECT_GE(dots, 17u) << "at least the seconds of the restart: " << result.err;
+    EXPECT_EQ(result.err.substr(std::min(dots, result.err.size())), "\n") << result.err;
+  }
+}
+
 TEST_F(ProfileFileCommandsTest, LoadOfAMissingFileFailsBeforeTheMouseIsTouched) {
   const CommandRun result = run("load " + folder.file("gone.bin") + " --yes");
   EXPECT_EQ(result.status, 5) << result.out;
