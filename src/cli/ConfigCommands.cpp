@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 
+#include "cli/ArgumentValues.h"
 #include "cli/ButtonRows.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
@@ -82,8 +83,13 @@ int runExport(const ConfigWords& words, const CliContext& context) {
   if (!level) return kExitUsage;
   CliSession session(context);
   if (const int status = connect(session); status != kExitOk) return status;
+  const DeviceLink& link = session.link();
+  std::vector<std::string> heading = kHeading;
+  heading.insert(heading.begin(), "Exported from the mouse " + usbIdText(link.channel.vendorId()) +
+                                      ':' + usbIdText(link.channel.productId()) + " (\"" +
+                                      session.core().engineerVendor.edt_USBDesc + "\").");
   const std::string text =
-      writeConfigText(configOfMouse(session.core(), *level != ServiceLevel::Off), kHeading);
+      writeConfigText(configOfMouse(session.core(), *level != ServiceLevel::Off), heading);
   const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
   const FileWritten written = writeFileArgument(words.file, std::span(bytes, text.size()), context);
   if (!written) {

@@ -63,9 +63,10 @@ void addDpi(const ApplicationCore& core, ConfigText& config) {
     const int step = page.levelStep(level);
     if (step != image::kDpiNoStep)
       if (const auto value = dpiOfStep(step, core.languages))
-        wanted.dpi =
-            noted(*value, page.levels[static_cast<size_t>(level - 1)].enabled ? std::string()
-                                                                              : "switched off");
+        wanted.dpi = noted(
+            *value,
+            "step " + std::to_string(step) +
+                (page.levels[static_cast<size_t>(level - 1)].enabled ? "" : ", switched off"));
     wanted.colour = noted(page.levelColour(level));
   }
 }

@@ -144,7 +144,8 @@ const char* kEffect = "effect = \"Rainbow\"";
 TEST_F(ConfigImportTest, ExportThenImportOnTheSameMouseSendsNothing) {
   const std::string text = exported();
   EXPECT_TRUE(contains(text, "[buttons.profile1]\n1 = \"Left Key\"  # 01010000\n")) << text;
-  EXPECT_TRUE(contains(text, "level7 = { dpi = 200, colour = \"FF7F00\" }  # switched off"));
+  EXPECT_TRUE(
+      contains(text, "level7 = { dpi = 200, colour = \"FF7F00\" }  # step 0, switched off"));
   EXPECT_TRUE(contains(text, "\"M4 Fire\" = '''\n# M4 Fire\ndown left\n")) << text;
   EXPECT_FALSE(contains(text, "[vendor]")) << "not without the service code";
   const std::string before = stored();
@@ -199,12 +200,12 @@ TEST_F(ConfigImportTest, MistakesTheMouseRevealsAreRefusedWithTheirLineAndNothin
   const std::string text = exported();
   EXPECT_EQ(refused(edited(text, kProfile1Button6, "6 = \"Volme +\"")),
             "mousectl import: " + folder.file("b.toml") +
-                ", line 14: profile 1 button 6: no function is called \"Volme +\"; did you mean "
+                ", line 15: profile 1 button 6: no function is called \"Volme +\"; did you mean "
                 "\"Volume +\" or \"Volume -\"?\nNothing was sent.\n");
   EXPECT_TRUE(contains(refused(edited(text, kLevel3, "level3 = { dpi = 3300")),
-                       "line 42: DPI level 3's dpi 3300 is none of this mouse's steps (200, 400"));
+                       "line 43: DPI level 3's dpi 3300 is none of this mouse's steps (200, 400"));
   EXPECT_TRUE(contains(refused(edited(text, "level7 = { dpi = 200", "level7 = { dpi = 400")),
-                       "line 46: DPI level 7 is switched off (levels 1..6 are on)"));
+                       "line 47: DPI level 7 is switched off (levels 1..6 are on)"));
   EXPECT_TRUE(contains(refused(edited(text, kEffect, "effect = \"Breathng\"")),
                        "no lighting effect \"Breathng\"; did you mean \"Breathing\"?"));
   EXPECT_TRUE(contains(refused(edited(text, "\"M4 Fire\" = '''\n# M4 Fire\ndown left\n",
@@ -213,7 +214,7 @@ TEST_F(ConfigImportTest, MistakesTheMouseRevealsAreRefusedWithTheirLineAndNothin
   EXPECT_TRUE(contains(refused(edited(text, "\"UZI Fire\" = '''", "\"UZZI Fire\" = '''")),
                        "no gun preset \"UZZI Fire\"; did you mean \"UZI Fire\"?"));
   EXPECT_TRUE(contains(refused(edited(text, "2 = \"Backward\"", "2 = \"AKM Fire\"")),
-                       "line 10: profile 1 button 2: \"AKM Fire\" is a gun preset, for profile 2"));
+                       "line 11: profile 1 button 2: \"AKM Fire\" is a gun preset, for profile 2"));
   EXPECT_TRUE(contains(refused(text + "\n[vendor]\ncb_SensorSleep = \"Enable\"\n"),
                        "the [vendor] table needs the service code"));
 }
@@ -231,13 +232,13 @@ TEST_F(ConfigImportTest, AMistakeInsideAGunTextIsShownAtItsLineInTheFile) {
 TEST_F(ConfigImportTest, ProfileOneKeepsALeftKey) {
   const std::string text = exported();
   EXPECT_TRUE(contains(refused(edited(text, "1 = \"Left Key\"", "1 = \"Middle Key\"")),
-                       "line 9: profile 1 would be left without a \"Left Key\""));
+                       "line 10: profile 1 would be left without a \"Left Key\""));
   std::string swapped = edited(text, "1 = \"Left Key\"", "1 = \"Right Key\"");
   swapped = edited(swapped, "4 = \"Right Key\"", "4 = \"Left Key\"");
   const ImportRun result = run("import --yes " + fileWith(swapped));
   EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_LT(result.out.find("applying line 12: profile 1 button 4"),
-            result.out.find("applying line 9: profile 1 button 1"))
+  EXPECT_LT(result.out.find("applying line 13: profile 1 button 4"),
+            result.out.find("applying line 10: profile 1 button 1"))
       << "the new Left Key first, so that one is kept all along\n"
       << result.out;
   EXPECT_TRUE(contains(run("export -").out, "[buttons.profile1]\n1 = \"Right Key\""));
