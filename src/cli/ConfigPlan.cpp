@@ -110,11 +110,8 @@ class Planner {
     if (levelsOn == core_.dpi.enabledLevels) return;
     change("DPI levels on: " + std::to_string(core_.dpi.enabledLevels) + " -> " +
                std::to_string(levelsOn),
-           wanted_.dpi.levelsOn->line, handled([levelsOn](ApplicationCore& core) {
-             DpiPageState& page = core.dpi;
-             while (page.enabledLevels < levelsOn) page.DPILevel_OnClick(page.enabledLevels + 1);
-             while (page.enabledLevels > levelsOn) page.DPILevel_OnClick(page.enabledLevels);
-           }));
+           wanted_.dpi.levelsOn->line,
+           handled([levelsOn](ApplicationCore& core) { core.dpi.switchOnLevels(levelsOn); }));
   }
 
   bool levelUsable(int level, int levelsOn, int line) {
@@ -169,9 +166,14 @@ class Planner {
     if (dpi.levelsOn) planLevelsOn(levelsOn);
     for (int level = 1; level <= ConfigText::kDpiLevels && plan_.ok(); ++level)
       planLevel(level, levelsOn);
-    if (dpi.active && dpi.active->value != core_.dpi.activeLevel &&
+    // Switching a level on makes it the active one; switching the active one off, the
+    // level below it.
+    const int shownLevels = core_.dpi.enabledLevels;
+    const int activeAfter =
+        levelsOn > shownLevels ? levelsOn : std::min(core_.dpi.activeLevel, levelsOn);
+    if (dpi.active && dpi.active->value != activeAfter &&
         levelUsable(dpi.active->value, levelsOn, dpi.active->line))
-      change("active DPI level: " + std::to_string(core_.dpi.activeLevel) + " -> " +
+      change("active DPI level: " + std::to_string(activeAfter) + " -> " +
                  std::to_string(dpi.active->value),
              dpi.active->line, handled([level = dpi.active->value](ApplicationCore& core) {
                core.dpi.CurrentDPI_OnClick(level);

@@ -92,8 +92,7 @@ std::string applyDpiRequest(const DpiRequest& request, ApplicationCore& pages) {
   DpiPageState& page = pages.dpi;
   switch (request.action) {
     case DpiAction::Levels:
-      while (page.enabledLevels < request.value) page.DPILevel_OnClick(page.enabledLevels + 1);
-      while (page.enabledLevels > request.value) page.DPILevel_OnClick(page.enabledLevels);
+      page.switchOnLevels(request.value);
       return {};
     case DpiAction::Step:
       if (!page.levels[request.level - 1].enabled) return levelOffMessage(request.level, page);

@@ -115,6 +115,14 @@ void DpiPageState::DPILevel_OnClick(int level) {
   blockingPanelVisible = false;
 }
 
+void DpiPageState::switchOnLevels(int count) {
+  while (enabledLevels != count) {
+    const int before = enabledLevels;
+    DPILevel_OnClick(enabledLevels < count ? enabledLevels + 1 : enabledLevels);
+    if (enabledLevels == before) return;
+  }
+}
+
 void DpiPageState::CurrentDPI_OnClick(int level) {
   if (handlersBlocked() || !usableLevel(level)) return;
   activeLevel = level;

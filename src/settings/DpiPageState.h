@@ -65,6 +65,9 @@ class DpiPageState {
   std::string ratePicture(int choice) const;
 
   void DPILevel_OnClick(int level);
+  // Levels 1..count on and the rest off, one click on a level name at a time, as a user
+  // would click them; stops early when a click changes nothing (handlers blocked).
+  void switchOnLevels(int count);
   void CurrentDPI_OnClick(int level);
   void slider_DPIChange(int level, int position);
   void slider_DPIMouseUp(int level, int clickX, int sliderWidthPixels);

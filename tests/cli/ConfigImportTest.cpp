@@ -262,6 +262,18 @@ TEST_F(ConfigImportTest, APartialFileChangesOnlyWhatItNamesAndTheRateRestartsThe
   EXPECT_TRUE(contains(now, "[fire.key1]  # \"Fire Key1\"\nshots = 3\n")) << "left alone";
 }
 
+// Switching a level on makes it active: the file's active level is set after it.
+TEST_F(ConfigImportTest, MoreLevelsOnKeepTheFilesActiveLevel) {
+  const std::string file = fileWith("[dpi]\nlevels_on = 8\nactive = 2\nlevel8 = { dpi = 400 }\n");
+  const ImportRun result = run("import --yes " + file);
+  ASSERT_EQ(result.status, kExitOk) << result.out << result.err;
+  EXPECT_TRUE(contains(result.out, "line 3: active DPI level: 8 -> 2")) << result.out;
+  const std::string now = run("export -").out;
+  EXPECT_TRUE(contains(now, "levels_on = 8\nactive = 2\n")) << now;
+  EXPECT_TRUE(contains(now, "level8 = { dpi = 400, colour = \"7F7F7F\" }  # step 1\n")) << now;
+  EXPECT_TRUE(contains(run("import --yes " + file).out, "matches the mouse")) << "no drift";
+}
+
 TEST_F(ConfigImportTest, DryRunShowsTheChangesAndSendsNothing) {
   const std::string before = stored();
   const ImportRun result = run("import --dry-run " + fileWith("[lighting]\nflow_speed = 5\n"));
