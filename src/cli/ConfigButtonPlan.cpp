@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 #include <ostream>
 
 #include "base/CloseNames.h"
@@ -105,7 +106,7 @@ std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
   if (leftKeys == 0)
     return "line " + std::to_string(lastLeftKeyLine) + ": profile 1 would be left without a \"" +
            leftKey + "\"; it must keep one";
-  std::ranges::stable_partition(planned, [&](const PlannedButton& button) {
+  std::stable_partition(planned.begin(), planned.end(), [&](const PlannedButton& button) {
     return button.request.profile == 1 && sameText(button.request.function, leftKey);
   });
   return {};

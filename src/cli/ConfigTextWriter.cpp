@@ -1,5 +1,7 @@
 #include "cli/ConfigTextWriter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <sstream>
 
