@@ -6,6 +6,9 @@
 
 namespace mousecfg {
 
+// The two texts are the same but for the case of their ASCII letters.
+bool sameInAnyCase(std::string_view a, std::string_view b);
+
 // The number of single-character insertions, deletions and substitutions that turn
 // one text into the other.
 size_t editDistance(std::string_view a, std::string_view b);

@@ -14,13 +14,6 @@ namespace mousecfg {
 
 namespace {
 
-bool sameText(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 std::string buttonPlace(int profile, int button) {
   return "profile " + std::to_string(profile) + " button " + std::to_string(button);
 }
@@ -31,7 +24,7 @@ bool namesCurrentFunction(const ApplicationCore& core, int profile, int button,
   const std::string& code = profileCode(core.link.codes, profile, button);
   const std::string name = core.assignment.nameOfCode(code);
   constexpr std::string_view kMacroPrefix = "macro:";
-  return sameText(text, name) || sameText(text, code) ||
+  return sameInAnyCase(text, name) || sameInAnyCase(text, code) ||
          (text.starts_with(kMacroPrefix) && text.substr(kMacroPrefix.size()) == name);
 }
 
@@ -100,14 +93,14 @@ std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
     const std::string& code = profileCode(core.link.codes, 1, button);
     const bool wasLeftKey = core.assignment.nameOfCode(code) == leftKey;
     const bool changed = text && !namesCurrentFunction(core, 1, button, text->value);
-    if (changed ? sameText(text->value, leftKey) : wasLeftKey) ++leftKeys;
+    if (changed ? sameInAnyCase(text->value, leftKey) : wasLeftKey) ++leftKeys;
     if (wasLeftKey && changed) lastLeftKeyLine = text->line;
   }
   if (leftKeys == 0)
     return "line " + std::to_string(lastLeftKeyLine) + ": profile 1 would be left without a \"" +
            leftKey + "\"; it must keep one";
   std::stable_partition(planned.begin(), planned.end(), [&](const PlannedButton& button) {
-    return button.request.profile == 1 && sameText(button.request.function, leftKey);
+    return button.request.profile == 1 && sameInAnyCase(button.request.function, leftKey);
   });
   return {};
 }

@@ -30,10 +30,6 @@ std::string lowered(std::string_view text) {
   return low;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-  return lowered(a) == lowered(b);
-}
-
 // "cb_SensorSleep" as "sensor-sleep", "cb_CPIPrescaleSel" as "cpi-prescale-sel".
 std::string readableControl(std::string_view control) {
   const std::string_view name = control.substr(control.find('_') + 1);
@@ -160,7 +156,7 @@ std::optional<VendorSetting> optionSetting(const OptionField& field, const std::
   std::vector<std::string> items;
   for (size_t i = 0; i < field.items.size(); ++i) {
     items.emplace_back(field.items[i].text);
-    if (sameName(field.items[i].text, value))
+    if (sameInAnyCase(field.items[i].text, value))
       return VendorSetting{
           VendorSetting::Kind::Option, field.option, field.offset, static_cast<int>(i), {}};
   }
@@ -168,7 +164,7 @@ std::optional<VendorSetting> optionSetting(const OptionField& field, const std::
   for (size_t i = 0; i < items.size(); ++i) {
     std::string trimmed = items[i];
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
-    if (sameName(trimmed, value))
+    if (sameInAnyCase(trimmed, value))
       return VendorSetting{
           VendorSetting::Kind::Option, field.option, field.offset, static_cast<int>(i), {}};
   }
@@ -208,13 +204,13 @@ std::optional<VendorSetting> parseVendorSetting(const std::string& field, const 
                                                 std::string& error) {
   using Kind = VendorSetting::Kind;
   const auto is = [&field](std::string_view control) {
-    return sameName(field, control) || sameName(field, readableControl(control));
+    return sameInAnyCase(field, control) || sameInAnyCase(field, readableControl(control));
   };
   if (is(kVid)) return hexSetting(Kind::UsbId, kUsbVendorIdOffset, field, value, error);
   if (is(kPid)) return hexSetting(Kind::UsbId, kUsbProductIdOffset, field, value, error);
   if (is(kLedInit0)) return hexSetting(Kind::LedInit, kLedInitOffset, field, value, error);
   if (is(kLedInit1)) return hexSetting(Kind::LedInit, kLedInitOffset + 1, field, value, error);
-  if (is(kUsbDesc) || sameName(field, "product-string")) {
+  if (is(kUsbDesc) || sameInAnyCase(field, "product-string")) {
     const bool ascii = std::ranges::all_of(value, [](char c) { return c >= ' ' && c <= '~'; });
     if (value.size() > kProductStringLength || !ascii) {
       error = "the product string takes at most 16 plain characters, not \"" + value + '"';
@@ -232,8 +228,8 @@ std::optional<VendorSetting> parseVendorSetting(const std::string& field, const 
     return optionSetting(field_, value, error);
   }
   for (const HexRegister& reg : kSensorRegisters)
-    if (sameName(field, reg.caption) || sameName(field + ":", reg.caption) ||
-        sameName(field, readableCaption(reg.caption)))
+    if (sameInAnyCase(field, reg.caption) || sameInAnyCase(field + ":", reg.caption) ||
+        sameInAnyCase(field, readableCaption(reg.caption)))
       return hexSetting(Kind::SensorRegister, reg.offset, field, value, error);
   error = "no vendor field \"" + field + "\"";
   const std::vector<std::string> close = closeNames(field, fieldNames());

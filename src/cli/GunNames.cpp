@@ -1,24 +1,13 @@
 #include "cli/GunNames.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "base/CloseNames.h"
 #include "base/LanguageKeys.h"
 #include "base/LanguageTables.h"
 #include "fire/GunPresets.h"
 
 namespace mousecfg {
 
-namespace {
-
-bool sameInAnyCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string gunName(const LanguageTables& languages, int gun) {
   return languages.text(langkey::keyAfter(langkey::caption::kGunName1, gun - gun::kFirstGun));
