@@ -5,6 +5,7 @@
 // configuration, which writes the same text again.
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,6 @@
 #include "cli/ConfigTextKeys.h"
 #include "cli/ConfigTextReader.h"
 #include "cli/ConfigTextWriter.h"
-#include "fire/FireKeyState.h"
 #include "settings/ButtonEntry.h"
 #include "settings/FlowingLedBlock.h"
 #include "settings/LightingPageState.h"
@@ -96,8 +96,10 @@ void checkLighting(const ConfigText::Lighting& lighting, ValueCheck& check) {
 
 void checkFireKeys(const ConfigText& config, ValueCheck& check) {
   for (const ConfigText::FireKey& key : config.fireKeys) {
-    check.inRange(key.shots, entry::kMinFireCount, entry::kMaxFireCount, "shots is 1..15");
-    check.inRange(key.intervalMs, 1, FireKeyState::kMaxInterval, "interval_ms is 1..4094");
+    // What an entry can hold; the comparison with the mouse narrows a change further.
+    check.inRange(key.shots, 0, entry::kMaxFireCount, "shots is 0..15");
+    check.inRange(key.intervalMs, 0, std::numeric_limits<uint16_t>::max(),
+                  "interval_ms is 0..65535");
     check.located(key.continuous);
   }
 }

@@ -114,12 +114,15 @@ _mousectl() {
     export | import)
       if [[ $prev == --service-code ]]; then
         return
+      elif [[ $prev == --led-type ]]; then
+        options="RGB Sync MCULED SPITLED"
       elif [[ $cur != -* ]]; then
         _filedir
         return
+      else
+        options="--service-code --help"
+        [[ ${words[1]} == import ]] && options="-y --yes -n --dry-run --led-type $options"
       fi
-      options="--service-code --help"
-      [[ ${words[1]} == import ]] && options="-y --yes -n --dry-run $options"
       ;;
     restore) options="1 2 3 -y --yes --help" ;;
   esac

@@ -80,7 +80,8 @@ _mousectl() {
     export) _arguments '2:file:_files' '--service-code[the service code, for the vendor table]:code' ;;
     import) _arguments '2:file:_files' '(-y --yes)'{-y,--yes}'[really make the changes]' \
         '(-n --dry-run)'{-n,--dry-run}'[only show what would change]' \
-        '--service-code[the service code, for the vendor table]:code' ;;
+        '--service-code[the service code, for the vendor table]:code' \
+        '--led-type[LED type]:type:(RGB Sync MCULED SPITLED)' ;;
     restore) _arguments '2:configuration:(1 2 3)' '(-y --yes)'{-y,--yes}'[really overwrite]' ;;
   esac
 }

@@ -37,7 +37,8 @@ constexpr std::string_view kImportDetails =
     "the mouse sends nothing. A [macros] table is the whole list of the mouse's macros:\n"
     "macros it lacks are deleted (their buttons become \"Key Off\"), new ones added, and\n"
     "changed ones replaced, their buttons kept on them. The [vendor] table needs the\n"
-    "service code.\n\n"
+    "service code; the flow speed and brightness need --led-type MCULED, as for\n"
+    "\"mousectl led\".\n\n"
     "exit status: 0 applied, matching or --dry-run, 2 a mistake in the file or not\n"
     "confirmed, 3 no mouse or it stopped answering, 5 the file could not be read,\n"
     "6 the mouse refused a change";
@@ -50,6 +51,7 @@ std::string inputName(const std::string& name) {
 struct ConfigWords {
   std::string file;
   std::string serviceCode;
+  std::string ledType;
   bool confirmed = false;
   bool dryRun = false;
 };
@@ -142,6 +144,7 @@ int runImport(const ConfigWords& words, const CliContext& context) {
     return kExitUsage;
   }
   CliSession session(context);
+  session.core().link.connection.ledType = words.ledType;
   if (const int status = connect(session); status != kExitOk) return status;
   const ConfigPlan plan = planConfigChanges(session.core(), *read.config, *level);
   if (!plan.ok()) {
@@ -185,6 +188,12 @@ CommandRun defineImport(CLI::App& command, const CommonOptions&) {
   command.add_option("FILE", words->file, "a configuration text; - is standard input")->required();
   command.add_flag("-y,--yes", words->confirmed, "really make the changes");
   command.add_flag("-n,--dry-run", words->dryRun, "only show what would change");
+  command
+      .add_option("--led-type", words->ledType,
+                  "the mouse's LED hardware, as for mousectl led; the flow speed and "
+                  "brightness need MCULED")
+      ->check(CLI::IsMember({"RGB", "Sync", "MCULED", "SPITLED"}))
+      ->type_name("TYPE");
   addServiceCode(command, *words);
   command.footer(std::string(kImportDetails));
   return [words](const CliContext& context) { return runImport(*words, context); };

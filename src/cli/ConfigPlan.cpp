@@ -10,7 +10,6 @@
 #include "cli/EngineerVendor.h"
 #include "cli/GunChange.h"
 #include "cli/GunNames.h"
-#include "cli/LedEffectNames.h"
 #include "macros/MacroText.h"
 #include "settings/DpiSlider.h"
 
@@ -51,43 +50,58 @@ class Planner {
     if (plan_.ok()) plan_.error = atLine(line) + message;
   }
 
-  // A change made by a page handler that reports nothing back.
   template <class Handler>
   static Apply handled(Handler handler) {
-    return [handler](CliSession& session, std::ostream&) {
-      handler(session.core());
-      return kExitOk;
-    };
+    return handledBy(std::move(handler));
+  }
+
+  // A value that changes must be one the Advanced page takes; an unchanged one may be
+  // whatever the mouse holds.
+  bool settable(const OptionalValue<int>& value, int shown, int low, int high) {
+    if (!value || value->value == shown || (value->value >= low && value->value <= high))
+      return true;
+    fail(value->line, "a fire key takes " + std::to_string(low) + ".." + std::to_string(high) +
+                          " here, not " + std::to_string(value->value));
+    return false;
+  }
+
+  bool storedWrites(int line, const char* what) {
+    if (core_.link.connection.supportsStoredWrites()) return true;
+    fail(line, std::string("this mouse (interface type \"") + core_.link.connection.interfaceType +
+                   "\") does not store " + what);
+    return false;
+  }
+
+  void planFireKey(int key) {
+    const ConfigText::FireKey& wanted = wanted_.fireKeys[static_cast<size_t>(key - 1)];
+    const FireKeySetting shown = core_.fireKeys.shownSetting(key);
+    const FireKeySetting setting{wanted.shots ? wanted.shots->value : shown.count,
+                                 wanted.intervalMs ? wanted.intervalMs->value : shown.intervalMs,
+                                 wanted.continuous ? wanted.continuous->value : shown.continuous};
+    if (setting.count == shown.count && setting.intervalMs == shown.intervalMs &&
+        setting.continuous == shown.continuous)
+      return;
+    const int line = wanted.shots        ? wanted.shots->line
+                     : wanted.intervalMs ? wanted.intervalMs->line
+                                         : wanted.continuous->line;
+    if (!settable(wanted.shots, shown.count, entry::kMinFireCount, entry::kMaxFireCount) ||
+        !settable(wanted.intervalMs, shown.intervalMs, 1, FireKeyState::kMaxInterval) ||
+        !storedWrites(line, "fire keys"))
+      return;
+    change("fire key " + std::to_string(key) + ": " + std::to_string(setting.count) + " shots, " +
+               std::to_string(setting.intervalMs) + " ms, continuous " +
+               (setting.continuous ? "on" : "off"),
+           line, [key, setting](CliSession& session, std::ostream& err) {
+             FireKeyState& keys = session.core().fireKeys;
+             keys.setFireKey(key, setting);
+             if (keys.lastWrite) return static_cast<int>(kExitOk);
+             err << "mousectl import: the mouse did not take the new fire keys\n";
+             return static_cast<int>(kExitNoDevice);
+           });
   }
 
   void planFireKeys() {
-    for (int key = 1; key <= ConfigText::kFireKeys; ++key) {
-      const ConfigText::FireKey& wanted = wanted_.fireKeys[static_cast<size_t>(key - 1)];
-      const FireKeySetting shown = core_.fireKeys.shownSetting(key);
-      const FireKeySetting setting{wanted.shots ? wanted.shots->value : shown.count,
-                                   wanted.intervalMs ? wanted.intervalMs->value : shown.intervalMs,
-                                   wanted.continuous ? wanted.continuous->value : shown.continuous};
-      if (setting.count == shown.count && setting.intervalMs == shown.intervalMs &&
-          setting.continuous == shown.continuous)
-        continue;
-      const int line = wanted.shots        ? wanted.shots->line
-                       : wanted.intervalMs ? wanted.intervalMs->line
-                                           : wanted.continuous->line;
-      change("fire key " + std::to_string(key) + ": " + std::to_string(setting.count) + " shots, " +
-                 std::to_string(setting.intervalMs) + " ms, continuous " +
-                 (setting.continuous ? "on" : "off"),
-             line, [key, setting](CliSession& session, std::ostream& err) {
-               ApplicationCore& core = session.core();
-               if (!core.link.connection.supportsStoredWrites()) {
-                 err << "mousectl import: this mouse does not store fire keys\n";
-                 return static_cast<int>(kExitNotApplied);
-               }
-               core.fireKeys.setFireKey(key, setting);
-               if (core.fireKeys.lastWrite) return static_cast<int>(kExitOk);
-               err << "mousectl import: the mouse did not take the new fire keys\n";
-               return static_cast<int>(kExitNoDevice);
-             });
-    }
+    for (int key = 1; key <= ConfigText::kFireKeys && plan_.ok(); ++key) planFireKey(key);
   }
 
   std::string stepValues(int count) const {
@@ -181,65 +195,8 @@ class Planner {
     if (dpi.aimDpi && plan_.ok()) planAim();
   }
 
-  void planEffect(const ConfigValue<std::string>& wanted) {
-    std::string closest;
-    const std::optional<int> effect = effectOfName(wanted.value, core_, closest);
-    if (!effect) {
-      fail(wanted.line, "no lighting effect \"" + wanted.value + '"' +
-                            (closest.empty() ? "" : "; did you mean \"" + closest + "\"?"));
-      return;
-    }
-    const int shown = core_.lighting.effectChoice;
-    if (*effect == shown) return;
-    change("lighting effect: \"" + (shown == 0 ? std::string("-") : effectName(core_, shown)) +
-               "\" -> \"" + effectName(core_, *effect) + '"',
-           wanted.line, handled([effect = *effect](ApplicationCore& core) {
-             core.lighting.RGBMode_OnClick(effect);
-           }));
-  }
-
-  void planLighting() {
-    const ConfigText::Lighting& wanted = wanted_.lighting;
-    const LightingPageState& page = core_.lighting;
-    if (wanted.effect) planEffect(*wanted.effect);
-    if (wanted.speed && wanted.speed->value != page.breathingSpeed)
-      change("breathing speed: " + std::to_string(page.breathingSpeed) + " -> " +
-                 std::to_string(wanted.speed->value),
-             wanted.speed->line,
-             [speed = wanted.speed->value](CliSession& session, std::ostream& err) {
-               LightingPageState& lighting = session.core().lighting;
-               if (!lighting.speedPicturesEnabled) {
-                 err << "mousectl import: effects 6 and 7 have no breathing speed\n";
-                 return static_cast<int>(kExitNotApplied);
-               }
-               lighting.FallTime_OnClick(speed);
-               return static_cast<int>(kExitOk);
-             });
-    if (wanted.flowSpeed && wanted.flowSpeed->value != page.flowSpeed)
-      change("flow speed: " + std::to_string(page.flowSpeed) + " -> " +
-                 std::to_string(wanted.flowSpeed->value),
-             wanted.flowSpeed->line,
-             handled([step = wanted.flowSpeed->value](ApplicationCore& core) {
-               core.lighting.chooseFlowSpeed(step);
-             }));
-    if (wanted.fullBrightness && wanted.fullBrightness->value != page.fullBrightness)
-      change(std::string("brightness: ") + (wanted.fullBrightness->value ? "full" : "half"),
-             wanted.fullBrightness->line,
-             handled([full = wanted.fullBrightness->value](ApplicationCore& core) {
-               core.lighting.chooseBrightness(full);
-             }));
-    for (int slot = 1; slot <= ConfigText::kLightingSlots; ++slot) {
-      const auto& colour = wanted.colours[static_cast<size_t>(slot - 1)];
-      if (!colour || colour->value == page.slotColour(slot)) continue;
-      change("colour " + std::to_string(slot) + ": " + colourText(page.slotColour(slot)) + " -> " +
-                 colourText(colour->value),
-             colour->line, handled([slot, rgb = colour->value](ApplicationCore& core) {
-               core.lighting.pickColour = [rgb](uint32_t) { return std::optional<uint32_t>(rgb); };
-               core.lighting.lbl_ColClick(slot);
-               core.lighting.pickColour = nullptr;
-             }));
-    }
-  }
+  void planLighting() { planLightingChanges(core_, wanted_.lighting, plan_); }
+  void planSystem() { planSystemChanges(core_, wanted_.system, plan_); }
 
   void planGuns() {
     for (const NamedText& named : wanted_.guns) {
@@ -262,6 +219,7 @@ class Planner {
         return;
       }
       if (std::ranges::equal(parsed.bytes, stored)) continue;
+      if (!storedWrites(named.text.line, "gun presets")) return;
       GunChange gunChange;
       gunChange.gun = *gun;
       gunChange.record.emplace();
@@ -271,42 +229,6 @@ class Planner {
                return applyGunChange(session, gunChange, err);
              });
     }
-  }
-
-  void planSystem() {
-    const ConfigText::System& wanted = wanted_.system;
-    const SystemMouseSettings& shown = core_.systemMouse;
-    const auto level = [this](const OptionalValue<int>& value, int current, const char* name,
-                              void (SystemMouseSettings::*handler)(int)) {
-      if (!value || value->value == current) return;
-      change(std::string(name) + ": " + std::to_string(current) + " -> " +
-                 std::to_string(value->value),
-             value->line, handled([handler, to = value->value](ApplicationCore& core) {
-               (core.systemMouse.*handler)(to);
-             }));
-    };
-    const auto toggle = [this](const OptionalValue<bool>& value, bool current, const char* name,
-                               void (SystemMouseSettings::*handler)()) {
-      if (!value || value->value == current) return;
-      change(std::string(name) + ": " + (value->value ? "on" : "off"), value->line,
-             handled([handler](ApplicationCore& core) { (core.systemMouse.*handler)(); }));
-    };
-    level(wanted.pointerSpeed, shown.speedLevel, "pointer speed",
-          &SystemMouseSettings::slider_spdMouseUp);
-    toggle(wanted.enhancePrecision, shown.enhancePrecision, "enhance pointer precision",
-           &SystemMouseSettings::lbl_IsControlClick);
-    level(wanted.doubleClickSpeed, shown.doubleClickLevel, "double-click speed",
-          &SystemMouseSettings::slider_DbSpdMouseUp);
-    // Wheel lines are ignored while one screen at a time is ticked.
-    const bool screenOff = wanted.oneScreenAtATime && !wanted.oneScreenAtATime->value;
-    if (screenOff)
-      toggle(wanted.oneScreenAtATime, shown.oneScreenAtATime, "one screen at a time",
-             &SystemMouseSettings::lbl_IsScreenClick);
-    level(wanted.wheelLines, shown.scrollLevel, "wheel lines",
-          &SystemMouseSettings::slider_ScrSpdMouseUp);
-    if (!screenOff)
-      toggle(wanted.oneScreenAtATime, shown.oneScreenAtATime, "one screen at a time",
-             &SystemMouseSettings::lbl_IsScreenClick);
   }
 
   void planVendorField(const NamedText& named, const std::vector<VendorRow>& rows) {

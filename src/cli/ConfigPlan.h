@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliSession.h"
 #include "cli/ConfigText.h"
 #include "engineer/ServiceAccess.h"
 
 namespace mousecfg {
-
-class ApplicationCore;
-class CliSession;
 
 // One difference between a configuration text and the mouse, and how the window's
 // handlers make it.
@@ -21,6 +19,15 @@ struct ConfigChange {
   // Makes the change; an exit status, after telling the user what went wrong.
   std::function<int(CliSession& session, std::ostream& err)> apply;
 };
+
+// A change made by a page handler that reports nothing back.
+template <class Handler>
+std::function<int(CliSession&, std::ostream&)> handledBy(Handler handler) {
+  return [handler](CliSession& session, std::ostream&) {
+    handler(session.core());
+    return static_cast<int>(kExitOk);
+  };
+}
 
 // What a configuration text would change, in the order it is applied, or the first
 // mistake in it that only the mouse reveals (a function or gun it does not know).
@@ -35,6 +42,14 @@ struct [[nodiscard]] ConfigPlan {
 // vendor section needs the service level `level` (First or Second).
 ConfigPlan planConfigChanges(const ApplicationCore& core, const ConfigText& wanted,
                              ServiceLevel level);
+
+// The lighting changes, in an order the page takes them: a breathing speed goes before
+// an effect that has none. A mistake goes into plan.error.
+void planLightingChanges(const ApplicationCore& core, const ConfigText::Lighting& wanted,
+                         ConfigPlan& plan);
+// The PC's mouse settings; they send nothing to the mouse.
+void planSystemChanges(const ApplicationCore& core, const ConfigText::System& wanted,
+                       ConfigPlan& plan);
 
 // A mistake inside a gun or macro text ("line 3, column 9: ...") at its line in the file.
 std::string inTextError(const NamedText& named, const std::string& error);

@@ -3,6 +3,7 @@
 #include <toml++/toml.h>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "cli/ArgumentValues.h"
 #include "cli/ConfigTextKeys.h"
@@ -123,8 +124,11 @@ class Reader {
       if (at != std::string_view::npos) ++at;
     }
     if (at == std::string_view::npos) return line;
-    const size_t column = at + node.source().begin.column - 1;
-    const std::string_view rest = source_.substr(std::min(column, source_.size()));
+    // Columns count characters, not bytes: step over the continuation bytes of UTF-8.
+    for (auto column = node.source().begin.column; column > 1 && at < source_.size(); --column) do
+        ++at;
+      while (at < source_.size() && (static_cast<unsigned char>(source_[at]) & 0xC0) == 0x80);
+    const std::string_view rest = source_.substr(std::min(at, source_.size()));
     const bool multiLine = rest.starts_with("'''\n") || rest.starts_with("\"\"\"\n") ||
                            rest.starts_with("'''\r\n") || rest.starts_with("\"\"\"\r\n");
     return multiLine ? line + 1 : line;
@@ -230,7 +234,11 @@ class Reader {
     ConfigText::Lighting& lighting = config_.lighting;
     eachKey(*table, "[lighting]", [&](const std::string& key, const toml::node& value) {
       if (key == keys::kEffect) {
-        lighting.effect = text(value, key);
+        // The effect's number may be given as a number, too.
+        if (const auto* number = value.as_integer())
+          lighting.effect = located(value, std::to_string(number->get()));
+        else
+          lighting.effect = text(value, key);
       } else if (key == keys::kSpeed) {
         lighting.speed = integer(value, key, 1, LightingPageState::kSpeeds);
       } else if (key == keys::kFlowSpeed) {
@@ -255,10 +263,11 @@ class Reader {
     if (!table) return;
     ConfigText::FireKey& wanted = config_.fireKeys[static_cast<size_t>(key - 1)];
     eachKey(*table, where, [&](const std::string& name, const toml::node& value) {
+      // The ranges an entry can hold; what a change may set is checked against the mouse.
       if (name == keys::kShots)
-        wanted.shots = integer(value, name, entry::kMinFireCount, entry::kMaxFireCount);
+        wanted.shots = integer(value, name, 0, entry::kMaxFireCount);
       else if (name == keys::kIntervalMs)
-        wanted.intervalMs = integer(value, name, 1, FireKeyState::kMaxInterval);
+        wanted.intervalMs = integer(value, name, 0, std::numeric_limits<uint16_t>::max());
       else if (name == keys::kContinuous)
         wanted.continuous = boolean(value, name);
       else

@@ -81,7 +81,18 @@ std::string parseLedOptions(const std::vector<OptionUse>& uses, const Applicatio
   return {};
 }
 
-std::string applyLedRequest(const LedRequest& request, LightingPageState& page) {
+std::string applyLedRequest(const LedRequest& request, ApplicationCore& pages) {
+  LightingPageState& page = pages.lighting;
+  using Parameter = EngineerLedState::LedParameter;
+  const bool flowRequest =
+      request.action == LedAction::FlowSpeed || request.action == LedAction::Brightness;
+  const Parameter parameter =
+      request.action == LedAction::FlowSpeed ? Parameter::SpeedStep : Parameter::Brightness;
+  if (flowRequest && !pages.engineerLed.storesParameter(parameter))
+    return std::string(request.action == LedAction::FlowSpeed ? "the flow speed"
+                                                              : "the flow brightness") +
+           " is not stored with this LED type; give the mouse's with --led-type (" +
+           (request.action == LedAction::FlowSpeed ? "MCULED or RGB" : "MCULED") + ")";
   switch (request.action) {
     case LedAction::Effect:
       page.RGBMode_OnClick(request.value);
@@ -157,7 +168,7 @@ int runLed(const CLI::App& command, bool json, const CliContext& context) {
   pages.link.connection.ledType = ledType;
   if (const int status = session.connectAndRead(); status != kExitOk) return status;
   for (const LedRequest& request : requests) {
-    if (const std::string error = applyLedRequest(request, pages.lighting); !error.empty()) {
+    if (const std::string error = applyLedRequest(request, pages); !error.empty()) {
       err << "mousectl led: " << error << '\n';
       const int written = session.verifyWritten();
       return written != kExitOk ? written : kExitNotApplied;

@@ -100,18 +100,26 @@ void EngineerLedState::cb_MCULEDNumChange(int index) {
 
 void EngineerLedState::LEDParameterChange(LedParameter changed) {
   if (link_.refreshingFlag()) return;
-  const std::string& ledType = link_.connection.ledType;
-  if (ledType == kFlowingLedType && link_.connection.interfaceType == kInterfaceI2c) {
+  if (!storesParameter(changed)) return;  // nothing stored: the lists just show the choice
+  if (link_.connection.ledType == kFlowingLedType) {
     lastWrite = sendFlowingLedBlock();
-  } else if (ledType == ledtype::kRgb && changed == LedParameter::SpeedStep) {
+  } else {
     const auto stepTime =
         static_cast<uint8_t>(kRgbStepTimeBase + kRgbStepTimePerStep * cb_MCULEDStep);
     lastWrite = writeVendorField(link_, kBreathingStepTimeOffset, std::array<uint8_t, 1>{stepTime});
     edt_StepTime = decimalFieldText(stepTime);
-  } else {
-    return;  // nothing stored: the lists just show the choice
   }
   notifyChanged();
+}
+
+bool EngineerLedState::storesParameter(LedParameter parameter) const {
+  if (link_.connection.ledType == kFlowingLedType) return storesFlowingLedBlock();
+  return link_.connection.ledType == ledtype::kRgb && parameter == LedParameter::SpeedStep;
+}
+
+bool EngineerLedState::storesFlowingLedBlock() const {
+  return link_.connection.ledType == kFlowingLedType &&
+         link_.connection.interfaceType == kInterfaceI2c;
 }
 
 TransferResult EngineerLedState::sendFlowingLedBlock() {

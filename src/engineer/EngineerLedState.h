@@ -65,6 +65,11 @@ class EngineerLedState : public LightingControlsMirror {
   // The flowing LED on an I2C device: the rebuilt block (block write at 1008) and the
   // three XData registers; RGB: the speed step as step time 10 + 30·step.
   void LEDParameterChange(LedParameter changed);
+  // Whether a change of the parameter reaches the mouse with this LED type and
+  // interface: the flowing LED on I2C stores all three, RGB the speed step only.
+  bool storesParameter(LedParameter parameter) const;
+  // The flowing LED block is stored, and read back, on I2C with the MCULED type only.
+  bool storesFlowingLedBlock() const;
 
   // edt_ColR, edt_ColG, edt_ColB of slot 1..n: one colour component typed.
   void colourEdited(int slot, ColourPart part, std::string_view text);

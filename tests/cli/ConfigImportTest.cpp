@@ -274,9 +274,58 @@ TEST_F(ConfigImportTest, MoreLevelsOnKeepTheFilesActiveLevel) {
   EXPECT_TRUE(contains(run("import --yes " + file).out, "matches the mouse")) << "no drift";
 }
 
+// A breathing speed goes before a change to an effect without one.
+TEST_F(ConfigImportTest, ASpeedAndAnEffectWithoutOneApplyInAnOrderThePageTakes) {
+  const std::string file = fileWith("[lighting]\neffect = 6\nspeed = 5\n");
+  const ImportRun result = run("import --yes " + file);
+  ASSERT_EQ(result.status, kExitOk) << result.out << result.err;
+  EXPECT_LT(result.out.find("applying line 3: breathing speed"),
+            result.out.find("applying line 2: lighting effect"))
+      << result.out;
+  EXPECT_TRUE(contains(run("import --yes " + file).out, "matches the mouse")) << "no drift";
+  EXPECT_TRUE(contains(refused("[lighting]\nspeed = 7\n"),
+                       "line 2: effects 6 and 7 have no breathing speed"));
+}
+
+// The page shows the flowing LED block's speed and brightness, which only MCULED stores.
+TEST_F(ConfigImportTest, FlowSpeedAndBrightnessNeedTheLedTypeThatStoresThem) {
+  const std::string text = "[lighting]\nflow_speed = 5\nbrightness = \"half\"\n";
+  EXPECT_TRUE(contains(refused(text),
+                       "line 2: the flow speed and brightness are stored only "
+                       "with the MCULED LED type on I2C"));
+  const std::string file = fileWith(text);
+  const ImportRun result = run("import --yes --led-type MCULED " + file);
+  ASSERT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_TRUE(contains(run("import --led-type MCULED " + file).out, "matches the mouse"));
+  EXPECT_TRUE(contains(run("export -").out, "flow_speed = 5\nbrightness = \"half\"\n"));
+}
+
+TEST_F(ConfigImportTest, WheelLinesWaitWhileOneScreenAtATimeIsOn) {
+  const std::string file = fileWith("[system]\none_screen_at_a_time = true\nwheel_lines = 5\n");
+  const ImportRun result = run("import --yes " + file);
+  ASSERT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_TRUE(contains(result.out, "changes 1 setting:\n  line 2: one screen at a time: on\n"))
+      << result.out;
+  EXPECT_TRUE(contains(run("import --yes " + file).out, "matches the mouse")) << "no drift";
+  const ImportRun back = run("import --yes " + fileWith("[system]\none_screen_at_a_time = "
+                                                        "false\nwheel_lines = 5\n"));
+  EXPECT_LT(back.out.find("applying line 2: one screen at a time: off"),
+            back.out.find("applying line 3: wheel lines"))
+      << back.out;
+  EXPECT_TRUE(contains(run("export -").out, "wheel_lines = 5\none_screen_at_a_time = false\n"));
+}
+
+TEST_F(ConfigImportTest, AFireKeyChangeTakesOnlyWhatTheAdvancedPageTakes) {
+  EXPECT_TRUE(contains(refused("[fire.key2]\ninterval_ms = 0\n"),
+                       "line 2: a fire key takes 1..4094 here, not 0"));
+  EXPECT_TRUE(
+      contains(refused("[fire.key2]\nshots = 0\n"), "line 2: a fire key takes 1..15 here, not 0"));
+}
+
 TEST_F(ConfigImportTest, DryRunShowsTheChangesAndSendsNothing) {
   const std::string before = stored();
-  const ImportRun result = run("import --dry-run " + fileWith("[lighting]\nflow_speed = 5\n"));
+  const ImportRun result =
+      run("import --dry-run --led-type MCULED " + fileWith("[lighting]\nflow_speed = 5\n"));
   EXPECT_EQ(result.status, kExitOk);
   EXPECT_TRUE(contains(result.out, "line 2: flow speed: 2 -> 5\nNothing was sent (--dry-run).\n"))
       << result.out;

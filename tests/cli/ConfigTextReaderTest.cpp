@@ -67,7 +67,9 @@ TEST(ConfigTextReaderTest, RefusesUnknownKeysWrongTypesAndValuesOutOfRangeWithTh
   EXPECT_EQ(refusal("[led]\n"), "line 1: unknown key \"led\" in the file");
   EXPECT_EQ(refusal("\n[lighting]\nspeed = \"fast\"\n"), "line 3: speed must be a whole number");
   EXPECT_EQ(refusal("[lighting]\nspeed = 11\n"), "line 2: speed must be 1..10, not 11");
-  EXPECT_EQ(refusal("[fire.key1]\nshots = 0\n"), "line 2: shots must be 1..15, not 0");
+  EXPECT_EQ(refusal("[fire.key1]\nshots = 16\n"), "line 2: shots must be 0..15, not 16");
+  EXPECT_EQ(refusal("[fire.key1]\ninterval_ms = 65536\n"),
+            "line 2: interval_ms must be 0..65535, not 65536");
   EXPECT_EQ(refusal("[fire.key1]\ncontinuous = 1\n"), "line 2: continuous must be true or false");
   EXPECT_EQ(refusal("report_rate = 800\n"),
             "line 1: report_rate is one of 125, 250, 500 and 1000, not 800");
@@ -93,6 +95,8 @@ TEST(ConfigTextReaderTest, SyntaxMistakesAndDuplicateKeysAreRefusedWithTheirLine
 }
 
 TEST(ConfigTextReaderTest, AMultiLineTextStartsOnTheLineAfterItsQuotes) {
+  const ConfigText wide = accepted("[macros]\n\"Grüße\" = '''\npress A\n'''\n");
+  EXPECT_EQ(wide.macros[0].text.line, 3) << "columns count characters, not bytes";
   const ConfigText config = accepted("[guns]\n\"M4 Fire\" = '''\ndown left\n'''\n");
   ASSERT_EQ(config.guns.size(), 1u);
   EXPECT_EQ(config.guns[0].name.line, 2);

@@ -178,6 +178,19 @@ TEST_F(SettingsCommandsTest, LedFlowSpeedAndBrightnessWriteTheFlowingLedBlock) {
   EXPECT_TRUE(contains(changed.out, "flow speed:      5\nbrightness:      half\n")) << changed.out;
 }
 
+// Without the LED type that stores them the page only shows the choice: saying it was
+// set would be a failure reported as success.
+TEST_F(SettingsCommandsTest, LedFlowSettingsWithoutALedTypeThatStoresThemAreRefused) {
+  const auto before = stored();
+  for (const char* args : {"led --flow-speed 5", "led --led-type RGB --brightness half"}) {
+    const CommandRun refused = run(args);
+    EXPECT_EQ(refused.status, 6) << args;
+    EXPECT_TRUE(contains(refused.err, "is not stored with this LED type")) << refused.err;
+  }
+  EXPECT_EQ(stored(), before);
+  EXPECT_EQ(run("led --led-type RGB --flow-speed 5").status, 0) << "RGB keeps it as step time";
+}
+
 TEST_F(SettingsCommandsTest, LedSpeedAndColourAreStored) {
   const CommandRun changed = run("led --speed 4 --colour 10 000001");
   ASSERT_EQ(changed.status, 0) << changed.err;
