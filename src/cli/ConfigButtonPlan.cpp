@@ -83,8 +83,8 @@ struct PlannedButton {
 
 // Profile 1 must keep a Left Key, at the end and after every single change: changes
 // that give a Left Key go first, and the plan is refused when none would be left.
-std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
-                         std::vector<PlannedButton>& planned) {
+void keepLeftKey(const ApplicationCore& core, const ConfigText& wanted,
+                 std::vector<PlannedButton>& planned, ConfigPlan& plan) {
   const std::string leftKey = core.text(langkey::menu::kLeftKey);
   int leftKeys = 0;
   int lastLeftKeyLine = 0;
@@ -96,22 +96,23 @@ std::string checkLeftKey(const ApplicationCore& core, const ConfigText& wanted,
     if (changed ? sameInAnyCase(text->value, leftKey) : wasLeftKey) ++leftKeys;
     if (wasLeftKey && changed) lastLeftKeyLine = text->line;
   }
-  if (leftKeys == 0)
-    return "line " + std::to_string(lastLeftKeyLine) + ": profile 1 would be left without a \"" +
-           leftKey + "\"; it must keep one";
+  if (leftKeys == 0) {
+    plan.fail(lastLeftKeyLine,
+              "profile 1 would be left without a \"" + leftKey + "\"; it must keep one");
+    return;
+  }
   std::stable_partition(planned.begin(), planned.end(), [&](const PlannedButton& button) {
     return button.request.profile == 1 && sameInAnyCase(button.request.function, leftKey);
   });
-  return {};
 }
 
 // What a button of the file, or a button whose macro the file renews, changes to; the
-// button is left out when nothing changes. A mistake goes into `error`.
+// button is left out when nothing changes. A mistake goes into the plan.
 std::optional<PlannedButton> planButton(const ApplicationCore& core, int profile, int button,
                                         const OptionalValue<std::string>& text,
                                         const MacroRenewal& macros,
                                         const std::vector<std::string>& macroNames,
-                                        std::string& error) {
+                                        ConfigPlan& plan) {
   const std::string& code = profileCode(core.link.codes, profile, button);
   const std::string current = core.assignment.nameOfCode(code);
   const bool macroButton =
@@ -129,8 +130,8 @@ std::optional<PlannedButton> planButton(const ApplicationCore& core, int profile
                            place + ": plays the new \"" + current + '"',
                            false};
     if (text) {
-      error = "line " + std::to_string(line) + ": " + place + " plays macro \"" + current +
-              "\", which the [macros] table does not hold";
+      plan.fail(line,
+                place + " plays macro \"" + current + "\", which the [macros] table does not hold");
       return std::nullopt;
     }
     return PlannedButton{{button, profile, current, std::nullopt},
@@ -139,15 +140,14 @@ std::optional<PlannedButton> planButton(const ApplicationCore& core, int profile
                              "\" (its macro is removed)",
                          true};
   }
-  const std::string where = "line " + std::to_string(text->line) + ": " + place + ": ";
   const ButtonRequest request{button, profile, text->value, std::nullopt};
   if (gunOfName(text->value, core.languages) && profile != key_tables::kLastProfile) {
-    error = where + '"' + text->value + "\" is a gun preset, for profile 2 only";
+    plan.fail(text->line, place + ": \"" + text->value + "\" is a gun preset, for profile 2 only");
     return std::nullopt;
   }
   const FunctionLookup lookup = lookUpButtonFunction(core, request, &macroNames);
   if (lookup.matches.size() != 1) {
-    error = where + lookupProblem(lookup, text->value, core);
+    plan.fail(text->line, place + ": " + lookupProblem(lookup, text->value, core));
     return std::nullopt;
   }
   return PlannedButton{request, text->line,
@@ -164,20 +164,14 @@ void planButtonChanges(const ApplicationCore& core, const ConfigText& wanted,
     for (int button = 1; button <= ConfigText::kButtons; ++button) {
       const auto& text =
           wanted.buttons[static_cast<size_t>(profile - 1)][static_cast<size_t>(button - 1)];
-      std::string error;
       std::optional<PlannedButton> change =
-          planButton(core, profile, button, text, macros, macroNames, error);
-      if (!error.empty()) {
-        plan.error = std::move(error);
-        return;
-      }
+          planButton(core, profile, button, text, macros, macroNames, plan);
+      if (!plan.ok()) return;
       if (change) planned.push_back(std::move(*change));
     }
   if (planned.empty()) return;
-  if (std::string problem = checkLeftKey(core, wanted, planned); !problem.empty()) {
-    plan.error = std::move(problem);
-    return;
-  }
+  keepLeftKey(core, wanted, planned, plan);
+  if (!plan.ok()) return;
   for (const PlannedButton& button : planned)
     plan.changes.push_back(
         {button.what, button.line, [button](CliSession& session, std::ostream& err) {

@@ -9,10 +9,6 @@ namespace mousecfg {
 
 namespace {
 
-std::string atLine(int line) {
-  return "line " + std::to_string(line) + ": ";
-}
-
 bool hasBreathingSpeed(int effect) {
   return effect <= LightingPageState::kLastBreathingEffect;
 }
@@ -31,8 +27,8 @@ std::optional<int> effectOf(const ApplicationCore& core, const ConfigValue<std::
   std::string closest;
   const std::optional<int> effect = effectOfName(wanted.value, core, closest);
   if (!effect)
-    plan.error = atLine(wanted.line) + "no lighting effect " + tomlQuoted(wanted.value) +
-                 (closest.empty() ? "" : "; did you mean \"" + closest + "\"?");
+    plan.fail(wanted.line, "no lighting effect " + tomlQuoted(wanted.value) +
+                               (closest.empty() ? "" : "; did you mean \"" + closest + "\"?"));
   return effect;
 }
 
@@ -92,6 +88,36 @@ void planToggle(const OptionalValue<bool>& value, bool current, const char* name
                [handler](SystemMouseSettings& settings) { (settings.*handler)(); }));
 }
 
+// The page shows the flow speed and brightness of the flowing LED block, which only the
+// MCULED type on I2C stores: a change with any other would not stay.
+void planFlowingLed(const ApplicationCore& core, const ConfigText::Lighting& wanted,
+                    ConfigPlan& plan) {
+  const LightingPageState& page = core.lighting;
+  const bool speed = wanted.flowSpeed && wanted.flowSpeed->value != page.flowSpeed;
+  const bool brightness =
+      wanted.fullBrightness && wanted.fullBrightness->value != page.fullBrightness;
+  if ((speed || brightness) && !core.engineerLed.storesFlowingLedBlock()) {
+    plan.fail(speed ? wanted.flowSpeed->line : wanted.fullBrightness->line,
+              "the flow speed and brightness are stored only with the MCULED LED type on I2C; "
+              "give it with --led-type MCULED");
+    return;
+  }
+  if (speed)
+    plan.changes.push_back({"flow speed: " + std::to_string(page.flowSpeed) + " -> " +
+                                std::to_string(wanted.flowSpeed->value),
+                            wanted.flowSpeed->line,
+                            handledBy([step = wanted.flowSpeed->value](ApplicationCore& pages) {
+                              pages.lighting.chooseFlowSpeed(step);
+                            })});
+  if (brightness)
+    plan.changes.push_back(
+        {std::string("brightness: ") + (wanted.fullBrightness->value ? "full" : "half"),
+         wanted.fullBrightness->line,
+         handledBy([full = wanted.fullBrightness->value](ApplicationCore& pages) {
+           pages.lighting.chooseBrightness(full);
+         })});
+}
+
 }  // namespace
 
 void planLightingChanges(const ApplicationCore& core, const ConfigText::Lighting& wanted,
@@ -105,40 +131,13 @@ void planLightingChanges(const ApplicationCore& core, const ConfigText::Lighting
   const bool speedChanges = wanted.speed && wanted.speed->value != page.breathingSpeed;
   const bool speedFirst = speedChanges && !hasBreathingSpeed(*effect);
   if (speedFirst && !hasBreathingSpeed(page.effectChoice)) {
-    plan.error = atLine(wanted.speed->line) + "effects 6 and 7 have no breathing speed";
+    plan.fail(wanted.speed->line, "effects 6 and 7 have no breathing speed");
     return;
   }
   if (speedFirst) planSpeed(page, *wanted.speed, plan);
   if (wanted.effect) planEffect(core, *effect, wanted.effect->line, plan);
   if (speedChanges && !speedFirst) planSpeed(page, *wanted.speed, plan);
-  // The page shows the flow speed and brightness of the flowing LED block, which only the
-  // MCULED type on I2C stores: a change with any other would not stay.
-  for (const auto* line :
-       {wanted.flowSpeed && wanted.flowSpeed->value != page.flowSpeed ? &wanted.flowSpeed->line
-                                                                      : nullptr,
-        wanted.fullBrightness && wanted.fullBrightness->value != page.fullBrightness
-            ? &wanted.fullBrightness->line
-            : nullptr})
-    if (line && !core.engineerLed.storesFlowingLedBlock()) {
-      plan.error = atLine(*line) +
-                   "the flow speed and brightness are stored only with the MCULED LED type on "
-                   "I2C; give it with --led-type MCULED";
-      return;
-    }
-  if (wanted.flowSpeed && wanted.flowSpeed->value != page.flowSpeed)
-    plan.changes.push_back({"flow speed: " + std::to_string(page.flowSpeed) + " -> " +
-                                std::to_string(wanted.flowSpeed->value),
-                            wanted.flowSpeed->line,
-                            handledBy([step = wanted.flowSpeed->value](ApplicationCore& pages) {
-                              pages.lighting.chooseFlowSpeed(step);
-                            })});
-  if (wanted.fullBrightness && wanted.fullBrightness->value != page.fullBrightness)
-    plan.changes.push_back(
-        {std::string("brightness: ") + (wanted.fullBrightness->value ? "full" : "half"),
-         wanted.fullBrightness->line,
-         handledBy([full = wanted.fullBrightness->value](ApplicationCore& pages) {
-           pages.lighting.chooseBrightness(full);
-         })});
+  planFlowingLed(core, wanted, plan);
   planColours(page, wanted, plan);
 }
 

@@ -61,18 +61,17 @@ std::vector<FileMacro> readMacros(const ConfigText& wanted, ConfigPlan& plan) {
   std::vector<FileMacro> macros;
   for (const NamedText& named : wanted.macros) {
     const std::string& name = named.name.value;
-    const auto at = [](int line) { return "line " + std::to_string(line) + ": "; };
     if (name.empty() || macro::decodeMacroName(macro::encodeMacroName(name)) != name) {
-      plan.error = at(named.name.line) + "a macro name has 1..8 characters, not \"" + name + '"';
+      plan.fail(named.name.line, "a macro name has 1..8 characters, not \"" + name + '"');
       return {};
     }
     const MacroTextParse parsed = parseMacroText(named.text.value);
     if (!parsed.ok) {
-      plan.error = inTextError(named, parsed.error);
+      plan.failInText(named, parsed.error);
       return {};
     }
     if (parsed.bytes.size() > macro_library::kBodyLength) {
-      plan.error = at(named.text.line) + "macro \"" + name + "\" is longer than a macro can be";
+      plan.fail(named.text.line, "macro \"" + name + "\" is longer than a macro can be");
       return {};
     }
     macros.push_back({&named, parsed.bytes});
@@ -87,7 +86,7 @@ size_t renewedLength(const ApplicationCore& core, const std::vector<FileMacro>& 
   const std::vector<std::string> names = core.link.macros.names();
   for (size_t k = 0; k < names.size(); ++k)
     if (!renewal.goesAway(names[k]))
-      length += macro_block::kNameLength + deviceMacroEvents(core, k).size();
+      length += macro_block::kNameLength + core.link.macros.slot(k).eventBytes().size();
   for (const FileMacro& file : macros)
     if (std::ranges::find(names, file.named->name.value) == names.end() ||
         renewal.goesAway(file.named->name.value))
@@ -123,19 +122,6 @@ void addChanges(const std::vector<FileMacro>& macros, const MacroRenewal& renewa
 
 }  // namespace
 
-std::string inTextError(const NamedText& named, const std::string& error) {
-  int inner = 1;
-  std::string rest = error;
-  if (error.starts_with("line ")) {
-    inner = std::max(1, std::atoi(error.c_str() + 5));
-    const size_t colon = error.find(':');
-    rest = colon == std::string::npos ? error : error.substr(colon + 1);
-    if (rest.starts_with(' ')) rest.erase(0, 1);
-  }
-  return "line " + std::to_string(named.text.line + inner - 1) + ": \"" + named.name.value +
-         "\": " + rest;
-}
-
 MacroRenewal planMacroChanges(const ApplicationCore& core, const ConfigText& wanted,
                               ConfigPlan& plan) {
   MacroRenewal renewal;
@@ -149,21 +135,21 @@ MacroRenewal planMacroChanges(const ApplicationCore& core, const ConfigText& wan
         macros, [&](const FileMacro& m) { return m.named->name.value == names[k]; });
     if (file == macros.end())
       renewal.removed.push_back(names[k]);
-    else if (file->events != deviceMacroEvents(core, k))
+    else if (!std::ranges::equal(file->events, core.link.macros.slot(k).eventBytes()))
       renewal.replaced.push_back(names[k]);
   }
   for (const FileMacro& file : macros)
     if (std::ranges::find(names, file.named->name.value) == names.end())
       renewal.added.push_back(file.named->name.value);
   if (renewal.removed.empty() && renewal.replaced.empty() && renewal.added.empty()) return renewal;
-  const std::string at = "line " + std::to_string(wanted.macrosLine) + ": ";
+  const int line = wanted.macrosLine;
   if (!core.link.connection.supportsStoredWrites()) {
-    plan.error = at + "this mouse keeps no macros";
+    plan.fail(line, "this mouse keeps no macros");
   } else if (renewal.namesAfter(names).size() > macro_block::kMaxMacros) {
-    plan.error = at + "the mouse keeps at most 15 macros";
+    plan.fail(line, "the mouse keeps at most 15 macros");
   } else if (renewedLength(core, macros, renewal) > macro_block::kRecordAreaLength) {
-    plan.error = at + "the macros take more than the mouse's " +
-                 std::to_string(macro_block::kRecordAreaLength) + " bytes for them";
+    plan.fail(line, "the macros take more than the mouse's " +
+                        std::to_string(macro_block::kRecordAreaLength) + " bytes for them");
   } else {
     addChanges(macros, renewal, wanted.macrosLine, plan);
   }

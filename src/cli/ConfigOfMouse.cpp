@@ -18,15 +18,6 @@ std::optional<int> dpiOfStep(int step, const LanguageTables& texts) {
   return parseNumberArgument(stepText(step, texts), 1, std::numeric_limits<int>::max());
 }
 
-std::vector<uint8_t> deviceMacroEvents(const ApplicationCore& core, size_t position) {
-  const MacroSlot& slot = core.link.macros.slot(position);
-  const size_t length =
-      slot.length > macro_block::kNameLength
-          ? std::min<size_t>(slot.length - macro_block::kNameLength, slot.events.size())
-          : 0;
-  return {slot.events.begin(), slot.events.begin() + static_cast<std::ptrdiff_t>(length)};
-}
-
 namespace {
 
 template <class T>
@@ -104,7 +95,7 @@ void addTexts(const ApplicationCore& core, ConfigText& config) {
   const std::vector<std::string> names = core.link.macros.names();
   config.macrosGiven = core.link.connection.supportsStoredWrites();
   for (size_t k = 0; k < names.size(); ++k) {
-    const MacroTextWrite text = writeMacroText(deviceMacroEvents(core, k), names[k]);
+    const MacroTextWrite text = writeMacroText(core.link.macros.slot(k).eventBytes(), names[k]);
     if (text.ok) config.macros.push_back({noted(names[k]), noted(text.text)});
   }
 }

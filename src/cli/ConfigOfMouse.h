@@ -18,7 +18,4 @@ ConfigText configOfMouse(const ApplicationCore& core, bool withVendor);
 // a number.
 std::optional<int> dpiOfStep(int step, const LanguageTables& texts);
 
-// A device macro's event bytes, its end byte included.
-std::vector<uint8_t> deviceMacroEvents(const ApplicationCore& core, size_t position);
-
 }  // namespace mousecfg

@@ -15,11 +15,23 @@
 
 namespace mousecfg {
 
-namespace {
-
-std::string atLine(int line) {
-  return "line " + std::to_string(line) + ": ";
+void ConfigPlan::fail(int line, const std::string& message) {
+  if (ok()) error = "line " + std::to_string(line) + ": " + message;
 }
+
+void ConfigPlan::failInText(const NamedText& named, const std::string& textError) {
+  int inner = 1;
+  std::string rest = textError;
+  if (textError.starts_with("line ")) {
+    inner = std::max(1, std::atoi(textError.c_str() + 5));
+    const size_t colon = textError.find(':');
+    rest = colon == std::string::npos ? textError : textError.substr(colon + 1);
+    if (rest.starts_with(' ')) rest.erase(0, 1);
+  }
+  fail(named.text.line + inner - 1, '"' + named.name.value + "\": " + rest);
+}
+
+namespace {
 
 // Builds the plan section by section, stopping at the first mistake.
 class Planner {
@@ -46,29 +58,22 @@ class Planner {
   void change(std::string what, int line, Apply apply) {
     plan_.changes.push_back({std::move(what), line, std::move(apply)});
   }
-  void fail(int line, const std::string& message) {
-    if (plan_.ok()) plan_.error = atLine(line) + message;
-  }
-
-  template <class Handler>
-  static Apply handled(Handler handler) {
-    return handledBy(std::move(handler));
-  }
 
   // A value that changes must be one the Advanced page takes; an unchanged one may be
   // whatever the mouse holds.
   bool settable(const OptionalValue<int>& value, int shown, int low, int high) {
     if (!value || value->value == shown || (value->value >= low && value->value <= high))
       return true;
-    fail(value->line, "a fire key takes " + std::to_string(low) + ".." + std::to_string(high) +
-                          " here, not " + std::to_string(value->value));
+    plan_.fail(value->line, "a fire key takes " + std::to_string(low) + ".." +
+                                std::to_string(high) + " here, not " +
+                                std::to_string(value->value));
     return false;
   }
 
   bool storedWrites(int line, const char* what) {
     if (core_.link.connection.supportsStoredWrites()) return true;
-    fail(line, std::string("this mouse (interface type \"") + core_.link.connection.interfaceType +
-                   "\") does not store " + what);
+    plan_.fail(line, std::string("this mouse (interface type \"") +
+                         core_.link.connection.interfaceType + "\") does not store " + what);
     return false;
   }
 
@@ -115,8 +120,8 @@ class Planner {
   std::optional<int> stepOf(const ConfigValue<int>& dpi, int count, const std::string& what) {
     for (int step = 0; step < count; ++step)
       if (dpiOfStep(step, core_.languages) == dpi.value) return step;
-    fail(dpi.line, what + ' ' + std::to_string(dpi.value) + " is none of this mouse's steps (" +
-                       stepValues(count) + ')');
+    plan_.fail(dpi.line, what + ' ' + std::to_string(dpi.value) +
+                             " is none of this mouse's steps (" + stepValues(count) + ')');
     return std::nullopt;
   }
 
@@ -125,13 +130,13 @@ class Planner {
     change("DPI levels on: " + std::to_string(core_.dpi.enabledLevels) + " -> " +
                std::to_string(levelsOn),
            wanted_.dpi.levelsOn->line,
-           handled([levelsOn](ApplicationCore& core) { core.dpi.switchOnLevels(levelsOn); }));
+           handledBy([levelsOn](ApplicationCore& core) { core.dpi.switchOnLevels(levelsOn); }));
   }
 
   bool levelUsable(int level, int levelsOn, int line) {
     if (level <= levelsOn) return true;
-    fail(line, "DPI level " + std::to_string(level) + " is switched off (levels 1.." +
-                   std::to_string(levelsOn) + " are on); raise levels_on to change it");
+    plan_.fail(line, "DPI level " + std::to_string(level) + " is switched off (levels 1.." +
+                         std::to_string(levelsOn) + " are on); raise levels_on to change it");
     return false;
   }
 
@@ -146,7 +151,7 @@ class Planner {
       if (*step != shown && levelUsable(level, levelsOn, wanted.dpi->line))
         change(name + ": " + (shown == image::kDpiNoStep ? "-" : stepText(shown, core_.languages)) +
                    " -> " + stepText(*step, core_.languages) + " DPI",
-               wanted.dpi->line, handled([level, step = *step](ApplicationCore& core) {
+               wanted.dpi->line, handledBy([level, step = *step](ApplicationCore& core) {
                  core.dpi.chooseLevelStep(level, step);
                }));
     }
@@ -155,7 +160,7 @@ class Planner {
       change(name + " colour: " + colourText(page.levelColour(level)) + " -> " +
                  colourText(wanted.colour->value),
              wanted.colour->line,
-             handled([level, rgb = wanted.colour->value](ApplicationCore& core) {
+             handledBy([level, rgb = wanted.colour->value](ApplicationCore& core) {
                core.dpi.pickColour = [rgb](uint32_t) { return std::optional<uint32_t>(rgb); };
                core.dpi.lbl_DPIColClick(level);
                core.dpi.pickColour = nullptr;
@@ -189,7 +194,7 @@ class Planner {
         levelUsable(dpi.active->value, levelsOn, dpi.active->line))
       change("active DPI level: " + std::to_string(activeAfter) + " -> " +
                  std::to_string(dpi.active->value),
-             dpi.active->line, handled([level = dpi.active->value](ApplicationCore& core) {
+             dpi.active->line, handledBy([level = dpi.active->value](ApplicationCore& core) {
                core.dpi.CurrentDPI_OnClick(level);
              }));
     if (dpi.aimDpi && plan_.ok()) planAim();
@@ -205,17 +210,17 @@ class Planner {
         std::string message = "no gun preset \"" + named.name.value + '"';
         const auto close = closeNames(named.name.value, gunNames(core_.languages), 1);
         if (!close.empty()) message += "; did you mean \"" + close.front() + "\"?";
-        fail(named.name.line, message);
+        plan_.fail(named.name.line, message);
         return;
       }
       const MacroTextParse parsed = parseGunPresetText(named.text.value);
       if (!parsed.ok) {
-        if (plan_.ok()) plan_.error = inTextError(named, parsed.error);
+        plan_.failInText(named, parsed.error);
         return;
       }
       const auto stored = gunRecord(core_.link.image.committedGunTable, *gun);
       if (parsed.bytes.size() != stored.size()) {
-        fail(named.text.line, '"' + named.name.value + "\" is not a whole gun preset");
+        plan_.fail(named.text.line, '"' + named.name.value + "\" is not a whole gun preset");
         return;
       }
       if (std::ranges::equal(parsed.bytes, stored)) continue;
@@ -237,8 +242,9 @@ class Planner {
       std::vector<std::string> controls;
       for (const VendorRow& each : rows) controls.push_back(each.control);
       const auto close = closeNames(named.name.value, controls, 1);
-      fail(named.name.line, "no vendor field \"" + named.name.value + '"' +
-                                (close.empty() ? "" : "; did you mean \"" + close.front() + "\"?"));
+      plan_.fail(named.name.line,
+                 "no vendor field \"" + named.name.value + '"' +
+                     (close.empty() ? "" : "; did you mean \"" + close.front() + "\"?"));
       return;
     }
     if (row->value == named.text.value) return;
@@ -246,15 +252,16 @@ class Planner {
     const std::optional<VendorSetting> setting =
         parseVendorSetting(named.name.value, named.text.value, error);
     if (!setting) {
-      fail(named.text.line, error);
+      plan_.fail(named.text.line, error);
       return;
     }
     if (setting->advanced() && level_ != ServiceLevel::Second) {
-      fail(named.text.line, '"' + named.name.value + "\" needs the second-level service code");
+      plan_.fail(named.text.line,
+                 '"' + named.name.value + "\" needs the second-level service code");
       return;
     }
     change("vendor " + named.name.value + ": \"" + row->value + "\" -> \"" + named.text.value + '"',
-           named.text.line, handled([setting = *setting](ApplicationCore& core) {
+           named.text.line, handledBy([setting = *setting](ApplicationCore& core) {
              applyVendorSetting(core, setting);
            }));
   }
@@ -262,9 +269,9 @@ class Planner {
   void planVendor() {
     if (wanted_.vendor.empty()) return;
     if (level_ == ServiceLevel::Off) {
-      fail(wanted_.vendor.front().name.line,
-           "the [vendor] table needs the service code (--service-code or "
-           "MOUSECFG_SERVICE_CODE)");
+      plan_.fail(wanted_.vendor.front().name.line,
+                 "the [vendor] table needs the service code (--service-code or "
+                 "MOUSECFG_SERVICE_CODE)");
       return;
     }
     const std::vector<VendorRow> rows = vendorRows(core_);

@@ -36,6 +36,11 @@ struct [[nodiscard]] ConfigPlan {
   std::string error;  // "line 12: ..."; empty when the plan can be applied
 
   bool ok() const { return error.empty(); }
+  // Keeps the first mistake, as "line 12: message".
+  void fail(int line, const std::string& message);
+  // A mistake inside a gun or macro text ("line 3, column 9: ...") at its line in the
+  // file.
+  void failInText(const NamedText& named, const std::string& textError);
 };
 
 // Compares the text with the connected mouse, whose configuration has been read. The
@@ -50,9 +55,6 @@ void planLightingChanges(const ApplicationCore& core, const ConfigText::Lighting
 // The PC's mouse settings; they send nothing to the mouse.
 void planSystemChanges(const ApplicationCore& core, const ConfigText::System& wanted,
                        ConfigPlan& plan);
-
-// A mistake inside a gun or macro text ("line 3, column 9: ...") at its line in the file.
-std::string inTextError(const NamedText& named, const std::string& error);
 
 // How the file's [macros] table renews the mouse's macros, by name.
 struct MacroRenewal {

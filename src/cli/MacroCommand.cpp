@@ -45,8 +45,7 @@ int findMacro(const MacroWords& words, const CliContext& context, FoundMacro& fo
     if (!k) return kExitNotApplied;
     const MacroSlot& slot = block.slot(*k);
     found.name = slot.name;
-    found.events.assign(slot.events.begin(),
-                        slot.events.begin() + (slot.length - macro_block::kNameLength));
+    found.events.assign(slot.eventBytes().begin(), slot.eventBytes().end());
     return kExitOk;
   }
   MacroLibraryFile file = libraryFileFor(context);

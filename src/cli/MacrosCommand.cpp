@@ -12,17 +12,13 @@ namespace mousecfg {
 
 namespace {
 
-size_t eventsLength(const MacroSlot& slot) {
-  return slot.length - macro_block::kNameLength;
-}
-
 void printText(const DeviceMacroBlock& block, const MacroLibraryFile& file, std::ostream& out) {
   out << "in the mouse: " << block.macroCount() << " of " << macro_block::kMaxMacros << " macros, "
       << block.totalLength() << " of " << macro_block::kRecordAreaLength << " bytes\n";
   const std::vector<std::string> names = block.names();
   for (size_t k = 0; k < names.size(); ++k)
     out << std::setw(4) << k + 1 << "  0x" << hexDigits(block.slot(k).startAddress, 4) << "  "
-        << std::setw(3) << eventsLength(block.slot(k)) << " bytes  " << names[k] << '\n';
+        << std::setw(3) << block.slot(k).eventBytes().size() << " bytes  " << names[k] << '\n';
   const MacroLibrary& library = file.library();
   out << "in the library (" << file.path() << "): " << library.macroCount() << " of "
       << macro_library::kSlotCount << " macros\n";
@@ -38,7 +34,7 @@ Json macrosJson(const DeviceMacroBlock& block, const MacroLibraryFile& file) {
   for (size_t k = 0; k < names.size(); ++k)
     device.push_back({{"name", names[k]},
                       {"start_address", block.slot(k).startAddress},
-                      {"length", eventsLength(block.slot(k))}});
+                      {"length", block.slot(k).eventBytes().size()}});
   Json library = Json::array();
   const std::vector<std::string> libraryNames = file.library().names();
   for (size_t k = 0; k < libraryNames.size(); ++k)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -47,6 +48,11 @@ struct MacroSlot {
   uint16_t startAddress = 0;
 
   bool used() const { return length != 0; }
+  // The events with their end byte; empty for an unused slot.
+  std::span<const uint8_t> eventBytes() const {
+    const size_t count = length > macro_block::kNameLength ? length - macro_block::kNameLength : 0;
+    return std::span(events).first(std::min(count, events.size()));
+  }
 };
 
 // 0x10, start address high, start address low, 0x00.
